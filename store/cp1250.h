@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace kw {
+
+// Code page 1250, the single-byte encoding of every text in the data files.
+// Characters the code page cannot hold are written as '?'.
+QByteArray toCp1250(const QString& text);
+QString fromCp1250(QByteArrayView bytes);
+
+} // namespace kw

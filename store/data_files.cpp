@@ -1,0 +1,27 @@
+#include "data_files.h"
+
+#include "io_error.h"
+#include "open_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace kw {
+
+bool createIfMissing(FileOps& ops, const QString& path, const QByteArray& contents)
+{
+    if (QFileInfo::exists(path))
+        return false;
+    OpenFile file(ops, path, OpenFile::CreateExclusive);
+    try {
+        file.writeAt(0, contents);
+        file.sync();
+        file.close();
+    } catch (const IoError&) {
+        ops.unlink(QFile::encodeName(path).constData());
+        throw;
+    }
+    return true;
+}
+
+} // namespace kw

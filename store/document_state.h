@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace kw {
+
+// What the document on screen is, and so which commands the window offers.
+// The transitions are the events of the document's life; the window applies
+// the answers to its buttons on every tick.
+class DocumentState {
+public:
+    bool isNew() const { return newDocument_; }
+    bool inCorrection() const { return correctionMode_; }
+    bool saveEnabled() const { return saveEnabled_; }
+    bool deleteEnabled() const { return deleteEnabled_; }
+    // 1-based position in the document file of the stored document shown
+    // (for a new document: of the one shown before it).
+    qint64 currentRecord() const { return currentRecord_; }
+
+    // Commands offered.
+    bool printEnabled() const { return !newDocument_; }
+    bool summaryEnabled() const { return !newDocument_; }
+    bool saveTemplateEnabled() const { return !newDocument_; }
+    bool insertTemplateEnabled() const { return newDocument_; }
+    bool templatesVisible() const { return !correctionMode_; }
+    bool correctionNoteVisible() const { return correctionMode_; }
+
+    // Events.
+    void startUp()
+    {
+        deleteEnabled_ = true;
+        saveEnabled_ = true;
+        newDocument_ = false;
+    }
+    // The last record of the file was loaded (start-up, after storing a new
+    // document, after deleting). `kind` is the record's kind.
+    void lastLoaded(qint64 position, bool corrective, bool kindKnown)
+    {
+        newDocument_ = false;
+        if (kindKnown)
+            correctionMode_ = corrective;
+        currentRecord_ = position;
+    }
+    // A bill chosen from the list was loaded.
+    void chosenLoaded(qint64 position, bool corrective, bool kindKnown)
+    {
+        newDocument_ = false;
+        if (kindKnown)
+            correctionMode_ = corrective;
+        saveEnabled_ = true;
+        deleteEnabled_ = true;
+        currentRecord_ = position;
+    }
+    void newBillBegun()
+    {
+        newDocument_ = true;
+        correctionMode_ = false;
+        saveEnabled_ = true;
+        deleteEnabled_ = false;
+    }
+    void correctionBegun()
+    {
+        newDocument_ = true;
+        correctionMode_ = true;
+        deleteEnabled_ = false;
+    }
+    void linesBeforeCorrectionShown() { saveEnabled_ = false; }
+    void linesAfterCorrectionShown() { saveEnabled_ = true; }
+    void templateInserted() { correctionMode_ = false; }
+    // After the question of storing was answered yes.
+    void storeConfirmed() { deleteEnabled_ = true; }
+    // A new document was appended at `position`.
+    void appended(qint64 position)
+    {
+        newDocument_ = false;
+        correctionMode_ = false;
+        currentRecord_ = position;
+    }
+    // A stored document was overwritten and read back with `kind`.
+    void overwritten(bool corrective, bool kindKnown)
+    {
+        newDocument_ = false;
+        if (kindKnown)
+            correctionMode_ = corrective;
+    }
+    // After the question of deleting was answered yes.
+    void deleteConfirmed()
+    {
+        newDocument_ = false;
+        correctionMode_ = false;
+    }
+
+private:
+    bool newDocument_ = false;
+    bool correctionMode_ = false;
+    bool saveEnabled_ = true;
+    bool deleteEnabled_ = true;
+    qint64 currentRecord_ = 0;
+};
+
+} // namespace kw

@@ -1,0 +1,29 @@
+#include "file_ops.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace kw {
+
+int FileOps::open(const char* path, int flags, mode_t mode) { return ::open(path, flags | O_CLOEXEC, mode); }
+ssize_t FileOps::pread(int fd, void* buffer, size_t size, off_t offset) { return ::pread(fd, buffer, size, offset); }
+ssize_t FileOps::pwrite(int fd, const void* buffer, size_t size, off_t offset)
+{
+    return ::pwrite(fd, buffer, size, offset);
+}
+int FileOps::fsync(int fd) { return ::fsync(fd); }
+int FileOps::ftruncate(int fd, off_t size) { return ::ftruncate(fd, size); }
+int FileOps::fstat(int fd, struct stat* info) { return ::fstat(fd, info); }
+int FileOps::close(int fd) { return ::close(fd); }
+int FileOps::rename(const char* from, const char* to) { return ::rename(from, to); }
+int FileOps::unlink(const char* path) { return ::unlink(path); }
+
+FileOps& systemFileOps()
+{
+    static FileOps ops;
+    return ops;
+}
+
+} // namespace kw

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace kw {
+
+// The system calls every file of the module goes through. They keep the
+// POSIX contract (return -1 and set errno on failure), so a test can put a
+// failing implementation in place and prove that no failure loses data.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    virtual int open(const char* path, int flags, mode_t mode);
+    virtual ssize_t pread(int fd, void* buffer, size_t size, off_t offset);
+    virtual ssize_t pwrite(int fd, const void* buffer, size_t size, off_t offset);
+    virtual int fsync(int fd);
+    virtual int ftruncate(int fd, off_t size);
+    virtual int fstat(int fd, struct stat* info);
+    virtual int close(int fd);
+    virtual int rename(const char* from, const char* to);
+    virtual int unlink(const char* path);
+};
+
+// The real system calls.
+FileOps& systemFileOps();
+
+} // namespace kw

@@ -1,0 +1,107 @@
+#include "open_file.h"
+
+#include "io_error.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+
+#include <cerrno>
+
+namespace kw {
+
+OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), path_(path)
+{
+    int flags = O_RDONLY;
+    if (mode == ReadWrite)
+        flags = O_RDWR;
+    else if (mode == CreateNew)
+        flags = O_RDWR | O_CREAT | O_TRUNC;
+    else if (mode == CreateExclusive)
+        flags = O_RDWR | O_CREAT | O_EXCL;
+    fd_ = ops_.open(QFile::encodeName(path).constData(), flags, 0666);
+    if (fd_ < 0)
+        throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path, describeErrno(errno)));
+}
+
+OpenFile::~OpenFile()
+{
+    if (fd_ >= 0)
+        ops_.close(fd_);
+}
+
+void OpenFile::fail(const QString& what, int error) const
+{
+    throw IoError(QStringLiteral("%1 pliku %2: %3.").arg(what, path_, describeErrno(error)));
+}
+
+qint64 OpenFile::size() const
+{
+    struct stat info {};
+    if (ops_.fstat(fd_, &info) != 0)
+        fail(QStringLiteral("Błąd odczytu"), errno);
+    return info.st_size;
+}
+
+qint64 OpenFile::readAt(qint64 offset, char* buffer, qint64 length) const
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ops_.pread(fd_, buffer + done, size_t(length - done), off_t(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(QStringLiteral("Błąd odczytu"), errno);
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+QByteArray OpenFile::readExactly(qint64 offset, qint64 length) const
+{
+    QByteArray bytes(length, Qt::Uninitialized);
+    if (readAt(offset, bytes.data(), length) != length)
+        throw IoError(QStringLiteral("Błąd odczytu pliku %1: plik jest krótszy niż oczekiwano.").arg(path_));
+    return bytes;
+}
+
+void OpenFile::writeAt(qint64 offset, const char* data, qint64 length)
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ops_.pwrite(fd_, data + done, size_t(length - done), off_t(offset + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(QStringLiteral("Błąd zapisu"), errno);
+        }
+        if (n == 0)
+            fail(QStringLiteral("Błąd zapisu"), EIO);
+        done += n;
+    }
+}
+
+void OpenFile::truncate(qint64 size)
+{
+    if (ops_.ftruncate(fd_, off_t(size)) != 0)
+        fail(QStringLiteral("Błąd zapisu"), errno);
+}
+
+void OpenFile::sync()
+{
+    if (ops_.fsync(fd_) != 0)
+        fail(QStringLiteral("Błąd zapisu"), errno);
+}
+
+void OpenFile::close()
+{
+    const int fd = fd_;
+    fd_ = -1;
+    if (ops_.close(fd) != 0)
+        fail(QStringLiteral("Błąd zamykania"), errno);
+}
+
+} // namespace kw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "file_ops.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace kw {
+
+// A file open for the length of one operation. Every call is checked and a
+// failure throws IoError naming the file; the descriptor is closed on scope
+// exit.
+class OpenFile {
+public:
+    // CreateNew truncates an existing file; CreateExclusive fails on one.
+    enum Mode { ReadOnly, ReadWrite, CreateNew, CreateExclusive };
+
+    OpenFile(FileOps& ops, const QString& path, Mode mode);
+    ~OpenFile();
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    const QString& path() const { return path_; }
+    qint64 size() const;
+
+    // Reads up to `length` bytes; fewer only at the end of the file.
+    qint64 readAt(qint64 offset, char* buffer, qint64 length) const;
+    // Reads exactly `length` bytes or throws.
+    QByteArray readExactly(qint64 offset, qint64 length) const;
+
+    void writeAt(qint64 offset, const char* data, qint64 length);
+    void writeAt(qint64 offset, const QByteArray& data) { writeAt(offset, data.constData(), data.size()); }
+    void truncate(qint64 size);
+    void sync();
+    // Closes and checks the close; the destructor closes silently otherwise.
+    void close();
+
+private:
+    [[noreturn]] void fail(const QString& what, int error) const;
+
+    FileOps& ops_;
+    QString path_;
+    int fd_ = -1;
+};
+
+} // namespace kw

@@ -1,0 +1,29 @@
+#include "record_field.h"
+
+#include "cp1250.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kw {
+
+QString readString(const QByteArray& record, StringField field)
+{
+    if (field.end() > record.size())
+        return {};
+    const int stored = static_cast<unsigned char>(record[field.offset]);
+    const int length = std::min(stored, field.maxChars);
+    return fromCp1250(QByteArrayView(record.constData() + field.offset + 1, length));
+}
+
+void writeString(QByteArray& record, StringField field, const QString& text)
+{
+    Q_ASSERT(field.end() <= record.size());
+    const QByteArray encoded = toCp1250(text.left(field.maxChars));
+    char* at = record.data() + field.offset;
+    std::memset(at, 0, field.bytes());
+    at[0] = char(encoded.size());
+    std::memcpy(at + 1, encoded.constData(), encoded.size());
+}
+
+} // namespace kw

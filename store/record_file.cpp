@@ -1,0 +1,132 @@
+#include "record_file.h"
+
+#include "io_error.h"
+#include "open_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <fcntl.h>
+
+#include <cerrno>
+
+namespace kw {
+
+RecordFile::RecordFile(FileOps& ops, const QString& path, int recordSize)
+    : ops_(ops), path_(path), recordSize_(recordSize)
+{
+}
+
+qint64 RecordFile::count() const
+{
+    return OpenFile(ops_, path_, OpenFile::ReadOnly).size() / recordSize_;
+}
+
+QByteArray RecordFile::read(qint64 position) const
+{
+    OpenFile file(ops_, path_, OpenFile::ReadOnly);
+    const qint64 records = file.size() / recordSize_;
+    if (records == 0)
+        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).")
+                          .arg(path_)
+                          .arg(recordSize_));
+    if (position < 1 || position > records)
+        throw IoError(QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).")
+                          .arg(path_)
+                          .arg(position)
+                          .arg(records));
+    return file.readExactly((position - 1) * recordSize_, recordSize_);
+}
+
+void RecordFile::write(qint64 position, const QByteArray& record)
+{
+    Q_ASSERT(record.size() == recordSize_);
+    OpenFile file(ops_, path_, OpenFile::ReadWrite);
+    const qint64 records = file.size() / recordSize_;
+    if (position < 1 || position > records)
+        throw IoError(QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).")
+                          .arg(path_)
+                          .arg(position)
+                          .arg(records));
+    file.writeAt((position - 1) * recordSize_, record);
+    file.sync();
+    file.close();
+}
+
+qint64 RecordFile::append(const QByteArray& record)
+{
+    Q_ASSERT(record.size() == recordSize_);
+    OpenFile file(ops_, path_, OpenFile::ReadWrite);
+    const qint64 oldSize = file.size();
+    const qint64 whole = oldSize - oldSize % recordSize_;
+    try {
+        if (whole != oldSize)
+            file.truncate(whole);
+        file.writeAt(whole, record);
+        file.sync();
+    } catch (const IoError&) {
+        // Best effort: take the partial record back so no torn record stays.
+        try {
+            file.truncate(whole);
+            file.sync();
+        } catch (const IoError&) {
+        }
+        throw;
+    }
+    file.close();
+    return whole / recordSize_ + 1;
+}
+
+void RecordFile::replace(const QByteArray& records)
+{
+    replaceFileAtomically(ops_, path_, temporaryNameFor(path_),
+                          [&](OpenFile& out) { out.writeAt(0, records); });
+}
+
+QString temporaryNameFor(const QString& path)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QChar(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return path + QLatin1Char('.') + suffix;
+}
+
+namespace {
+
+void syncFolderOf(FileOps& ops, const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const int fd = ops.open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY, 0);
+    if (fd < 0)
+        return;
+    const int result = ops.fsync(fd);
+    const int error = errno;
+    ops.close(fd);
+    // Some file systems cannot sync a folder; the rename itself is done.
+    if (result != 0 && error != EINVAL && error != ENOTSUP)
+        throw IoError(QStringLiteral("Błąd zapisu folderu %1: %2.").arg(folder, describeErrno(error)));
+}
+
+} // namespace
+
+void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tempPath,
+                           const std::function<void(OpenFile&)>& fill)
+{
+    try {
+        OpenFile out(ops, tempPath, OpenFile::CreateNew);
+        fill(out);
+        out.sync();
+        out.close();
+        if (ops.rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) != 0)
+            throw IoError(QStringLiteral("Nie można zmienić nazwy pliku %1 na %2: %3.")
+                              .arg(tempPath, path, describeErrno(errno)));
+    } catch (const IoError&) {
+        ops.unlink(QFile::encodeName(tempPath).constData());
+        throw;
+    }
+    syncFolderOf(ops, path);
+}
+
+} // namespace kw
