@@ -1,0 +1,28 @@
+#include "amount_words.h"
+
+#include "amount_in_words.h"
+#include "amount_text.h"
+
+#include <limits>
+
+namespace kw {
+
+AmountWords amountWords(double amount)
+{
+    const std::optional<qint64> grosze = roundToGrosze(amount);
+    if (!grosze || *grosze < 0)
+        return {};
+    const qint64 zlotyCount = *grosze / 100;
+    const qint64 groszCount = *grosze % 100;
+    if (zlotyCount > std::numeric_limits<qint32>::max())
+        return {};
+
+    AmountWords words;
+    if (zlotyCount > 0)
+        words.zloty = amountInWords(qint32(zlotyCount), zlotyWords.forCount(zlotyCount));
+    if (groszCount > 0)
+        words.grosz = amountInWords(qint32(groszCount), groszWords.forCount(groszCount));
+    return words;
+}
+
+} // namespace kw

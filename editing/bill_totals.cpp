@@ -1,0 +1,28 @@
+#include "bill_totals.h"
+
+#include "amount_text.h"
+#include "amount_words.h"
+
+namespace kw {
+
+BillTotals computeBillTotals(const std::array<LineCells, 3>& lines)
+{
+    BillTotals totals;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        LineTotal& line = totals.lines[row];
+        line.quantity = readAmount(lines[row].quantity);
+        line.price = readAmount(lines[row].price);
+        line.product = line.quantity * line.price;
+        line.totalText = formatAmount(line.product, lineTotalWidth);
+        line.writeTotal = line.product != 0.0;
+        totals.total += line.product;
+    }
+    totals.totalText = formatAmount(totals.total, billTotalWidth);
+    totals.totalLabel = totals.totalText + QStringLiteral(" PLN");
+    AmountWords words = amountWords(totals.total);
+    totals.zlotyWords = std::move(words.zloty);
+    totals.groszWords = std::move(words.grosz);
+    return totals;
+}
+
+} // namespace kw
