@@ -153,13 +153,21 @@ static_assert(SlotNumber + Slots * 4 == ServiceName && ServiceName + Slots * 101
 } // namespace services
 
 // FONT/font_trelmo_2007.dat: the print font, one record.
+// Little-endian: colour 0x00BBGGRR, face name, size in points, style bits.
 namespace printfont {
 constexpr int Size = 76;
+constexpr int Colour = 0;   // signed 32-bit
+constexpr StringField Face{4, 60};
+constexpr int PointSize = 68; // signed 32-bit
+constexpr int Style = 72;   // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+static_assert(Face.end() + 3 == PointSize && Style + 4 == Size);
 } // namespace printfont
 
 // Admini/ewidencja.dat: the sales register's folder, one record.
 namespace salesregister {
 constexpr int Size = 251;
+constexpr StringField Folder{0, 250};
+static_assert(Folder.end() == Size);
 } // namespace salesregister
 
 } // namespace kw

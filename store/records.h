@@ -4,6 +4,7 @@
 #include "record_layouts.h"
 
 #include <QByteArray>
+#include <QtEndian>
 #include <QString>
 
 #include <algorithm>
@@ -29,6 +30,8 @@ public:
     void set(StringField field, const QString& text) { writeString(bytes_, field, text); }
     quint8 byteAt(int offset) const { return quint8(bytes_[offset]); }
     void setByteAt(int offset, quint8 value) { bytes_[offset] = char(value); }
+    qint32 int32At(int offset) const { return qFromLittleEndian<qint32>(bytes_.constData() + offset); }
+    void setInt32At(int offset, qint32 value) { qToLittleEndian(value, bytes_.data() + offset); }
 
     void clear() { bytes_.fill('\0'); }
     const QByteArray& bytes() const { return bytes_; }
@@ -46,6 +49,8 @@ using LocationRecord = Record<location::Size>;
 using InfoRecord = Record<info::Size>;
 using ClientListRecord = Record<clients::Size>;
 using ServiceListRecord = Record<services::Size>;
+using PrintFontRecord = Record<printfont::Size>;
+using SalesRegisterRecord = Record<salesregister::Size>;
 
 // The two line tables of a document record.
 enum class LineTable { Bill, Correction };
