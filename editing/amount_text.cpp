@@ -44,7 +44,7 @@ GroszeDigits toGroszeDigits(double value)
     // Digits kept: those before the point plus two decimals.
     const int kept = exponent + 3;
     if (kept <= 0) {
-        // Below 0.001 the first dropped digit is a zero: no rounding up.
+        // Below 0.01 no digit is kept; the thousandths digit alone decides.
         const bool roundUp = kept == 0 && mantissa[0] >= '5';
         out.digits[0] = roundUp ? '1' : '0';
         out.length = 1;
