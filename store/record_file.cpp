@@ -74,7 +74,8 @@ qint64 RecordFile::append(const QByteArray& record)
         }
         throw;
     }
-    file.close();
+    // The record is synced and so stored; the descriptor is closed unchecked,
+    // since reporting a failed close would make the caller store it twice.
     return whole / recordSize_ + 1;
 }
 
@@ -95,18 +96,17 @@ QString temporaryNameFor(const QString& path)
 
 namespace {
 
+// Makes the rename durable. By now the new file is in place and whole, so a
+// failure is not reported: the caller would take the replacement as not done
+// and repeat it, and a repeated delete removes the next document.
 void syncFolderOf(FileOps& ops, const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     const int fd = ops.open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY, 0);
     if (fd < 0)
         return;
-    const int result = ops.fsync(fd);
-    const int error = errno;
+    ops.fsync(fd);
     ops.close(fd);
-    // Some file systems cannot sync a folder; the rename itself is done.
-    if (result != 0 && error != EINVAL && error != ENOTSUP)
-        throw IoError(QStringLiteral("Błąd zapisu folderu %1: %2.").arg(folder, describeErrno(error)));
 }
 
 } // namespace

@@ -45,8 +45,8 @@ private:
 };
 
 // Writes a complete new file at `tempPath` through `fill`, syncs it and
-// renames it over `path`, then syncs the folder. The old file stays whole
-// when anything fails; the temporary file is removed then.
+// renames it over `path`, then syncs the folder. Throws exactly when the old
+// file is still in place, whole; the temporary file is removed then.
 void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tempPath,
                            const std::function<void(class OpenFile&)>& fill);
 
