@@ -1,0 +1,211 @@
+#include "failing_file_ops.h"
+#include "failure_sweep.h"
+#include "file_bytes.h"
+#include "io_error.h"
+#include "record_file.h"
+#include "temp_data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace kw {
+namespace {
+
+constexpr int Size = 7;
+
+// Records "a000000", "b000000", ... so each one is recognisable.
+QByteArray records(int count)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += char('a' + i % 26) + QByteArray(Size - 1, char('0' + i / 26 % 10));
+    return bytes;
+}
+
+class RecordFileTest : public ::testing::Test {
+protected:
+    QString path() const { return folder.uslugi() + QStringLiteral("/plik.dat"); }
+    RecordFile file() { return RecordFile(ops, path(), Size); }
+    QByteArray onDisk() const { return readFileBytes(path()); }
+    QStringList leftovers() const
+    {
+        QStringList entries = folderEntries(folder.uslugi());
+        entries.removeOne(QStringLiteral("plik.dat"));
+        return entries;
+    }
+
+    TempDataFolder folder;
+    FailingFileOps ops;
+};
+
+TEST_F(RecordFileTest, CountIsWholeRecordsOnly)
+{
+    const struct {
+        int bytes;
+        qint64 count;
+    } cases[] = {{0, 0}, {6, 0}, {7, 1}, {13, 1}, {14, 2}, {7 * 300 + 6, 300}};
+    for (const auto& c : cases) {
+        writeFileBytes(path(), records(300).left(c.bytes));
+        EXPECT_EQ(file().count(), c.count) << c.bytes << " bytes";
+    }
+}
+
+TEST_F(RecordFileTest, ReadsEachRecordAtItsPosition)
+{
+    writeFileBytes(path(), records(3) + "tor");
+    EXPECT_EQ(file().read(1), QByteArray("a000000"));
+    EXPECT_EQ(file().readFirst(), QByteArray("a000000"));
+    EXPECT_EQ(file().read(3), QByteArray("c000000"));
+}
+
+TEST_F(RecordFileTest, ReadingWhereNoWholeRecordIsThrowsNamingTheFile)
+{
+    writeFileBytes(path(), records(2) + "tor");
+    for (qint64 position : {0, 3, 4, -1}) {
+        try {
+            file().read(position);
+            ADD_FAILURE() << "read(" << position << ") returned";
+        } catch (const IoError& e) {
+            EXPECT_TRUE(e.message().contains(path())) << e.what();
+        }
+    }
+}
+
+TEST_F(RecordFileTest, FileShorterThanOneRecordThrowsNamingTheFile)
+{
+    for (const QByteArray& contents : {QByteArray(), QByteArray("abcdef")}) {
+        writeFileBytes(path(), contents);
+        try {
+            file().readFirst();
+            ADD_FAILURE() << "readFirst returned for " << contents.size() << " bytes";
+        } catch (const IoError& e) {
+            EXPECT_TRUE(e.message().contains(path())) << e.what();
+        }
+    }
+}
+
+TEST_F(RecordFileTest, MissingFileThrowsNamingIt)
+{
+    try {
+        file().count();
+        ADD_FAILURE() << "count returned";
+    } catch (const IoError& e) {
+        EXPECT_TRUE(e.message().contains(path())) << e.what();
+    }
+}
+
+TEST_F(RecordFileTest, AppendLandsAfterTheLastRecord)
+{
+    writeFileBytes(path(), records(2));
+    EXPECT_EQ(file().append("zzzzzzz"), 3);
+    EXPECT_EQ(onDisk(), records(2) + "zzzzzzz");
+}
+
+TEST_F(RecordFileTest, AppendCutsATornTailFirst)
+{
+    writeFileBytes(path(), records(2) + "torn");
+    EXPECT_EQ(file().append("zzzzzzz"), 3);
+    EXPECT_EQ(onDisk(), records(2) + "zzzzzzz");
+}
+
+TEST_F(RecordFileTest, FailedAppendLeavesTheFileAsItWasAndThrows)
+{
+    const QByteArray before = records(2);
+    const auto failures = everyFailureOf(
+        ops, [&] { writeFileBytes(path(), before); }, [&] { file().append("zzzzzzz"); },
+        {FileCall::Open, FileCall::Stat, FileCall::Write, FileCall::Sync}, {ENOSPC, EIO});
+    ASSERT_EQ(failures.size(), 8u);
+    for (const InjectedFailure& f : failures) {
+        for (bool writeHalfFirst : {false, true}) {
+            writeFileBytes(path(), before);
+            ops.failAt(f.call, f.n, f.error, writeHalfFirst);
+            EXPECT_THROW(file().append("zzzzzzz"), IoError) << describe(f);
+            EXPECT_TRUE(ops.failed());
+            ops.reset();
+            EXPECT_EQ(onDisk(), before) << describe(f) << (writeHalfFirst ? ", half written" : "");
+        }
+    }
+}
+
+TEST_F(RecordFileTest, FailedAppendOntoATornTailKeepsEveryWholeRecord)
+{
+    for (FileCall call : {FileCall::Truncate, FileCall::Write, FileCall::Sync}) {
+        writeFileBytes(path(), records(2) + "torn");
+        ops.failAt(call, 1, ENOSPC, true);
+        EXPECT_THROW(file().append("zzzzzzz"), IoError) << fileCallName(call);
+        ops.reset();
+        EXPECT_EQ(onDisk().left(2 * Size), records(2)) << fileCallName(call);
+        EXPECT_EQ(file().count(), 2) << fileCallName(call);
+    }
+}
+
+TEST_F(RecordFileTest, AppendThatSucceededIsNeverReportedAsFailed)
+{
+    // Once the record is synced it is stored; a later failure must not tell
+    // the caller otherwise, or storing again would add it twice.
+    const auto failures =
+        everyFailureOf(ops, [&] { writeFileBytes(path(), records(2)); }, [&] { file().append("zzzzzzz"); },
+                       {FileCall::Close}, {EIO});
+    ASSERT_FALSE(failures.empty());
+    for (const InjectedFailure& f : failures) {
+        writeFileBytes(path(), records(2));
+        ops.failAt(f.call, f.n, f.error);
+        bool threw = false;
+        try {
+            file().append("zzzzzzz");
+        } catch (const IoError&) {
+            threw = true;
+        }
+        ops.reset();
+        EXPECT_EQ(onDisk(), threw ? records(2) : records(2) + "zzzzzzz") << describe(f);
+    }
+}
+
+TEST_F(RecordFileTest, WriteOverwritesInPlace)
+{
+    writeFileBytes(path(), records(3) + "tor");
+    file().write(2, "yyyyyyy");
+    EXPECT_EQ(onDisk(), records(1) + "yyyyyyy" + records(3).mid(14) + "tor");
+    EXPECT_THROW(file().write(4, "yyyyyyy"), IoError);
+    EXPECT_THROW(file().write(0, "yyyyyyy"), IoError);
+    EXPECT_EQ(onDisk().size(), 3 * Size + 3);
+}
+
+TEST_F(RecordFileTest, ReplaceWritesTheNewContentsAndLeavesNoTemporaryFile)
+{
+    writeFileBytes(path(), records(5));
+    file().replace(records(2));
+    EXPECT_EQ(onDisk(), records(2));
+    EXPECT_EQ(leftovers(), QStringList());
+}
+
+TEST_F(RecordFileTest, ReplaceIsAllOrNothingWhicheverCallFails)
+{
+    const QByteArray before = records(5);
+    const QByteArray after = records(40).mid(5 * Size, 3 * Size);
+    const auto failures = everyFailureOf(
+        ops, [&] { writeFileBytes(path(), before); }, [&] { file().replace(after); },
+        allFileCalls, {ENOSPC, EIO});
+    for (const InjectedFailure& f : failures) {
+        writeFileBytes(path(), before);
+        ops.failAt(f.call, f.n, f.error, true);
+        bool threw = false;
+        try {
+            file().replace(after);
+        } catch (const IoError&) {
+            threw = true;
+        }
+        EXPECT_TRUE(ops.failed()) << describe(f);
+        ops.reset();
+        // Losing the data or its sync before the rename must be reported.
+        if (f.call == FileCall::Write || f.call == FileCall::Rename || (f.call == FileCall::Sync && f.n == 1)) {
+            EXPECT_TRUE(threw) << describe(f);
+        }
+        EXPECT_EQ(onDisk(), threw ? before : after) << describe(f) << (threw ? " threw" : " returned");
+        EXPECT_EQ(leftovers(), QStringList()) << describe(f);
+    }
+}
+
+} // namespace
+} // namespace kw
