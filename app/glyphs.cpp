@@ -1,0 +1,70 @@
+#include "glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+const QColor maroon(128, 0, 0);
+const QColor navy(0, 0, 128);
+
+QPixmap blank(int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon commandGlyph()
+{
+    QPixmap pixmap = blank(12);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(maroon.darker(120), 1));
+    painter.setBrush(QColor(200, 60, 40));
+    painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
+    QPainterPath arrow;
+    arrow.moveTo(4.5, 3);
+    arrow.lineTo(8.5, 6);
+    arrow.lineTo(4.5, 9);
+    painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(arrow);
+    return QIcon(pixmap);
+}
+
+QIcon magnifierGlyph()
+{
+    QPixmap pixmap = blank(16);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(navy, 1.5));
+    painter.setBrush(QColor(220, 235, 255));
+    painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    painter.setPen(QPen(navy, 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+    return QIcon(pixmap);
+}
+
+QIcon applicationIcon()
+{
+    QPixmap pixmap = blank(32);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 90, 90), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(5.5, 1.5, 18, 27));
+    painter.setPen(QPen(navy, 1.5));
+    for (int line = 0; line < 5; ++line)
+        painter.drawLine(QPointF(9, 7 + line * 4), QPointF(20, 7 + line * 4));
+    painter.setPen(QPen(maroon.darker(130), 1));
+    painter.setBrush(QColor(230, 180, 40));
+    painter.drawEllipse(QRectF(16.5, 17.5, 14, 14));
+    painter.setPen(maroon);
+    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold));
+    painter.drawText(QRectF(16.5, 17.5, 14, 14), Qt::AlignCenter, QStringLiteral("zł"));
+    return QIcon(pixmap);
+}

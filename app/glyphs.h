@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+
+// Small pictures drawn in code, so no image files are needed for them.
+QIcon commandGlyph();    // the small arrow right of a command's caption
+QIcon magnifierGlyph();  // the search button of the selection list
+QIcon applicationIcon(); // a bill with a coin

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// Decodes a JPEG file's bytes with libjpeg. Returns a null image when the
+// bytes are not a complete, valid JPEG (libjpeg errors and corrupt-data
+// warnings alike) or the picture is implausibly large.
+QImage decodeJpeg(const QByteArray& data);
