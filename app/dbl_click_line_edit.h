@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A one-line edit box that reports a double-click with the mouse, which
+// QLineEdit only uses for selecting a word.
+class DblClickLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit DblClickLineEdit(QWidget* parent = nullptr);
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
