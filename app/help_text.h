@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The fixed text of the help panel: an opening paragraph and eleven titled
+// sections, 64 lines joined by '\n' (no newline after the last line).
+QString helpText();

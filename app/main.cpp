@@ -1,0 +1,66 @@
+#include "Tfaktura_f.h"
+#include "Tfont_f.h"
+#include "app_fonts.h"
+#include "glyphs.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (dialog buttons, calendar, context menus) in Polish,
+// whatever locale the process was started with.
+void installPolishQtTexts(QApplication& app, QTranslator& translator)
+{
+    if (translator.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect desktop = screen->availableGeometry();
+    window.move(desktop.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kwitarnia"));
+    QApplication::setWindowIcon(applicationIcon());
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QTranslator qtTexts;
+    installPolishQtTexts(app, qtTexts);
+    installFontSubstitutes();
+
+    QCommandLineParser options;
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Zapisz obraz okna do pliku PNG i zakończ."),
+                                        QStringLiteral("FILE"));
+    options.addOption(screenshot);
+    options.process(app);
+
+    Tfaktura_f faktura_f;
+    Tfont_f font_f;
+    centreOnScreen(faktura_f);
+    faktura_f.show();
+
+    if (options.isSet(screenshot)) {
+        const QString file = options.value(screenshot);
+        // A few ticks of the window's timers first, so the picture shows the
+        // computed texts rather than the designed ones.
+        QTimer::singleShot(300, &faktura_f, [&faktura_f, file] {
+            QApplication::exit(faktura_f.grab().save(file, "PNG") ? 0 : 1);
+        });
+    }
+    return QApplication::exec();
+}
