@@ -25,6 +25,9 @@ public:
     bool templatesVisible() const { return !correctionMode_; }
     bool correctionNoteVisible() const { return correctionMode_; }
 
+    // A document was put into the window: its kind decides correction mode.
+    void setCorrectionMode(bool on) { correctionMode_ = on; }
+
     // Events.
     void startUp()
     {
