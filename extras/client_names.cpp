@@ -1,0 +1,26 @@
+#include "client_names.h"
+
+#include "data_files.h"
+
+namespace kw {
+
+QString clientListFilter() { return QStringLiteral("Lista klientów|*.kli"); }
+QString clientListFolder() { return QStringLiteral("Uslugi"); }
+
+QStringList clientNames(const ClientListRecord& list)
+{
+    QStringList names;
+    for (int slot = 1; slot <= clients::Slots; ++slot) {
+        QString name = list.get(clients::line(1, slot));
+        if (!name.isEmpty())
+            names.append(std::move(name));
+    }
+    return names;
+}
+
+QStringList readClientNames(FileOps& ops, const QString& path)
+{
+    return clientNames(readSingleRecord<ClientListRecord>(ops, path));
+}
+
+} // namespace kw

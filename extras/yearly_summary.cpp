@@ -1,0 +1,150 @@
+#include "yearly_summary.h"
+
+#include "amount_text.h"
+#include "cp1250.h"
+#include "record_stream.h"
+#include "records.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace kw {
+namespace {
+
+// The records are matched byte by byte, without decoding every field: a
+// search text is taken as the code-page bytes it has in a record. Empty
+// when it can occur in no record (it is empty, or holds a character the
+// code page cannot hold).
+std::optional<QByteArray> recordBytesOf(const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    QByteArray bytes = toCp1250(text);
+    if (fromCp1250(bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
+std::string_view fieldText(QByteArrayView record, StringField field)
+{
+    const int length = std::min<int>(quint8(record[field.offset]), field.maxChars);
+    return std::string_view(record.data() + field.offset + 1, size_t(length));
+}
+
+bool contains(std::string_view text, const std::optional<QByteArray>& part)
+{
+    return part && text.find(std::string_view(part->constData(), size_t(part->size()))) != std::string_view::npos;
+}
+
+// The month written at characters 6 and 7 of an issue date, 0 when they do
+// not give 1..12.
+int monthOf(std::string_view issueDate)
+{
+    if (issueDate.size() < 7)
+        return 0;
+    const char tens = issueDate[5];
+    const char ones = issueDate[6];
+    if (tens < '0' || tens > '9' || ones < '0' || ones > '9')
+        return 0;
+    const int month = (tens - '0') * 10 + (ones - '0');
+    return month >= 1 && month <= 12 ? month : 0;
+}
+
+double cellAmount(QByteArrayView record, StringField field)
+{
+    const std::string_view text = fieldText(record, field);
+    std::array<char16_t, doc::CellChars> wide;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (quint8(text[i]) >= 0x80)
+            return readAmount(fromCp1250(QByteArrayView(text.data(), qsizetype(text.size()))));
+        wide[i] = char16_t(text[i]);
+    }
+    return readAmount(QStringView(wide.data(), qsizetype(text.size())));
+}
+
+double lineTotalsSum(QByteArrayView record, LineTable table)
+{
+    double sum = 0.0;
+    for (int line = 1; line <= doc::Lines; ++line)
+        sum += cellAmount(record, lineCell(table, 6, line));
+    return sum;
+}
+
+// What a record adds to its month; empty for a record of another kind.
+std::optional<double> documentAmount(QByteArrayView record)
+{
+    const std::string_view kind = fieldText(record, doc::DocKind);
+    if (kind == "F")
+        return lineTotalsSum(record, LineTable::Bill);
+    if (kind == "K")
+        return lineTotalsSum(record, LineTable::Correction) - lineTotalsSum(record, LineTable::Bill);
+    return std::nullopt;
+}
+
+QString summaryAmountText(double amount) { return formatAmount(amount, 12); }
+
+} // namespace
+
+QString anyClient() { return QStringLiteral("Dowolny"); }
+
+int barCount(double amount)
+{
+    if (!(amount > 0.0))
+        return 0;
+    double rounded = std::round(amount);
+    if (std::fabs(amount - std::trunc(amount)) == 0.5)
+        rounded = 2.0 * std::round(amount / 2.0);
+    constexpr double largest = std::numeric_limits<int>::max();
+    return rounded >= largest ? std::numeric_limits<int>::max() : int(rounded);
+}
+
+YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, const QString& year,
+                                   const QString& client)
+{
+    const bool everyClient = client == anyClient();
+    const std::optional<QByteArray> yearBytes = recordBytesOf(year);
+    const std::optional<QByteArray> clientBytes = recordBytesOf(client);
+
+    YearlySummary summary;
+    bool anyCounted = false;
+    RecordStream stream(ops, documentFile, doc::Size, 256);
+    QByteArrayView record;
+    while (stream.next(record)) {
+        if (!contains(fieldText(record, doc::IssueDate), yearBytes))
+            continue;
+        if (!everyClient && !contains(fieldText(record, doc::BuyerLine1), clientBytes))
+            continue;
+        const int month = monthOf(fieldText(record, doc::IssueDate));
+        const std::optional<double> amount = documentAmount(record);
+        if (month == 0 || !amount)
+            continue;
+        summary.totals[month - 1] += *amount;
+        anyCounted = true;
+    }
+
+    for (int m = 0; m < 12; ++m) {
+        summary.totalLabels[m] = summaryAmountText(summary.totals[m]) + QStringLiteral(" PLN");
+        if (summary.totals[m] >= summary.basis)
+            summary.basis = summary.totals[m];
+    }
+    summary.basisLabel = summaryAmountText(summary.basis) + QStringLiteral(" PLN = 100%");
+    summary.barMaximum = barCount(summary.basis);
+    for (int m = 0; m < 12; ++m)
+        summary.barPositions[m] = std::min(barCount(summary.totals[m]), summary.barMaximum);
+
+    if (anyCounted) {
+        if (everyClient) {
+            summary.title = QStringLiteral("Podliczenie dokumentów dla wszystkich klientów");
+        } else {
+            summary.title = QStringLiteral("Podliczenie dokumentów dla wybranego klienta");
+            summary.clientLabel = client;
+        }
+    }
+    return summary;
+}
+
+} // namespace kw
