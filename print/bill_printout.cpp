@@ -1,0 +1,205 @@
+#include "bill_printout.h"
+
+#include "printed_amounts.h"
+
+namespace kw {
+
+namespace {
+
+const QString lineTableFace = QStringLiteral("Courier New");
+
+// The x and width of the six columns of a printed line table.
+struct TableColumn {
+    int x;
+    int width;
+};
+constexpr std::array<TableColumn, 6> tableColumns{{{10, 100}, {110, 20}, {130, 10}, {140, 20}, {160, 20}, {180, 20}}};
+
+// Draws the page against one canvas with the print font's face and size.
+class BillPage {
+public:
+    BillPage(PrintCanvas& canvas, const BillPrintout& bill)
+        : c_(canvas), bill_(bill), face_(bill.lettering.face), size_(bill.lettering.size),
+          corrective_(isCorrective(bill.document)), amounts_(printedAmounts(bill.document))
+    {
+    }
+
+    void draw()
+    {
+        drawHead();
+        if (corrective_)
+            drawCorrectiveBody();
+        else
+            drawBillBody();
+        drawFoot();
+    }
+
+private:
+    void font(int points) { c_.SetPrintFont(face_, points); }
+    void bold() { c_.SetBold(1); }
+    void plain() { c_.SetBold(0); }
+
+    void drawHead()
+    {
+        font(size_);
+        bold();
+        c_.PrintText(10, 5, QStringLiteral("Miejscowość ") + bill_.place);
+        c_.PrintText(10, 10, QStringLiteral("Data wystawienia ") + bill_.issueDate);
+        plain();
+        c_.DrawBox(10, 15, 180, 1);
+
+        font(size_ + 2);
+        bold();
+        c_.PrintText(10, 23, QStringLiteral("Sprzedawca :"));
+        plain();
+        // Three nested outlines make a heavier frame.
+        c_.DrawBox(10, 28, 177, 30);
+        c_.DrawBox(11, 28, 178, 31);
+        c_.DrawBox(12, 28, 179, 32);
+        font(size_);
+        c_.PrintText(14, 30, bill_.seller.get(company::SellerLine1));
+        c_.PrintText(14, 35, bill_.seller.get(company::SellerLine2));
+        c_.PrintText(14, 40, bill_.seller.get(company::SellerLine3));
+        c_.PrintText(14, 45, QStringLiteral("Nip ") + bill_.seller.get(company::SellerTaxId));
+        c_.PrintText(14, 50, QStringLiteral("Bank ") + bill_.seller.get(company::SellerBank));
+        c_.PrintText(14, 55, QStringLiteral("Konto ") + bill_.seller.get(company::SellerAccount));
+
+        font(size_ + 2);
+        bold();
+        c_.PrintText(10, 65, QStringLiteral("Nabywca :"));
+        plain();
+        font(size_);
+        c_.PrintText(10, 70, bill_.buyerLines[0]);
+
+        // The title comes before the buyer's other lines, so a long buyer line
+        // is drawn over it.
+        font(size_ + 7);
+        bold();
+        const QString number = bill_.number + QLatin1Char('/') + bill_.numberSuffix;
+        if (corrective_) {
+            c_.PrintText(115, 80, QStringLiteral("Rachunek korygujący"));
+            c_.PrintText(115, 86, QStringLiteral("nr ") + number);
+        } else {
+            c_.PrintText(115, 80, QStringLiteral("Rachunek nr ") + number);
+        }
+        plain();
+        font(size_);
+        c_.PrintText(115, corrective_ ? 93 : 87, bill_.copyLabel);
+
+        c_.PrintText(10, 75, bill_.buyerLines[1]);
+        c_.PrintText(10, 80, bill_.buyerLines[2]);
+        c_.PrintText(10, 85, bill_.buyerLines[3]);
+        c_.PrintText(10, 90, QStringLiteral("Nip ") + bill_.buyerTaxId);
+        c_.DrawBox(10, 100, 100, 1);
+
+        labelled(105, QStringLiteral("Forma zapłaty :"), bill_.paymentMethod);
+        labelled(110, QStringLiteral("Termin płatności :"), bill_.paymentTerm);
+        labelled(115, QStringLiteral("Data usługi :"), bill_.serviceDate);
+
+        drawLineTable(135, corrective_ ? LineTable::Correction : LineTable::Bill);
+    }
+
+    void labelled(int y, const QString& label, const QString& value)
+    {
+        bold();
+        c_.PrintText(10, y, label);
+        plain();
+        c_.PrintText(40, y, value);
+    }
+
+    // Three lines are always printed, empty ones included; the table ends 23
+    // units below `top`.
+    void drawLineTable(int top, LineTable table)
+    {
+        for (const TableColumn& column : tableColumns)
+            c_.DrawBox(column.x, top, column.width, 8);
+        bold();
+        static const std::array<QString, 6> headings{
+            QStringLiteral("Nazwa"), QStringLiteral("PKWiU"), QStringLiteral("J.m."),
+            QStringLiteral("Ilość"), QStringLiteral("Cena"),  QStringLiteral("Razem")};
+        for (int i = 0; i < 6; ++i)
+            c_.PrintText(tableColumns[i].x + 1, top + 2, headings[i]);
+        plain();
+
+        c_.SetPrintFont(lineTableFace, size_ - 1);
+        plain();
+        for (int line = 1; line <= 3; ++line) {
+            const int y = top + 8 + (line - 1) * 5;
+            for (const TableColumn& column : tableColumns)
+                c_.DrawBox(column.x, y, column.width, 5);
+            for (int col = 1; col <= 6; ++col)
+                c_.PrintText(tableColumns[col - 1].x + 1, y + 1, bill_.document.get(lineCell(table, col, line)));
+        }
+    }
+
+    void drawBillBody()
+    {
+        const QString payable = printedAmount(amounts_.payable);
+        c_.SetPrintFont(lineTableFace, size_ - 1);
+        plain();
+        c_.DrawBox(180, 158, 20, 5);
+        c_.PrintText(181, 159, payable);
+
+        font(size_ + 2);
+        bold();
+        c_.PrintText(10, 177, QStringLiteral("Do zapłaty :   ") + payable);
+    }
+
+    void drawCorrectiveBody()
+    {
+        font(size_);
+        plain();
+        c_.PrintText(10, 162, QStringLiteral("Korekta dotyczy rachunku nr ") + bill_.correctedRef +
+                                  QStringLiteral(" o następującym wyglądzie pierwotnym"));
+        drawLineTable(166, LineTable::Bill);
+
+        c_.SetPrintFont(lineTableFace, size_ + 2);
+        bold();
+        c_.PrintText(10, 208, QStringLiteral("Do zapłaty pierwotnie było:"));
+        c_.PrintText(75, 208, printedAmount(amounts_.beforeCorrection));
+        c_.PrintText(10, 212, QStringLiteral("Do zapłaty po korekcie jest:"));
+        c_.PrintText(75, 212, printedAmount(amounts_.afterCorrection));
+        c_.PrintText(10, 216, QStringLiteral("Różnica do zapłaty:"));
+        c_.PrintText(75, 216, printedAmount(amounts_.payable));
+    }
+
+    void drawFoot()
+    {
+        const int words = corrective_ ? 222 : 183;
+        font(size_ - 1);
+        plain();
+        c_.PrintText(10, words, printedWordsLine(amounts_.payable));
+        c_.PrintText(10, words + 5, bill_.footnote);
+
+        font(size_);
+        c_.PrintText(150, 237, bill_.signature);
+        font(size_ - 1);
+        c_.PrintText(150, 242, QStringLiteral("Podpis osoby uprawnionej"));
+        c_.PrintText(150, 246, QStringLiteral("do wystawiania rachunku"));
+        c_.DrawBox(10, 258, 180, 1);
+        font(size_ - 2);
+        c_.PrintText(10, 261, QStringLiteral("Wydruk generowany z programu Kwitarnia"));
+    }
+
+    PrintCanvas& c_;
+    const BillPrintout& bill_;
+    const QString face_;
+    const int size_;
+    const bool corrective_;
+    const PrintedAmounts amounts_;
+};
+
+} // namespace
+
+void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill)
+{
+    BillPage(canvas, bill).draw();
+}
+
+void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy)
+{
+    printCopies(copies, bill.lettering.colour, canvasForCopy,
+                [&bill](PrintCanvas& canvas) { drawBillPage(canvas, bill); });
+}
+
+} // namespace kw

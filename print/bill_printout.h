@@ -1,0 +1,46 @@
+#pragma once
+
+#include "print_canvas.h"
+#include "print_font.h"
+#include "print_job.h"
+#include "records.h"
+
+#include <QString>
+
+#include <array>
+
+namespace kw {
+
+// Everything a printed bill shows. The head fields are the window's texts at
+// the moment of printing, edits not yet saved included; the kind, the line
+// tables and so every amount come from the document as last loaded or
+// saved, so grid edits that were not saved do not reach the paper.
+struct BillPrintout {
+    QString place;                      // miejscowosc
+    QString issueDate;                  // data_wystawienia
+    QString number;                     // numerator
+    QString numberSuffix;               // rozszerzenie
+    std::array<QString, 4> buyerLines;  // odbiorca1 to odbiorca4
+    QString buyerTaxId;                 // nip_odbiorcy
+    QString paymentMethod;              // forma_zaplaty
+    QString paymentTerm;                // termin_zaplaty
+    QString serviceDate;                // data_uslugi
+    QString signature;                  // podpis
+    QString copyLabel;                  // Label13: the settings' copy label
+    QString footnote;                   // Label14: the settings' print footnote
+    QString correctedRef;               // Label24: the corrected bill's number
+
+    DocumentRecord document;            // the working record: DocKind, BillLines, CorrectionLines
+    CompanyRecord seller;               // the seller file as read at start-up
+    PrintLettering lettering;           // face N, size S and colour of the print font
+};
+
+// Draws the one page of a bill or, for a document of kind "K", of a
+// corrective bill: the common head, the body of its kind, the common foot.
+void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill);
+
+// Prints `copies` identical pages, one print job each, in the lettering's
+// colour. Throws PrintError at the first job that fails; see printCopies.
+void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy);
+
+} // namespace kw

@@ -1,0 +1,38 @@
+#include "page_metrics.h"
+
+#include <cmath>
+
+namespace kw {
+
+int roundHalfToEven(double value)
+{
+    const double down = std::floor(value);
+    const double fraction = value - down;
+    if (fraction < 0.5)
+        return int(down);
+    if (fraction > 0.5)
+        return int(down) + 1;
+    return std::fmod(down, 2.0) == 0.0 ? int(down) : int(down) + 1;
+}
+
+PageMetrics PageMetrics::forResolution(int dotsPerInchX, int dotsPerInchY)
+{
+    PageMetrics m;
+    m.resolutionX_ = dotsPerInchX;
+    m.resolutionY_ = dotsPerInchY;
+    m.dotsPerUnitX_ = roundHalfToEven(dotsPerInchX / 25.0);
+    m.dotsPerUnitY_ = roundHalfToEven(dotsPerInchY / 25.0);
+    return m;
+}
+
+DotBox PageMetrics::box(int x, int y, int width, int height) const
+{
+    return {xDots(x), yDots(y), xDots(x + width), yDots(y + height)};
+}
+
+int PageMetrics::fontHeight(int points) const
+{
+    return -roundHalfToEven(points * resolutionY_ / 72.0);
+}
+
+} // namespace kw

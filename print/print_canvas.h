@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+namespace kw {
+
+// The drawing operations the bill is printed with. Positions and extents are
+// whole print units (1/25 inch) from the top-left corner of the printable
+// area; an implementation turns them into dots with PageMetrics.
+//
+// One canvas serves one print job, called in this order: SetFontColour,
+// SetPortrait, BeginJob, PreparePageMetrics, any number of SetPrintFont,
+// SetBold, DrawBox and PrintText, EndJob, SetPortrait.
+class PrintCanvas {
+public:
+    virtual ~PrintCanvas() = default;
+
+    // The colour of all text; boxes are always outlined in black.
+    virtual void SetFontColour(const QColor& colour) = 0;
+    virtual void SetPortrait() = 0;
+    // Starts the print job; throws PrintError when it cannot be started.
+    virtual void BeginJob() = 0;
+    // Reads the printer's resolutions; called before anything is drawn.
+    virtual void PreparePageMetrics() = 0;
+    // Face (empty keeps the current one) and size in points; the colour
+    // and style are not touched.
+    virtual void SetPrintFont(const QString& face, int points) = 0;
+    // 1 bold, 0 plain, any other value leaves the style as it is.
+    virtual void SetBold(quint8 flag) = 0;
+    // An outlined box filled white, covering what was drawn inside before.
+    // A box of height 1 serves as a rule.
+    virtual void DrawBox(int x, int y, int width, int height) = 0;
+    // One line of text with its top-left corner at (x, y), on a white cell;
+    // never wrapped or clipped.
+    virtual void PrintText(int x, int y, const QString& text) = 0;
+    // Ends the print job and sends it; throws PrintError when it failed.
+    virtual void EndJob() = 0;
+};
+
+} // namespace kw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "print_canvas.h"
+
+#include <functional>
+#include <memory>
+
+namespace kw {
+
+// Makes the canvas of one print job; `copy` counts from 1. It may throw
+// PrintError when no job can be prepared.
+using CanvasFactory = std::function<std::unique_ptr<PrintCanvas>(int copy)>;
+
+// Prints `copies` copies of a page, each as a print job of its own, on a
+// fresh canvas from `canvasForCopy`: the text colour, portrait, the job, the
+// page metrics, `drawPage`, the end of the job and portrait again. Nothing is
+// printed for 0 copies or fewer.
+//
+// Throws PrintError at the first job that cannot be started or fails,
+// naming the copy; the remaining copies are not printed.
+void printCopies(int copies, const QColor& textColour, const CanvasFactory& canvasForCopy,
+                 const std::function<void(PrintCanvas&)>& drawPage);
+
+} // namespace kw
