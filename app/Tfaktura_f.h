@@ -1,18 +1,100 @@
 #pragma once
 
+#include "data_folder.h"
+#include "document_state.h"
 #include "faktura_ui.h"
+#include "io_error.h"
+#include "platform.h"
+#include "records.h"
+#include "selection_lines.h"
 
+#include <QString>
+#include <QStringListModel>
+#include <QTimer>
 #include <QWidget>
 
-// The module's main window.
+#include <array>
+
+// The main window: the document on screen, the command column and the
+// overlay panels. All module state lives here, for the life of the window.
 class Tfaktura_f : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tfaktura_f(QWidget* parent = nullptr);
+    // `startFolder` plays the process's current directory at start: the
+    // location file is looked up under it.
+    Tfaktura_f(kw::Platform& platform, const QString& startFolder, QWidget* parent = nullptr);
 
     const FakturaUi& controls() const { return ui; }
+    const kw::DocumentState& documentState() const { return state_; }
+    const kw::DocumentRecord& workingRecord() const { return working_; }
+    const QString& dataFolder() const { return dataFolder_; }
+    const QString& todayText() const { return today_; }
+    // The bill total in 12 characters as of the last tick, for the sales register.
+    const QString& billTotalText() const { return billTotalText_; }
+    int copyCount() const { return copyCount_; }
+    const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
+
+signals:
+    // The user confirmed "Koniec pracy ?" and the window has faded out.
+    void moduleClosed();
+
+public slots:
+    // Start-up and lifecycle.
+    void FormCreate();
+    void Timer1Timer();
+    void SpeedButton1Click();
+    void SpeedButton4Click();
+    void SpeedButton14Click();
+    // The 100 ms tick: commands, cash term, totals and words.
+    void Timer2Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Runs a handler; an input/output error ends it at that step and is
+    // shown, steps done before it stay done.
+    template <class Handler>
+    void guarded(Handler&& handler)
+    {
+        try {
+            handler();
+        } catch (const kw::IoError& error) {
+            platform_.dialogs.showError(this, error.message());
+        }
+    }
+
+    void connectHandlers();
+    void startUpSequence();
+    void applySettings();
+    void showSeller();
+    void Wygaszaj();
+
+    // Window <-> working record.
+    void PodstawDoPliku();
+    void PodstawDoFormatki();
+    void CzytajOstatniDokument();
+    void showLoadedKind();
+    QString cellText(int row, int column) const;
+    void setCellText(int row, int column, const QString& text);
+
+    kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
+
     FakturaUi ui;
+    kw::Platform& platform_;
+    QString startFolder_;
+    QString dataFolder_;
+    QString today_;
+    kw::LocationRecord location_;
+    kw::SettingsRecord settings_;
+    kw::CompanyRecord company_;
+    kw::InfoRecord info_;
+    std::array<QString, 3> sellerLines_;
+    int copyCount_ = 0;
+    kw::DocumentRecord working_;
+    kw::DocumentState state_;
+    QString billTotalText_;
+    QTimer timer1_;
+    QTimer timer2_;
 };

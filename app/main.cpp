@@ -2,9 +2,12 @@
 #include "Tfont_f.h"
 #include "app_fonts.h"
 #include "glyphs.h"
+#include "file_ops.h"
+#include "qt_dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -49,8 +52,12 @@ int main(int argc, char** argv)
     options.addOption(screenshot);
     options.process(app);
 
-    Tfaktura_f faktura_f;
+    kw::QtDialogs dialogs;
+    kw::Clock clock;
+    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    Tfaktura_f faktura_f(platform, QDir::currentPath());
     Tfont_f font_f;
+    QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);
     faktura_f.show();
 

@@ -1,4 +1,6 @@
 #include "Tfaktura_f.h"
+#include "scripted_dialogs.h"
+#include "file_ops.h"
 #include "app_fonts.h"
 #include "bill_grid.h"
 #include "dbl_click_line_edit.h"
@@ -11,6 +13,7 @@
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,7 +32,13 @@ protected:
         return found;
     }
 
-    Tfaktura_f window;
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    // Without Admini and Uslugi the start-up stops early and reports it; the
+    // layout is complete all the same.
+    Tfaktura_f window{platform, folder.path()};
 };
 
 QString captionOf(QWidget* control)
@@ -54,7 +63,8 @@ TEST_F(WindowLayout, Window)
 }
 
 // A representative control of each kind and panel: parent, place, size
-// (an empty size is not checked), caption and whether it starts hidden.
+// (an empty size is not checked), caption after start-up and whether it
+// starts hidden.
 TEST_F(WindowLayout, ControlsSitWhereDesigned)
 {
     const struct {
@@ -91,7 +101,7 @@ TEST_F(WindowLayout, ControlsSitWhereDesigned)
         {"SpeedButton13", "Panel2", {510, 396}, {150, 22}, "Usługi", false},
         {"SpeedButton15", "Panel2", {514, 418}, {150, 22}, "Pokaż przed korektą", true},
         {"SpeedButton16", "Panel2", {514, 440}, {150, 22}, "Pokaż po korekcie", true},
-        {"Label14", "Panel2", {15, 562}, {}, "Stopks wydruku...", false},
+        {"Label14", "Panel2", {15, 562}, {}, "", false}, // the footnote from the settings
         {"Panel3", "Panel2", {4, 4}, {678, 618}, "", true},
         {"lista", "Panel3", {15, 38}, {653, 503}, "", false},
         {"Label21", "Panel3", {18, 568}, {}, "Wpisz sukaną frazę i naciśnij przycisk lupy.", false},
@@ -103,7 +113,7 @@ TEST_F(WindowLayout, ControlsSitWhereDesigned)
         {"Label51", "Panel5", {28, 362}, {}, "Październik", false},
         {"ProgressBar10", "Panel5", {128, 365}, {391, 17}, "", false},
         {"ProgressBar4", "Panel5", {130, 194}, {390, 17}, "", false},
-        {"Label38", "Panel5", {530, 362}, {}, "", false},
+        {"Label38", "Panel5", {530, 362}, {}, "0.00 PLN", false},
         {"lata", "Panel5", {18, 581}, {145, 23}, "", false},
         {"SpeedButton24", "Panel5", {329, 579}, {23, 22}, "?", false},
         {"SpeedButton18", "Panel5", {548, 585}, {121, 22}, "Powrót", false},

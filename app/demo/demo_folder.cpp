@@ -1,0 +1,134 @@
+// kwitarnia-demo FOLDER: writes a ready data folder for trying the program,
+// through the same record code the program uses.
+
+#include "data_files.h"
+#include "io_error.h"
+#include "records.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace kw;
+
+namespace {
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    if (!createIfMissing(systemFileOps(), path, bytes))
+        std::fprintf(stderr, "kept existing %s\n", qPrintable(path));
+}
+
+SettingsRecord demoSettings()
+{
+    const QString year = QString::number(QDate::currentDate().year());
+    SettingsRecord s;
+    s.set(settings::Place, QStringLiteral("Kraków"));
+    s.set(settings::BillNumber, QStringLiteral("0"));
+    s.set(settings::BillSuffix, year);
+    s.set(settings::CorrectionNumber, QStringLiteral("0"));
+    s.set(settings::CorrectionSuffix, QStringLiteral("K/") + year);
+    s.set(settings::CopyLabel, QStringLiteral("oryginał / kopia"));
+    s.set(settings::Signature, QStringLiteral("Małgorzata Wiśniewska"));
+    s.set(settings::CopyCount, QStringLiteral("2"));
+    s.set(settings::PrintFootnote, QStringLiteral("Dziękujemy za skorzystanie z naszych usług."));
+    return s;
+}
+
+CompanyRecord demoSeller()
+{
+    CompanyRecord c;
+    c.set(company::SellerLine1, QStringLiteral("Pracownia Usług Komputerowych „Bajt”"));
+    c.set(company::SellerLine2, QStringLiteral("ul. Źródlana 12/3"));
+    c.set(company::SellerLine3, QStringLiteral("30-547 Kraków"));
+    c.set(company::SellerTaxId, QStringLiteral("676-123-45-67"));
+    c.set(company::SellerBank, QStringLiteral("Bank Spółdzielczy w Wieliczce"));
+    c.set(company::SellerAccount, QStringLiteral("12 3456 7890 1234 5678 9012 3456"));
+    return c;
+}
+
+ClientListRecord demoClients()
+{
+    struct Client { const char* l1; const char* l2; const char* l3; const char* l4; const char* nip; };
+    const Client list[] = {
+        {"Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "", "677-001-22-33"},
+        {"Gabinet Weterynaryjny „Żbik”", "os. Słoneczne 14", "32-020 Wieliczka", "", ""},
+        {"Anna Ślusarczyk", "ul. Ogrodowa 7 m. 2", "30-001 Kraków", "", ""},
+        {"Księgarnia Źródło s.c.", "Rynek Główny 40", "31-010 Kraków", "pawilon B", "676-987-65-43"},
+    };
+    ClientListRecord r = emptyClientList();
+    int slot = 1;
+    for (const Client& c : list) {
+        r.set(clients::line(1, slot), QString::fromUtf8(c.l1));
+        r.set(clients::line(2, slot), QString::fromUtf8(c.l2));
+        r.set(clients::line(3, slot), QString::fromUtf8(c.l3));
+        r.set(clients::line(4, slot), QString::fromUtf8(c.l4));
+        r.set(clients::taxId(slot), QString::fromUtf8(c.nip));
+        ++slot;
+    }
+    return r;
+}
+
+ServiceListRecord demoServices()
+{
+    struct Service { const char* name; const char* pkwiu; const char* unit; const char* price; };
+    const Service list[] = {
+        {"Naprawa komputera stacjonarnego", "95.11.10.0", "szt.", "150.00"},
+        {"Instalacja oprogramowania", "62.09.20.0", "godz.", "80.00"},
+        {"Konfiguracja sieci bezprzewodowej", "62.02.30.0", "usł.", "120.00"},
+        {"Odzyskiwanie danych z dysku", "95.11.10.0", "szt.", "249.99"},
+        {"Dojazd do klienta", "49.32.11.0", "km", "1.50"},
+    };
+    ServiceListRecord r = emptyServiceList();
+    int slot = 1;
+    for (const Service& s : list) {
+        r.set(services::name(slot), QString::fromUtf8(s.name));
+        r.set(services::pkwiu(slot), QString::fromUtf8(s.pkwiu));
+        r.set(services::unit(slot), QString::fromUtf8(s.unit));
+        r.set(services::price(slot), QString::fromUtf8(s.price));
+        ++slot;
+    }
+    return r;
+}
+
+PrintFontRecord demoPrintFont()
+{
+    PrintFontRecord f;
+    f.set(printfont::Face, QStringLiteral("Arial"));
+    f.setInt32At(printfont::PointSize, 10);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "użycie: kwitarnia-demo FOLDER\n");
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    for (const char* sub : {"Admini", "Uslugi", "Szablony", "FONT"})
+        QDir().mkpath(folder + QLatin1Char('/') + QLatin1String(sub));
+    try {
+        write(folder + QStringLiteral("/Admini/siec.dat"), initialLocation(folder).bytes());
+        write(folder + QStringLiteral("/Admini/rachunek.dat"), demoSettings().bytes());
+        write(folder + QStringLiteral("/Admini/firma.dat"), demoSeller().bytes());
+        const QByteArray clientBytes = demoClients().bytes();
+        write(folder + QStringLiteral("/Uslugi/klienci.dat"), clientBytes);
+        write(folder + QStringLiteral("/Uslugi/klienci.kli"), clientBytes);
+        const QByteArray serviceBytes = demoServices().bytes();
+        write(folder + QStringLiteral("/Uslugi/uslugi.dat"), serviceBytes);
+        write(folder + QStringLiteral("/Uslugi/uslugi.usl"), serviceBytes);
+        write(folder + QStringLiteral("/FONT/font_trelmo_2007.dat"), demoPrintFont().bytes());
+    } catch (const IoError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+        return 1;
+    }
+    std::printf("Demo data folder ready: %s\n", qPrintable(folder));
+    return 0;
+}

@@ -1,0 +1,109 @@
+// The window and the working record: copying one into the other, and
+// loading the last stored document.
+
+#include "Tfaktura_f.h"
+
+#include "bill_grid.h"
+#include "dbl_click_line_edit.h"
+#include "document_file.h"
+#include "control_factory.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidgetItem>
+#include <QToolButton>
+
+using namespace kw;
+
+namespace {
+
+const QColor red{255, 0, 0};
+
+// The thirteen text fields of a document and the controls that show them.
+struct TextField {
+    StringField field;
+    QLineEdit* FakturaUi::*edit;
+    QComboBox* FakturaUi::*combo;
+};
+
+} // namespace
+
+QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->item(row, column)->text(); }
+
+void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabela->item(row, column)->setText(text); }
+
+namespace {
+
+template <class F>
+void forEachTextField(FakturaUi& ui, F&& apply)
+{
+    apply(doc::Place, ui.miejscowosc);
+    apply(doc::IssueDate, ui.data_wystawienia);
+    apply(doc::DocNumber, ui.numerator);
+    apply(doc::NumberSuffix, ui.rozszerzenie);
+    apply(doc::BuyerLine1, static_cast<QLineEdit*>(ui.odbiorca1));
+    apply(doc::BuyerLine2, static_cast<QLineEdit*>(ui.odbiorca2));
+    apply(doc::BuyerLine3, static_cast<QLineEdit*>(ui.odbiorca3));
+    apply(doc::BuyerLine4, static_cast<QLineEdit*>(ui.odbiorca4));
+    apply(doc::BuyerTaxId, ui.nip_odbiorcy);
+    apply(doc::PaymentMethod, ui.forma_zaplaty->lineEdit());
+    apply(doc::ServiceDate, ui.data_uslugi);
+    apply(doc::PaymentTerm, ui.termin_zaplaty->lineEdit());
+    apply(doc::Signature, ui.podpis);
+}
+
+} // namespace
+
+void Tfaktura_f::PodstawDoPliku()
+{
+    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { working_.set(field, edit->text()); });
+    working_.set(doc::CorrectedRef, ui.Label24->text());
+    working_.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
+    const LineTable table = state_.inCorrection() ? LineTable::Correction : LineTable::Bill;
+    for (int c = 1; c <= doc::Columns; ++c)
+        for (int r = 1; r <= doc::Lines; ++r)
+            working_.set(lineCell(table, c, r), cellText(r, c));
+}
+
+void Tfaktura_f::PodstawDoFormatki()
+{
+    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { edit->setText(working_.get(field)); });
+    const QString kind = working_.get(doc::DocKind);
+    if (kind != QLatin1String("F") && kind != QLatin1String("K"))
+        return;
+    const bool corrective = kind == QLatin1String("K");
+    state_.setCorrectionMode(corrective);
+    ui.Label24->setText(corrective ? working_.get(doc::CorrectedRef) : QString());
+    const LineTable table = corrective ? LineTable::Correction : LineTable::Bill;
+    for (int c = 1; c <= doc::Columns; ++c)
+        for (int r = 1; r <= doc::Lines; ++r)
+            setCellText(r, c, working_.get(lineCell(table, c, r)));
+    const QColor colour = corrective ? red : ui::navy;
+    ui.tabela->setTextColour(colour);
+    ui::setTextStyle(ui.Label25, ui.Label25->font(), colour);
+    ui.Label25->setText(corrective ? QStringLiteral("Tabelka korekty") : QStringLiteral("Tabelka rachunku"));
+    ui.tabela->setEnabled(true);
+}
+
+// After a document was read into the working record and shown: the commands
+// and captions that follow from its kind.
+void Tfaktura_f::showLoadedKind()
+{
+    const bool corrective = isCorrective(working_);
+    if (isBill(working_) || corrective)
+        ui.SpeedButton9->setEnabled(!corrective);
+    ui.Label23->setText(corrective ? QStringLiteral("korygujący") : QString());
+    ui.Label22->setText(corrective ? QStringLiteral("Edycja wczytanego rachunku korygującego")
+                                   : QStringLiteral("Edycja wczytanego rachunku"));
+}
+
+void Tfaktura_f::CzytajOstatniDokument()
+{
+    DocumentFile documents(platform_.files, paths());
+    const qint64 last = documents.count();
+    working_ = documents.read(last);
+    state_.lastLoaded(last, isCorrective(working_), isBill(working_) || isCorrective(working_));
+    PodstawDoFormatki();
+    showLoadedKind();
+}

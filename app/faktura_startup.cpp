@@ -1,0 +1,198 @@
+// Start-up, the clock, the help panel and closing of the main window.
+
+#include "Tfaktura_f.h"
+
+#include "amount_text.h"
+#include "data_files.h"
+#include "data_folder.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include "bill_grid.h"
+#include "dbl_click_line_edit.h"
+#include "bevels.h"
+#include "control_factory.h"
+#include "month_calendar.h"
+
+using namespace kw;
+
+namespace {
+
+// Seller lines over 40 characters do not fit their labels; the printout
+// still uses the whole line.
+constexpr int sellerLineShown = 40;
+
+QString shortenedSellerLine(const QString& line)
+{
+    if (line.size() <= sellerLineShown)
+        return line;
+    return line.left(sellerLineShown - 1) + QChar(0x2026);
+}
+
+} // namespace
+
+Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* parent)
+    : QWidget(parent), platform_(platform), startFolder_(startFolder)
+{
+    ui.setup(this);
+    connectHandlers();
+    FormCreate();
+    timer1_.setInterval(100);
+    timer2_.setInterval(100);
+    connect(&timer1_, &QTimer::timeout, this, &Tfaktura_f::Timer1Timer);
+    connect(&timer2_, &QTimer::timeout, this, &Tfaktura_f::Timer2Timer);
+    timer1_.start();
+    timer2_.start();
+}
+
+void Tfaktura_f::FormCreate()
+{
+    dataFolder_ = startFolder_;
+    ui.Label22->setText(QStringLiteral("Wczytany ostatnio wystawiony dokument"));
+    state_.startUp();
+    ui.SpeedButton9->setEnabled(false);
+    ui.tabela->setEnabled(true);
+
+    ui.lata->clear();
+    ui.lata->clearEditText();
+    for (int year = 2009; year <= 2020; ++year)
+        ui.lata->addItem(QString::number(year));
+    ui.lata->setCurrentIndex(-1);
+    ui.lata->clearEditText();
+    for (QLabel* month : {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34, ui.Label35,
+                          ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40})
+        month->setText(QStringLiteral("0.00 PLN"));
+
+    for (QLineEdit* edit : {ui.miejscowosc, ui.data_wystawienia, ui.data_uslugi, static_cast<QLineEdit*>(ui.odbiorca1),
+                            static_cast<QLineEdit*>(ui.odbiorca2), static_cast<QLineEdit*>(ui.odbiorca3),
+                            static_cast<QLineEdit*>(ui.odbiorca4), ui.nip_odbiorcy, ui.podpis, ui.szukaj})
+        edit->clear();
+    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23, ui.Label24, ui.Label54})
+        label->clear();
+    ui.Label17->setText(QStringLiteral("0.00 PLN"));
+
+    const char* headers[] = {"Lp", "Nazwa usługi", "PKWiU", "J.m", "Ilość", "Brutto", "Razem"};
+    for (int c = 0; c < 7; ++c)
+        setCellText(0, c, QString::fromUtf8(headers[c]));
+    for (int r = 1; r <= 3; ++r)
+        setCellText(r, 0, QString::number(r));
+
+    const auto refill = [](QComboBox* box, const QStringList& items) {
+        box->clear();
+        box->addItems(items);
+        box->setCurrentIndex(-1);
+        box->clearEditText();
+    };
+    refill(ui.forma_zaplaty, {QStringLiteral("Gotówka"), QStringLiteral("Przelew"), QStringLiteral("Karta kredytowa")});
+    refill(ui.termin_zaplaty, {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")});
+
+    const QDate today = platform_.clock.today();
+    today_ = today.toString(QStringLiteral("yyyy-MM-dd"));
+    ui.data_wystawienia->setText(today_);
+    ui.MonthCalendar1->setSelectedDate(today);
+
+    guarded([this] { startUpSequence(); });
+}
+
+void Tfaktura_f::startUpSequence()
+{
+    FileOps& ops = platform_.files;
+    const QString locationFile = DataPaths::locationFile(startFolder_);
+    createIfMissing(ops, locationFile, initialLocation(startFolder_).bytes());
+    location_ = readSingleRecord<LocationRecord>(ops, locationFile);
+    switch (location_.byteAt(location::FolderMode)) {
+    case 1: dataFolder_ = location_.get(location::LocalPath); break;
+    case 2: dataFolder_ = location_.get(location::NetworkPath); break;
+    default: break;
+    }
+
+    const DataPaths files = paths();
+    createIfMissing(ops, files.serviceFile(), emptyServiceList().bytes());
+    createIfMissing(ops, files.clientFile(), emptyClientList().bytes());
+
+    createIfMissing(ops, files.settingsFile(), SettingsRecord().bytes());
+    settings_ = readSingleRecord<SettingsRecord>(ops, files.settingsFile());
+    applySettings();
+    ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings_.get(settings::CopyCount));
+
+    createIfMissing(ops, files.sellerFile(), CompanyRecord().bytes());
+    company_ = readSingleRecord<CompanyRecord>(ops, files.sellerFile());
+    showSeller();
+
+    createIfMissing(ops, files.infoFile(), InfoRecord().bytes());
+    info_ = readSingleRecord<InfoRecord>(ops, files.infoFile());
+
+    createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
+    CzytajOstatniDokument();
+}
+
+void Tfaktura_f::applySettings()
+{
+    ui.miejscowosc->setText(settings_.get(settings::Place));
+    ui.numerator->setText(settings_.get(settings::BillNumber));
+    ui.rozszerzenie->setText(settings_.get(settings::BillSuffix));
+    ui.Label13->setText(settings_.get(settings::CopyLabel));
+    ui.podpis->setText(settings_.get(settings::Signature));
+    copyCount_ = int(std::min<qint64>(readCount(settings_.get(settings::CopyCount)), 999));
+    ui.Label14->setText(settings_.get(settings::PrintFootnote));
+}
+
+void Tfaktura_f::showSeller()
+{
+    sellerLines_ = {company_.get(company::SellerLine1), company_.get(company::SellerLine2),
+                    company_.get(company::SellerLine3)};
+    ui.Label55->setText(shortenedSellerLine(sellerLines_[0]));
+    ui.Label56->setText(shortenedSellerLine(sellerLines_[1]));
+    ui.Label57->setText(shortenedSellerLine(sellerLines_[2]));
+}
+
+void Tfaktura_f::Timer1Timer()
+{
+    const QString now = platform_.clock.now().toString(QStringLiteral("HH:mm:ss"));
+    if (ui.Label2->text() != now)
+        ui.Label2->setText(now);
+}
+
+void Tfaktura_f::SpeedButton4Click()
+{
+    ui.Panel4->setGeometry(71, 108, 689, 337);
+    ui.Panel4->show();
+    ui.Panel4->raise();
+    if (ui.Panel6->isVisible())
+        ui.Panel6->raise();
+}
+
+void Tfaktura_f::SpeedButton14Click() { ui.Panel4->hide(); }
+
+void Tfaktura_f::closeEvent(QCloseEvent* event)
+{
+    // The window never closes by itself: closing always goes through the question.
+    event->ignore();
+    SpeedButton1Click();
+}
+
+void Tfaktura_f::SpeedButton1Click()
+{
+    if (!platform_.dialogs.ask(this, QStringLiteral("Koniec pracy ?")))
+        return;
+    Wygaszaj();
+    emit moduleClosed();
+}
+
+void Tfaktura_f::Wygaszaj()
+{
+    for (int alpha = 255; alpha >= 10; alpha -= 5)
+        setWindowOpacity(alpha / 255.0);
+}
+
+void Tfaktura_f::connectHandlers()
+{
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton1Click);
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton4Click);
+    connect(ui.SpeedButton14, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton14Click);
+}

@@ -1,0 +1,76 @@
+// The 100 ms tick: which commands are offered, the cash payment term, the
+// line totals, the bill total and its words.
+
+#include "Tfaktura_f.h"
+
+#include "bill_grid.h"
+#include "bill_totals.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+
+using namespace kw;
+
+namespace {
+
+// Setting a property to the value it has costs little, but repainting does
+// not: only real changes reach the widgets.
+template <class W>
+void setEnabledIfChanged(W* w, bool on)
+{
+    if (w->isEnabled() != on)
+        w->setEnabled(on);
+}
+
+void setVisibleIfChanged(QWidget* w, bool on)
+{
+    if (w->isVisibleTo(w->parentWidget()) != on)
+        w->setVisible(on);
+}
+
+void setTextIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+void Tfaktura_f::Timer2Timer()
+{
+    setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
+    setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
+    setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
+    setVisibleIfChanged(ui.SpeedButton21, state_.templatesVisible());
+    setEnabledIfChanged(ui.SpeedButton20, state_.printEnabled());
+    setEnabledIfChanged(ui.SpeedButton17, state_.summaryEnabled());
+    setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
+    setVisibleIfChanged(ui.Label26, state_.correctionNoteVisible());
+    if (isCorrective(working_)) {
+        setVisibleIfChanged(ui.SpeedButton15, true);
+        setVisibleIfChanged(ui.SpeedButton16, true);
+    } else if (isBill(working_)) {
+        setVisibleIfChanged(ui.SpeedButton15, false);
+        setVisibleIfChanged(ui.SpeedButton16, false);
+    }
+    setEnabledIfChanged(ui.SpeedButton2, state_.saveEnabled());
+    setEnabledIfChanged(ui.SpeedButton8, state_.deleteEnabled());
+
+    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != today_)
+        ui.termin_zaplaty->setEditText(today_);
+
+    std::array<LineCells, 3> cells;
+    for (int r = 1; r <= 3; ++r)
+        cells[r - 1] = {cellText(r, 4), cellText(r, 5)};
+    const BillTotals totals = computeBillTotals(cells);
+    for (int r = 1; r <= 3; ++r) {
+        const LineTotal& line = totals.lines[r - 1];
+        if (line.writeTotal && cellText(r, 6) != line.totalText)
+            setCellText(r, 6, line.totalText);
+    }
+    billTotalText_ = totals.totalText;
+    setTextIfChanged(ui.Label17, totals.totalLabel);
+    setTextIfChanged(ui.Label19, totals.zlotyWords);
+    setTextIfChanged(ui.Label58, totals.groszWords);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+class QFont;
+class QPrinter;
+class QWidget;
+
+namespace kw {
+
+class FileOps;
+
+// The standard dialogs of the platform. The window asks through this
+// interface only, so tests can script the answers.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A yes/no question captioned "Pytanie"; true for yes.
+    virtual bool ask(QWidget* parent, const QString& question) = 0;
+    // A notice captioned "Informacja" with an OK button.
+    virtual void inform(QWidget* parent, const QString& text) = 0;
+    // The general error handler's box.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
+    // File dialogs; `filter` is "description|pattern". Empty when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& filter, const QString& folder,
+                             const QString& presetName = {}) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    // The print dialog; false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The font dialog; false when cancelled.
+    virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
+    // Picks a folder; empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent, const QString& folder) = 0;
+};
+
+// Today's date and the time of day.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const { return QDate::currentDate(); }
+    virtual QTime now() const { return QTime::currentTime(); }
+};
+
+// What the window needs from the platform.
+struct Platform {
+    Dialogs& dialogs;
+    Clock& clock;
+    FileOps& files;
+};
+
+} // namespace kw

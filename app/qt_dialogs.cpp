@@ -1,0 +1,73 @@
+#include "qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kw {
+
+namespace {
+
+// "Lista klientów|*.kli" becomes Qt's "Lista klientów (*.kli)".
+QString qtFilter(const QString& filter)
+{
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+}
+
+} // namespace
+
+bool QtDialogs::ask(QWidget* parent, const QString& question)
+{
+    return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::No;
+}
+
+void QtDialogs::inform(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, QStringLiteral("Informacja"), text, QMessageBox::Ok);
+}
+
+void QtDialogs::showError(QWidget* parent, const QString& text)
+{
+    QMessageBox::critical(parent, QStringLiteral("Błąd"), text, QMessageBox::Ok);
+}
+
+QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& folder,
+                            const QString& presetName)
+{
+    const QString start = presetName.isEmpty() ? folder : QDir(folder).filePath(presetName);
+    return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter(filter));
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& folder)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), folder, qtFilter(filter));
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::chooseFont(QWidget* parent, QFont& font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+QString QtDialogs::chooseFolder(QWidget* parent, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(parent, QString(), folder);
+}
+
+} // namespace kw

@@ -1,0 +1,191 @@
+#include "window_fixture.h"
+
+#include "bill_grid.h"
+#include "records.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace kw;
+
+namespace {
+
+QByteArray slot(const QByteArray& list, int offset, int width)
+{
+    const int length = quint8(list[offset]);
+    return list.mid(offset + 1, std::min(length, width));
+}
+
+} // namespace
+
+TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
+{
+    start();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+
+    const QByteArray location = bytes("Admini/siec.dat");
+    ASSERT_EQ(location.size(), 403);
+    EXPECT_EQ(location[0], 1);
+    EXPECT_EQ(location.mid(2, quint8(location[1])), dir.path().toLocal8Bit());
+    EXPECT_EQ(location.mid(202), QByteArray(201, '\0'));
+
+    const QByteArray clients = bytes("Uslugi/klienci.dat");
+    ASSERT_EQ(clients.size(), 3490698);
+    EXPECT_EQ(slot(clients, 0, 5), "01");
+    EXPECT_EQ(slot(clients, 9 * 6, 5), "10");
+    EXPECT_EQ(slot(clients, 5000 * 6, 5), "5001");
+    EXPECT_EQ(clients.mid(30006), QByteArray(3490698 - 30006, '\0'));
+
+    const QByteArray services = bytes("Uslugi/uslugi.dat");
+    ASSERT_EQ(services.size(), 36984);
+    EXPECT_EQ(slot(services, 0, 3), "01");
+    EXPECT_EQ(slot(services, 200 * 4, 3), "201");
+
+    EXPECT_EQ(bytes("Admini/rachunek.dat"), QByteArray(272, '\0'));
+    EXPECT_EQ(bytes("Admini/firma.dat"), QByteArray(306, '\0'));
+    EXPECT_EQ(bytes("Admini/info.dat"), QByteArray(66, '\0'));
+
+    const QByteArray documents = bytes("Uslugi/dokumenty_r.dat");
+    ASSERT_EQ(documents.size(), 3251);
+    EXPECT_EQ(documents, sentinelRecord(QStringLiteral("2009-03-05")).bytes());
+
+    EXPECT_EQ(ui().numerator->text(), "0");
+    EXPECT_EQ(ui().rozszerzenie->text(), "2009-03-05");
+    EXPECT_EQ(ui().odbiorca1->text(), QStringLiteral("Początek bloczka rachunkowego"));
+    EXPECT_EQ(ui().data_wystawienia->text(), "");
+    EXPECT_EQ(ui().Label22->text(), "Edycja wczytanego rachunku");
+    EXPECT_EQ(ui().Label25->text(), "Tabelka rachunku");
+    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy ");
+    EXPECT_EQ(window->copyCount(), 0);
+    EXPECT_TRUE(ui().SpeedButton9->isEnabled());
+    EXPECT_EQ(window->documentState().currentRecord(), 1);
+    EXPECT_FALSE(window->documentState().isNew());
+    EXPECT_EQ(ui().lata->count(), 12);
+    EXPECT_EQ(ui().lata->itemText(0), "2009");
+    EXPECT_EQ(ui().lata->currentText(), "");
+    EXPECT_EQ(ui().forma_zaplaty->count(), 3);
+    EXPECT_EQ(ui().forma_zaplaty->currentText(), "");
+    EXPECT_EQ(ui().Label29->text(), "0.00 PLN");
+    EXPECT_FALSE(ui().Panel3->isVisibleTo(window.get()));
+    EXPECT_FALSE(ui().Panel4->isVisibleTo(window.get()));
+    EXPECT_FALSE(ui().Panel5->isVisibleTo(window.get()));
+    EXPECT_FALSE(ui().Panel6->isVisibleTo(window.get()));
+}
+
+TEST_F(WindowTest, SettingsAndSellerAreShown)
+{
+    SettingsRecord s;
+    s.set(settings::Place, QStringLiteral("Łódź"));
+    s.set(settings::BillNumber, QStringLiteral("7"));
+    s.set(settings::CopyLabel, QStringLiteral("oryginał"));
+    s.set(settings::CopyCount, QStringLiteral("2"));
+    s.set(settings::PrintFootnote, QStringLiteral("Stopka"));
+    writeBytes("Admini/rachunek.dat", s.bytes());
+    CompanyRecord c;
+    c.set(company::SellerLine1, QString(40, QChar(u'ś')));
+    c.set(company::SellerLine2, QString(50, QChar('x')));
+    writeBytes("Admini/firma.dat", c.bytes());
+
+    start();
+    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy 2");
+    EXPECT_EQ(window->copyCount(), 2);
+    EXPECT_EQ(ui().Label13->text(), QStringLiteral("oryginał"));
+    EXPECT_EQ(ui().Label14->text(), "Stopka");
+    EXPECT_EQ(ui().Label55->text(), QString(40, QChar(u'ś')));
+    EXPECT_LT(ui().Label56->text().size(), 41);
+    EXPECT_EQ(window->sellerLines()[1], QString(50, QChar('x')));
+    // The last document replaces the document fields the settings filled.
+    EXPECT_EQ(ui().numerator->text(), "0");
+}
+
+TEST_F(WindowTest, LocationInModeTwoMovesEveryLaterFile)
+{
+    QTemporaryDir shared;
+    QDir(shared.path()).mkdir(QStringLiteral("ADMINI"));
+    QDir(shared.path()).mkdir(QStringLiteral("USLUGI"));
+    LocationRecord l;
+    l.setByteAt(location::FolderMode, 2);
+    l.set(location::NetworkPath, shared.path());
+    writeBytes("Admini/siec.dat", l.bytes());
+
+    start();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_EQ(window->dataFolder(), shared.path());
+    for (const char* file : {"ADMINI/rachunek.dat", "ADMINI/firma.dat", "ADMINI/info.dat", "USLUGI/klienci.dat",
+                             "USLUGI/uslugi.dat", "USLUGI/dokumenty_r.dat"})
+        EXPECT_TRUE(QFile::exists(shared.path() + '/' + file)) << file;
+    EXPECT_FALSE(QFile::exists(path("Uslugi/dokumenty_r.dat")));
+    EXPECT_FALSE(QFile::exists(path("Admini/rachunek.dat")));
+}
+
+TEST_F(WindowTest, OtherFolderModesKeepTheStartFolder)
+{
+    LocationRecord l;
+    l.setByteAt(location::FolderMode, 3);
+    l.set(location::LocalPath, QStringLiteral("/nonexistent"));
+    writeBytes("Admini/siec.dat", l.bytes());
+    start();
+    EXPECT_EQ(window->dataFolder(), dir.path());
+    EXPECT_TRUE(QFile::exists(path("Uslugi/dokumenty_r.dat")));
+}
+
+TEST_F(WindowTest, MissingUslugiFolderIsReportedAndTheWindowStillOpens)
+{
+    QDir(path("Uslugi")).removeRecursively();
+    start();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("uslugi.dat")) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(QFile::exists(path("Admini/siec.dat"))); // not rolled back
+    EXPECT_FALSE(QFile::exists(path("Admini/rachunek.dat")));
+    EXPECT_EQ(ui().data_wystawienia->text(), "2009-03-05");
+    EXPECT_EQ(ui().Label22->text(), "Wczytany ostatnio wystawiony dokument");
+}
+
+TEST_F(WindowTest, ShortSettingsFileIsReportedAndLaterFilesAreNotCreated)
+{
+    writeBytes("Admini/rachunek.dat", QByteArray(100, '\0'));
+    start();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("rachunek.dat")) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("krótszy"))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(QFile::exists(path("Uslugi/klienci.dat")));
+    EXPECT_FALSE(QFile::exists(path("Admini/firma.dat")));
+    EXPECT_EQ(bytes("Admini/rachunek.dat").size(), 100);
+}
+
+TEST_F(WindowTest, UnreadableDocumentFileIsReported)
+{
+    writeBytes("Uslugi/dokumenty_r.dat", QByteArray(1000, 'x'));
+    start();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("dokumenty_r.dat")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(bytes("Uslugi/dokumenty_r.dat"), QByteArray(1000, 'x'));
+    EXPECT_TRUE(QFile::exists(path("Admini/info.dat")));
+}
+
+TEST_F(WindowTest, ClosingAsksAndOnlyYesEndsTheModule)
+{
+    start();
+    bool closed = false;
+    QObject::connect(window.get(), &Tfaktura_f::moduleClosed, [&] { closed = true; });
+    dialogs.answers.enqueue(false);
+    window->close();
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(dialogs.questions, QStringList{"Koniec pracy ?"});
+    dialogs.answers.enqueue(true);
+    ui().SpeedButton1->click();
+    EXPECT_TRUE(closed);
+}
+
+TEST_F(WindowTest, HelpPanelOpensAndCloses)
+{
+    start();
+    ui().SpeedButton4->click();
+    EXPECT_TRUE(ui().Panel4->isVisibleTo(window.get()));
+    EXPECT_EQ(ui().Panel4->geometry(), QRect(71, 108, 689, 337));
+    EXPECT_TRUE(ui().Panel1->isEnabled());
+    ui().SpeedButton14->click();
+    EXPECT_FALSE(ui().Panel4->isVisibleTo(window.get()));
+}

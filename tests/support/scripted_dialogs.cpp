@@ -1,0 +1,48 @@
+#include "scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+bool ScriptedDialogs::ask(QWidget*, const QString& question)
+{
+    questions.append(question);
+    if (answers.isEmpty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return false;
+    }
+    return answers.dequeue();
+}
+
+QString ScriptedDialogs::nextFileName(const QString& filter, const QString& folder)
+{
+    fileFilters.append(filter + QStringLiteral(" @ ") + folder);
+    if (fileNames.isEmpty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << filter.toStdString();
+        return {};
+    }
+    return fileNames.dequeue();
+}
+
+QString ScriptedDialogs::openFile(QWidget*, const QString& filter, const QString& folder, const QString&)
+{
+    return nextFileName(filter, folder);
+}
+
+QString ScriptedDialogs::saveFile(QWidget*, const QString& filter, const QString& folder)
+{
+    return nextFileName(filter, folder);
+}
+
+QString ScriptedDialogs::chooseFolder(QWidget*, const QString& folder) { return nextFileName(QString(), folder); }
+
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter&)
+{
+    return !printerAnswers.isEmpty() && printerAnswers.dequeue();
+}
+
+bool ScriptedDialogs::chooseFont(QWidget*, QFont& font)
+{
+    if (fonts.isEmpty())
+        return false;
+    font = fonts.dequeue();
+    return true;
+}

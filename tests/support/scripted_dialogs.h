@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QDate>
+#include <QFont>
+#include <QQueue>
+#include <QStringList>
+
+// Dialogs whose answers a test scripts in advance; every message shown is
+// recorded. A question with no scripted answer fails the test.
+class ScriptedDialogs : public kw::Dialogs {
+public:
+    QQueue<bool> answers;           // for ask()
+    QQueue<QString> fileNames;      // for openFile(), saveFile() and chooseFolder(); "" cancels
+    QQueue<bool> printerAnswers;    // for choosePrinter()
+    QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
+    QStringList questions;
+    QStringList notices;
+    QStringList errors;
+    QStringList fileFilters;        // filter and folder of each file dialog, "filter @ folder"
+
+    bool ask(QWidget*, const QString& question) override;
+    void inform(QWidget*, const QString& text) override { notices.append(text); }
+    void showError(QWidget*, const QString& text) override { errors.append(text); }
+    QString openFile(QWidget*, const QString& filter, const QString& folder, const QString& presetName) override;
+    QString saveFile(QWidget*, const QString& filter, const QString& folder) override;
+    bool choosePrinter(QWidget*, QPrinter&) override;
+    bool chooseFont(QWidget*, QFont& font) override;
+    QString chooseFolder(QWidget*, const QString& folder) override;
+
+private:
+    QString nextFileName(const QString& filter, const QString& folder);
+};
+
+// A clock fixed at a chosen moment.
+class FixedClock : public kw::Clock {
+public:
+    QDate date{2009, 3, 5};
+    QTime time{12, 34, 56};
+    QDate today() const override { return date; }
+    QTime now() const override { return time; }
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Tfaktura_f.h"
+#include "bevels.h"
+#include "bill_grid.h"
+#include "dbl_click_line_edit.h"
+#include "month_calendar.h"
+#include "selection_list.h"
+#include "file_ops.h"
+#include "records.h"
+#include "scripted_dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A temporary data folder with Admini and Uslugi, scripted dialogs, a fixed
+// clock (5 March 2009) and the real main window started on demand.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest()
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("Admini"));
+        QDir(dir.path()).mkdir(QStringLiteral("Uslugi"));
+    }
+
+    QString path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
+
+    QByteArray bytes(const QString& relative) const
+    {
+        QFile f(path(relative));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void writeBytes(const QString& relative, const QByteArray& data) const
+    {
+        QFile f(path(relative));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(data), data.size());
+    }
+
+    Tfaktura_f& start()
+    {
+        window = std::make_unique<Tfaktura_f>(platform, dir.path());
+        return *window;
+    }
+
+    const FakturaUi& ui() const { return window->controls(); }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    std::unique_ptr<Tfaktura_f> window;
+};
