@@ -1,0 +1,91 @@
+#include "sales_register_command.h"
+#include "windows_command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace kw {
+namespace {
+
+HandOffValues example()
+{
+    return {QStringLiteral("2009-05-07"), QStringLiteral("      123.45"), QStringLiteral("12"),
+            QStringLiteral("2009"), BuyerKind::Company};
+}
+
+TEST(SalesRegisterCommand, IsBuiltPieceByPiece)
+{
+    HandOffValues individual = example();
+    individual.buyer = BuyerKind::Individual;
+    HandOffValues edited = example();
+    edited.amount = QStringLiteral("100");
+    const struct {
+        HandOffValues values;
+        const char* line;
+    } cases[] = {
+        {example(), "ewidencja.exe 07       123.45 \"*F* 12/2009\""},
+        {individual, "ewidencja.exe 07       123.45 \"*I* 12/2009\""},
+        {edited, "ewidencja.exe 07 100 \"*F* 12/2009\""},
+    };
+    for (const auto& c : cases) {
+        const SalesRegisterCommand command = salesRegisterCommand(c.values);
+        EXPECT_TRUE(command.ok()) << command.refusal.toStdString();
+        EXPECT_EQ(command.commandLine, QString::fromUtf8(c.line));
+    }
+}
+
+TEST(SalesRegisterCommand, IssueDateWithoutADayIsRefused)
+{
+    for (const char* date : {"", "2009-05-7", "2009-05-", "2009-05-x7", "2009-05-00", "2009-05-32", "07.05.2009"}) {
+        HandOffValues values = example();
+        values.issueDate = QString::fromUtf8(date);
+        const SalesRegisterCommand command = salesRegisterCommand(values);
+        EXPECT_FALSE(command.ok()) << date;
+        EXPECT_TRUE(command.commandLine.isEmpty()) << date;
+        EXPECT_TRUE(command.refusal.contains(QStringLiteral("nie zawiera dnia"))) << date;
+    }
+}
+
+TEST(SalesRegisterCommand, LineOverTheLimitIsRefused)
+{
+    HandOffValues values = example();
+    // Without the suffix the line is 39 characters long.
+    values.numberSuffix = QString(250 - 39, u'x');
+    EXPECT_EQ(salesRegisterCommand(values).commandLine.size(), 250);
+
+    values.numberSuffix += u'x';
+    const SalesRegisterCommand command = salesRegisterCommand(values);
+    EXPECT_FALSE(command.ok());
+    EXPECT_TRUE(command.refusal.contains(QStringLiteral("251 znaków"))) << command.refusal.toStdString();
+}
+
+TEST(HandOffNumberLabel, JoinsWithABackslash)
+{
+    EXPECT_EQ(handOffNumberLabel(QStringLiteral("12"), QStringLiteral("2009")), QStringLiteral("12\\2009"));
+}
+
+TEST(SplitWindowsCommandLine, FollowsTheWindowsRules)
+{
+    const struct {
+        const char* line;
+        QStringList arguments;
+    } cases[] = {
+        {"ewidencja.exe 07       123.45 \"*F* 12/2009\"", {"ewidencja.exe", "07", "123.45", "*F* 12/2009"}},
+        {"p \"a b c\" d e", {"p", "a b c", "d", "e"}},
+        {"p \"ab\\\"c\" \"\\\\\" d", {"p", "ab\"c", "\\", "d"}},
+        {"p a\\\\\\b d\"e f\"g h", {"p", "a\\\\\\b", "de fg", "h"}},
+        {"p a\\\\\\\"b c d", {"p", "a\\\"b", "c", "d"}},
+        {"p a\\\\\\\\\"b c\" d e", {"p", "a\\\\b c", "d", "e"}},
+        {"p a\"b\"\" c d", {"p", "ab\"", "c", "d"}},
+        {"p \"\" x", {"p", "", "x"}},
+        {"p\ta\t\tb   ", {"p", "a", "b"}},
+        {"\"C:\\Program Files\\e.exe\" x", {"C:\\Program Files\\e.exe", "x"}},
+        {"C:\\a\\\"b c", {"C:\\a\\\"b", "c"}},
+        {"p", {"p"}},
+        {"", {""}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(splitWindowsCommandLine(QString::fromUtf8(c.line)), c.arguments) << c.line;
+}
+
+} // namespace
+} // namespace kw
