@@ -48,6 +48,24 @@ public slots:
     void SpeedButton14Click();
     // The 100 ms tick: commands, cash term, totals and words.
     void Timer2Timer();
+    // Document operations: store, new bill, delete.
+    void SpeedButton2Click();
+    void SpeedButton6Click();
+    void SpeedButton8Click();
+    // The selection list: bills, clients, services.
+    void SpeedButton3Click();
+    void SpeedButton5Click();
+    void SpeedButton13Click();
+    void odbiorcaDblClick();
+    void tabelaDblClick();
+    void listaDblClick();
+    void SpeedButton11Click();
+    void SpeedButton10Click();
+    void SpeedButton12Click();
+    // The calendar for the date of service.
+    void SpeedButton7Click();
+    void MonthCalendar1DblClick();
+    void MonthCalendar1KeyPress();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +99,24 @@ private:
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
+    // Document operations.
+    void readSettings();
+    QString storeQuestion() const;
+    void normaliseAmounts();
+    void storeNumbers();
+
+    // Selection list.
+    enum class ListMode { Clients, Services, Bills };
+    template <class Load>
+    void openList(Load&& load);
+    void showList(ListMode mode, const QString& title, kw::SelectionLines lines);
+    void selectListLine(int index);
+    void closeList();
+    void insertChosen(bool withExtra);
+    void insertClient(int slot);
+    void insertService(int slot, bool withExtra);
+    void loadChosenBill(qint64 position);
+
     FakturaUi ui;
     kw::Platform& platform_;
     QString startFolder_;
@@ -95,6 +131,14 @@ private:
     kw::DocumentRecord working_;
     kw::DocumentState state_;
     QString billTotalText_;
+    // The process's current directory as the module sees it: file dialogs
+    // start under it, and it returns to the data folder after each of them.
+    QString currentFolder_;
+    ListMode listMode_ = ListMode::Bills;
+    kw::SelectionLines listLines_;
+    QStringListModel listModel_;
+    kw::ClientListRecord clientList_;
+    kw::ServiceListRecord serviceList_;
     QTimer timer1_;
     QTimer timer2_;
 };

@@ -91,9 +91,10 @@ void Tfaktura_f::PodstawDoFormatki()
 void Tfaktura_f::showLoadedKind()
 {
     const bool corrective = isCorrective(working_);
-    if (isBill(working_) || corrective)
-        ui.SpeedButton9->setEnabled(!corrective);
     ui.Label23->setText(corrective ? QStringLiteral("korygujący") : QString());
+    if (!hasKnownKind(working_))
+        return;
+    ui.SpeedButton9->setEnabled(!corrective);
     ui.Label22->setText(corrective ? QStringLiteral("Edycja wczytanego rachunku korygującego")
                                    : QStringLiteral("Edycja wczytanego rachunku"));
 }
@@ -103,7 +104,7 @@ void Tfaktura_f::CzytajOstatniDokument()
     DocumentFile documents(platform_.files, paths());
     const qint64 last = documents.count();
     working_ = documents.read(last);
-    state_.lastLoaded(last, isCorrective(working_), isBill(working_) || isCorrective(working_));
+    state_.lastLoaded(last, isCorrective(working_), hasKnownKind(working_));
     PodstawDoFormatki();
     showLoadedKind();
 }

@@ -18,6 +18,7 @@
 #include "bevels.h"
 #include "control_factory.h"
 #include "month_calendar.h"
+#include "selection_list.h"
 
 using namespace kw;
 
@@ -37,9 +38,11 @@ QString shortenedSellerLine(const QString& line)
 } // namespace
 
 Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* parent)
-    : QWidget(parent), platform_(platform), startFolder_(startFolder)
+    : QWidget(parent), platform_(platform), startFolder_(startFolder), currentFolder_(startFolder)
 {
     ui.setup(this);
+    ui.lista->setModel(&listModel_);
+    ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
     FormCreate();
     timer1_.setInterval(100);
@@ -195,4 +198,20 @@ void Tfaktura_f::connectHandlers()
     connect(ui.SpeedButton1, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton1Click);
     connect(ui.SpeedButton4, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton4Click);
     connect(ui.SpeedButton14, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton14Click);
+    connect(ui.SpeedButton2, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton2Click);
+    connect(ui.SpeedButton6, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton6Click);
+    connect(ui.SpeedButton8, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton8Click);
+    connect(ui.SpeedButton3, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton3Click);
+    connect(ui.SpeedButton5, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton5Click);
+    connect(ui.SpeedButton13, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton13Click);
+    for (DblClickLineEdit* buyer : {ui.odbiorca1, ui.odbiorca2, ui.odbiorca3, ui.odbiorca4})
+        connect(buyer, &DblClickLineEdit::doubleClicked, this, &Tfaktura_f::odbiorcaDblClick);
+    connect(ui.tabela, &BillGrid::dblClicked, this, &Tfaktura_f::tabelaDblClick);
+    connect(ui.lista, &SelectionList::dblClicked, this, &Tfaktura_f::listaDblClick);
+    connect(ui.SpeedButton11, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton11Click);
+    connect(ui.SpeedButton10, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton10Click);
+    connect(ui.SpeedButton12, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton12Click);
+    connect(ui.SpeedButton7, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton7Click);
+    connect(ui.MonthCalendar1, &MonthCalendar::activated, this, &Tfaktura_f::MonthCalendar1DblClick);
+    connect(ui.MonthCalendar1, &MonthCalendar::escapePressed, this, &Tfaktura_f::MonthCalendar1KeyPress);
 }

@@ -63,6 +63,7 @@ constexpr StringField lineCell(LineTable table, int column, int line)
 // The kind of a document record: "F" bill, "K" corrective bill.
 inline bool isCorrective(const DocumentRecord& r) { return r.get(doc::DocKind) == QLatin1String("K"); }
 inline bool isBill(const DocumentRecord& r) { return r.get(doc::DocKind) == QLatin1String("F"); }
+inline bool hasKnownKind(const DocumentRecord& r) { return isBill(r) || isCorrective(r); }
 
 // The record that opens every document file.
 DocumentRecord sentinelRecord(const QString& today);

@@ -1,0 +1,26 @@
+// The calendar for the date of service.
+
+#include "Tfaktura_f.h"
+
+#include "month_calendar.h"
+
+#include <QLineEdit>
+
+void Tfaktura_f::SpeedButton7Click()
+{
+    ui.MonthCalendar1->setGeometry(419, 93, 254, 154);
+    ui.MonthCalendar1->show();
+    ui.MonthCalendar1->raise();
+}
+
+void Tfaktura_f::MonthCalendar1DblClick()
+{
+    const QDate date = ui.MonthCalendar1->selectedDate();
+    ui.data_uslugi->setText(QStringLiteral("%1-%2-%3")
+                                .arg(date.year())
+                                .arg(date.month(), 2, 10, QLatin1Char('0'))
+                                .arg(date.day(), 2, 10, QLatin1Char('0')));
+    ui.MonthCalendar1->hide();
+}
+
+void Tfaktura_f::MonthCalendar1KeyPress() { ui.MonthCalendar1->hide(); }

@@ -1,0 +1,133 @@
+// The life of the document on screen: a new bill, storing it, deleting it.
+
+#include "Tfaktura_f.h"
+
+#include "amount_text.h"
+#include "bill_grid.h"
+#include "data_files.h"
+#include "dbl_click_line_edit.h"
+#include "document_file.h"
+#include "record_file.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace kw;
+
+void Tfaktura_f::SpeedButton6Click()
+{
+    state_.newBillBegun();
+    ui.SpeedButton6->setEnabled(false);
+    ui.Label22->setText(QStringLiteral("Edycja nowego rachunku"));
+    ui.SpeedButton9->setEnabled(false);
+    ui.Label24->clear();
+    ui.Label25->setText(QStringLiteral("Tabelka dokumentu"));
+    ui.tabela->setEnabled(true);
+
+    for (QLineEdit* edit : {ui.miejscowosc, static_cast<QLineEdit*>(ui.odbiorca1), static_cast<QLineEdit*>(ui.odbiorca2),
+                            static_cast<QLineEdit*>(ui.odbiorca3), static_cast<QLineEdit*>(ui.odbiorca4),
+                            ui.nip_odbiorcy, ui.podpis, ui.szukaj, ui.data_uslugi})
+        edit->clear();
+    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23})
+        label->clear();
+    ui.forma_zaplaty->setEditText(QString());
+    ui.termin_zaplaty->setEditText(QString());
+    ui.Label17->setText(QStringLiteral("0.00 PLN"));
+    ui.data_wystawienia->setText(today_);
+    for (int r = 1; r <= doc::Lines; ++r)
+        for (int c = 1; c <= doc::Columns; ++c)
+            setCellText(r, c, QString());
+
+    guarded([this] {
+        readSettings();
+        ui.numerator->setText(QString::number(readCount(settings_.get(settings::BillNumber)) + 1));
+    });
+}
+
+void Tfaktura_f::readSettings()
+{
+    const QString file = paths().settingsFile();
+    createIfMissing(platform_.files, file, SettingsRecord().bytes());
+    settings_ = readSingleRecord<SettingsRecord>(platform_.files, file);
+    applySettings();
+}
+
+QString Tfaktura_f::storeQuestion() const
+{
+    if (state_.inCorrection())
+        return state_.isNew() ? QStringLiteral("Zapisać nowy rachunek korygujący ?")
+                              : QStringLiteral("Zapisać zmiany w rachunku korygującym ?");
+    return state_.isNew() ? QStringLiteral("Zapisać nowy rachunek ?") : QStringLiteral("Zapisać zmiany w rachunku ?");
+}
+
+// Non-zero quantities and prices are stored with two decimals, right-aligned.
+void Tfaktura_f::normaliseAmounts()
+{
+    for (int r = 1; r <= doc::Lines; ++r) {
+        for (const auto& [column, width] : {std::pair{4, 7}, std::pair{5, 8}}) {
+            const double value = readAmount(cellText(r, column));
+            if (value != 0.0)
+                setCellText(r, column, formatAmount(value, width));
+        }
+    }
+}
+
+void Tfaktura_f::SpeedButton2Click()
+{
+    if (!platform_.dialogs.ask(this, storeQuestion()))
+        return;
+    guarded([this] {
+        state_.storeConfirmed();
+        normaliseAmounts();
+        DocumentFile documents(platform_.files, paths());
+        PodstawDoPliku();
+        if (state_.isNew()) {
+            const qint64 position = documents.append(working_);
+            state_.appended(position);
+            storeNumbers();
+            ui.SpeedButton6->setEnabled(true);
+            CzytajOstatniDokument();
+        } else {
+            documents.overwrite(state_.currentRecord(), working_);
+            working_ = documents.read(state_.currentRecord());
+            PodstawDoFormatki();
+            state_.overwritten(isCorrective(working_), hasKnownKind(working_));
+            ui.Label22->setText(isCorrective(working_) ? QStringLiteral("Edycja wczytanego rachunku korygującego")
+                                                       : QStringLiteral("Edycja wczytanego rachunku"));
+        }
+    });
+}
+
+// The settings file keeps the place, the signature and the number of the
+// last stored document of each kind.
+void Tfaktura_f::storeNumbers()
+{
+    settings_.set(settings::Place, ui.miejscowosc->text());
+    if (isCorrective(working_)) {
+        settings_.set(settings::CorrectionNumber, ui.numerator->text());
+        settings_.set(settings::CorrectionSuffix, ui.rozszerzenie->text());
+    } else {
+        settings_.set(settings::BillNumber, ui.numerator->text());
+        settings_.set(settings::BillSuffix, ui.rozszerzenie->text());
+    }
+    settings_.set(settings::Signature, ui.podpis->text());
+    RecordFile(platform_.files, paths().settingsFile(), settings::Size).replace(settings_.bytes());
+}
+
+void Tfaktura_f::SpeedButton8Click()
+{
+    guarded([this] {
+        DocumentFile documents(platform_.files, paths());
+        if (documents.count() == 1) {
+            platform_.dialogs.inform(this, QStringLiteral("Nie można usunąć ostatniego wpisu"));
+            return;
+        }
+        if (!platform_.dialogs.ask(this, QStringLiteral("Usunąć dokument ?")))
+            return;
+        state_.deleteConfirmed();
+        documents.remove(state_.currentRecord());
+        CzytajOstatniDokument();
+    });
+}

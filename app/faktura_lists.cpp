@@ -1,0 +1,169 @@
+// The selection list panel: stored bills, clients and services.
+
+#include "Tfaktura_f.h"
+
+#include "bevels.h"
+#include "bill_grid.h"
+#include "data_files.h"
+#include "dbl_click_line_edit.h"
+#include "document_file.h"
+#include "selection_list.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace kw;
+
+void Tfaktura_f::showList(ListMode mode, const QString& title, SelectionLines lines)
+{
+    listMode_ = mode;
+    ui.Label20->setText(title);
+    listLines_ = std::move(lines);
+    listModel_.setStringList(listLines_.texts);
+    selectListLine(0);
+    ui.Panel3->setGeometry(4, 4, 678, 618);
+    ui.Panel3->show();
+    ui.Panel3->raise();
+}
+
+void Tfaktura_f::selectListLine(int index)
+{
+    const QModelIndex line = listModel_.index(index);
+    ui.lista->setCurrentIndex(line);
+    ui.lista->scrollTo(line);
+}
+
+void Tfaktura_f::closeList()
+{
+    ui.Panel3->hide();
+    ui.Panel1->setEnabled(true);
+}
+
+// Opening a list disables the command column; a list that fails to load
+// gives it back, so the window is never left without commands.
+template <class Load>
+void Tfaktura_f::openList(Load&& load)
+{
+    ui.Panel1->setEnabled(false);
+    try {
+        load();
+    } catch (const IoError&) {
+        ui.Panel1->setEnabled(true);
+        throw;
+    }
+}
+
+void Tfaktura_f::SpeedButton3Click()
+{
+    guarded([this] {
+        ui.SpeedButton6->setEnabled(true);
+        openList([this] {
+            showList(ListMode::Bills, QStringLiteral("Lista rachunków"),
+                     billLines(platform_.files, paths().documentFile()));
+        });
+    });
+}
+
+void Tfaktura_f::SpeedButton5Click()
+{
+    const QString file = platform_.dialogs.openFile(this, QStringLiteral("Lista klientów|*.kli"),
+                                                    currentFolder_ + QStringLiteral("/Uslugi"));
+    if (file.isEmpty())
+        return;
+    guarded([&] {
+        openList([&] {
+            clientList_ = readSingleRecord<ClientListRecord>(platform_.files, file);
+            showList(ListMode::Clients, QStringLiteral("Baza klientów ") + file, clientLines(clientList_));
+        });
+    });
+    currentFolder_ = dataFolder_;
+}
+
+void Tfaktura_f::SpeedButton13Click()
+{
+    const QString file = platform_.dialogs.openFile(this, QStringLiteral("Lista usług|*.usl"),
+                                                    currentFolder_ + QStringLiteral("/Uslugi"));
+    if (file.isEmpty())
+        return;
+    guarded([&] {
+        openList([&] {
+            serviceList_ = readSingleRecord<ServiceListRecord>(platform_.files, file);
+            showList(ListMode::Services, QStringLiteral("Lista usług ") + file, serviceLines(serviceList_));
+        });
+    });
+    currentFolder_ = dataFolder_;
+}
+
+void Tfaktura_f::odbiorcaDblClick()
+{
+    listMode_ = ListMode::Clients;
+    SpeedButton5Click();
+}
+
+void Tfaktura_f::tabelaDblClick()
+{
+    listMode_ = ListMode::Services;
+    SpeedButton13Click();
+}
+
+void Tfaktura_f::listaDblClick() { insertChosen(false); }
+
+void Tfaktura_f::SpeedButton11Click() { insertChosen(true); }
+
+void Tfaktura_f::SpeedButton10Click() { closeList(); }
+
+void Tfaktura_f::insertChosen(bool withExtra)
+{
+    const int line = ui.lista->currentIndex().row();
+    if (line < 0 || line >= listLines_.sources.size())
+        return;
+    const qint64 source = listLines_.sources[line];
+    guarded([&] {
+        switch (listMode_) {
+        case ListMode::Clients: insertClient(int(source)); break;
+        case ListMode::Services: insertService(int(source), withExtra); break;
+        case ListMode::Bills: loadChosenBill(source); break;
+        }
+        closeList();
+    });
+}
+
+void Tfaktura_f::insertClient(int slot)
+{
+    ui.odbiorca1->setText(clientList_.get(clients::line(1, slot)));
+    ui.odbiorca2->setText(clientList_.get(clients::line(2, slot)));
+    ui.odbiorca3->setText(clientList_.get(clients::line(3, slot)));
+    ui.odbiorca4->setText(clientList_.get(clients::line(4, slot)));
+    ui.nip_odbiorcy->setText(clientList_.get(clients::taxId(slot)));
+}
+
+void Tfaktura_f::insertService(int slot, bool withExtra)
+{
+    const int row = std::max(1, ui.tabela->currentRow());
+    setCellText(row, 1, serviceList_.get(services::name(slot)));
+    setCellText(row, 2, serviceList_.get(services::pkwiu(slot)));
+    setCellText(row, 3, serviceList_.get(services::unit(slot)));
+    setCellText(row, 5, serviceList_.get(services::price(slot)));
+    if (withExtra)
+        setCellText(row, 6, serviceList_.get(services::extra(slot)));
+}
+
+void Tfaktura_f::loadChosenBill(qint64 position)
+{
+    working_ = DocumentFile(platform_.files, paths()).read(position);
+    PodstawDoFormatki();
+    showLoadedKind();
+    state_.chosenLoaded(position, isCorrective(working_), hasKnownKind(working_));
+}
+
+void Tfaktura_f::SpeedButton12Click()
+{
+    const int found = findLine(listLines_.texts, ui.szukaj->text());
+    if (found < 0) {
+        platform_.dialogs.inform(this, QStringLiteral("Brak danych spełniających zadane kryteria."));
+        selectListLine(0);
+        return;
+    }
+    selectListLine(found);
+}
