@@ -1,6 +1,5 @@
 #include "document_builder.h"
 #include "file_bytes.h"
-#include "io_error.h"
 #include "temp_data_folder.h"
 #include "yearly_summary.h"
 
@@ -165,31 +164,6 @@ TEST_F(YearlySummaryTest, RecordsWithoutAMonthOrOfAnotherKindAreSkipped)
     const YearlySummary s = summarise(withOne, "2009");
     for (int m = 0; m < 12; ++m)
         EXPECT_DOUBLE_EQ(s.totals[m], m == 6 ? 9.0 : 0.0) << "month " << m + 1;
-}
-
-TEST_F(YearlySummaryTest, ManyChunksAndATornTailAreReadExactlyOnce)
-{
-    QList<DocumentRecord> documents;
-    for (int i = 0; i < 1000; ++i)
-        documents.append(billRecord(QStringLiteral("2009-%1-01").arg(i % 12 + 1, 2, 10, QLatin1Char('0')),
-                                    "A", {"1.00"}));
-    writeFileBytes(path(), documentFileBytes(documents) + QByteArray(100, 'x'));
-    const YearlySummary s = computeYearlySummary(systemFileOps(), path(), "2009", anyClient());
-    double sum = 0;
-    for (double t : s.totals)
-        sum += t;
-    EXPECT_DOUBLE_EQ(sum, 1000.0);
-    EXPECT_DOUBLE_EQ(s.totals[0], 84.0);
-}
-
-TEST_F(YearlySummaryTest, MissingDocumentFileThrowsNamingIt)
-{
-    try {
-        computeYearlySummary(systemFileOps(), path(), "2009", anyClient());
-        ADD_FAILURE() << "returned without a document file";
-    } catch (const IoError& e) {
-        EXPECT_TRUE(e.message().contains(path())) << e.what();
-    }
 }
 
 } // namespace
