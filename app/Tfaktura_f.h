@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data_folder.h"
+#include "bill_printout.h"
 #include "document_state.h"
 #include "faktura_ui.h"
 #include "io_error.h"
@@ -14,6 +15,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
+
+class Tfont_f;
 
 // The main window: the document on screen, the command column and the
 // overlay panels. All module state lives here, for the life of the window.
@@ -24,6 +28,7 @@ public:
     // `startFolder` plays the process's current directory at start: the
     // location file is looked up under it.
     Tfaktura_f(kw::Platform& platform, const QString& startFolder, QWidget* parent = nullptr);
+    ~Tfaktura_f() override;
 
     const FakturaUi& controls() const { return ui; }
     const kw::DocumentState& documentState() const { return state_; }
@@ -34,6 +39,7 @@ public:
     const QString& billTotalText() const { return billTotalText_; }
     int copyCount() const { return copyCount_; }
     const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
+    Tfont_f& fontWindow() const { return *font_f; }
 
 signals:
     // The user confirmed "Koniec pracy ?" and the window has faded out.
@@ -66,6 +72,12 @@ public slots:
     void SpeedButton7Click();
     void MonthCalendar1DblClick();
     void MonthCalendar1KeyPress();
+    // Corrective bills.
+    void SpeedButton9Click();
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    // "Drukuj".
+    void SpeedButton20Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +112,7 @@ private:
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
     // Document operations.
+    void readSettingsRecord();
     void readSettings();
     QString storeQuestion() const;
     void normaliseAmounts();
@@ -116,6 +129,13 @@ private:
     void insertClient(int slot);
     void insertService(int slot, bool withExtra);
     void loadChosenBill(qint64 position);
+
+    // Line tables and the grid.
+    void showTableStyle(bool correctionLines);
+    void copyTableToGrid(kw::LineTable table);
+    void copyGridToTable(kw::LineTable table);
+
+    kw::BillPrintout printoutFromWindow() const;
 
     FakturaUi ui;
     kw::Platform& platform_;
@@ -139,6 +159,10 @@ private:
     QStringListModel listModel_;
     kw::ClientListRecord clientList_;
     kw::ServiceListRecord serviceList_;
+    // The grid shows the lines before a correction, filled by "Pokaż przed korektą".
+    bool gridShowsLinesBefore_ = false;
+    // The print-font window, never shown.
+    std::unique_ptr<Tfont_f> font_f;
     QTimer timer1_;
     QTimer timer2_;
 };

@@ -1,13 +1,38 @@
 #include "Tfont_f.h"
 
+#include "io_error.h"
+#include "platform.h"
+
 #include <QPushButton>
 
-Tfont_f::Tfont_f(QWidget* parent)
-    : QWidget(parent)
+Tfont_f::Tfont_f(kw::Dialogs& dialogs, kw::FileOps& files, std::function<QString()> currentFolder, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), font_(files), currentFolder_(std::move(currentFolder))
 {
     setWindowTitle(QStringLiteral("Fonty"));
     setFixedSize(240, 80);
     Button1 = new QPushButton(QStringLiteral("Czcionka wydruku..."), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(40, 24, 160, 28);
+    connect(Button1, &QPushButton::clicked, this, &Tfont_f::Button1Click);
+}
+
+void Tfont_f::CzytajFonty(const QString& fileName) { font_.CzytajFonty(fileName, currentFolder_()); }
+
+void Tfont_f::ZapiszFonty(const QString& fileName)
+{
+    const QString folder = currentFolder_();
+    const std::optional<kw::FontChoice> preset = font_.dialogPreset(fileName, folder);
+    kw::FontChoice choice{preset ? preset->font : QFont(), preset ? preset->colour : QColor(Qt::black)};
+    if (!dialogs_.chooseFont(this, choice.font))
+        return;
+    font_.write(choice, fileName, folder);
+}
+
+void Tfont_f::Button1Click()
+{
+    try {
+        ZapiszFonty(QStringLiteral("44.abc"));
+    } catch (const kw::IoError& error) {
+        dialogs_.showError(this, error.message());
+    }
 }

@@ -1,16 +1,41 @@
 #pragma once
 
+#include "print_font.h"
+
 #include <QWidget>
+
+#include <functional>
 
 class QPushButton;
 
-// The print-font window: keeps the font the bill is printed with. It is
-// created at start-up and never shown.
+namespace kw {
+class Dialogs;
+}
+
+// The print-font window: reads and writes the font the bill is printed
+// with. It is created at start-up and never shown.
 class Tfont_f : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tfont_f(QWidget* parent = nullptr);
+    // `currentFolder` gives the process's current directory as the module
+    // sees it; the font files lie in FONT under it.
+    Tfont_f(kw::Dialogs& dialogs, kw::FileOps& files, std::function<QString()> currentFolder,
+            QWidget* parent = nullptr);
+
+    // Reads FONT/<fileName>; a missing file changes nothing.
+    void CzytajFonty(const QString& fileName);
+    // Lets the user choose a font, prefilled from FONT/<fileName> when it
+    // exists, and writes it there; a cancelled dialog writes nothing.
+    void ZapiszFonty(const QString& fileName);
+    void Button1Click();
+
+    const kw::PrintFont& printFont() const { return font_; }
 
     QPushButton* Button1 = nullptr;
+
+private:
+    kw::Dialogs& dialogs_;
+    kw::PrintFont font_;
+    std::function<QString()> currentFolder_;
 };

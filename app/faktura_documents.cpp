@@ -46,14 +46,6 @@ void Tfaktura_f::SpeedButton6Click()
     });
 }
 
-void Tfaktura_f::readSettings()
-{
-    const QString file = paths().settingsFile();
-    createIfMissing(platform_.files, file, SettingsRecord().bytes());
-    settings_ = readSingleRecord<SettingsRecord>(platform_.files, file);
-    applySettings();
-}
-
 QString Tfaktura_f::storeQuestion() const
 {
     if (state_.inCorrection())

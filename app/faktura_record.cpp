@@ -16,18 +16,6 @@
 
 using namespace kw;
 
-namespace {
-
-const QColor red{255, 0, 0};
-
-// The thirteen text fields of a document and the controls that show them.
-struct TextField {
-    StringField field;
-    QLineEdit* FakturaUi::*edit;
-    QComboBox* FakturaUi::*combo;
-};
-
-} // namespace
 
 QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->item(row, column)->text(); }
 
@@ -60,10 +48,7 @@ void Tfaktura_f::PodstawDoPliku()
     forEachTextField(ui, [this](StringField field, QLineEdit* edit) { working_.set(field, edit->text()); });
     working_.set(doc::CorrectedRef, ui.Label24->text());
     working_.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
-    const LineTable table = state_.inCorrection() ? LineTable::Correction : LineTable::Bill;
-    for (int c = 1; c <= doc::Columns; ++c)
-        for (int r = 1; r <= doc::Lines; ++r)
-            working_.set(lineCell(table, c, r), cellText(r, c));
+    copyGridToTable(state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
 }
 
 void Tfaktura_f::PodstawDoFormatki()
@@ -75,14 +60,9 @@ void Tfaktura_f::PodstawDoFormatki()
     const bool corrective = kind == QLatin1String("K");
     state_.setCorrectionMode(corrective);
     ui.Label24->setText(corrective ? working_.get(doc::CorrectedRef) : QString());
-    const LineTable table = corrective ? LineTable::Correction : LineTable::Bill;
-    for (int c = 1; c <= doc::Columns; ++c)
-        for (int r = 1; r <= doc::Lines; ++r)
-            setCellText(r, c, working_.get(lineCell(table, c, r)));
-    const QColor colour = corrective ? red : ui::navy;
-    ui.tabela->setTextColour(colour);
-    ui::setTextStyle(ui.Label25, ui.Label25->font(), colour);
-    ui.Label25->setText(corrective ? QStringLiteral("Tabelka korekty") : QStringLiteral("Tabelka rachunku"));
+    copyTableToGrid(corrective ? LineTable::Correction : LineTable::Bill);
+    gridShowsLinesBefore_ = false;
+    showTableStyle(corrective);
     ui.tabela->setEnabled(true);
 }
 

@@ -2,6 +2,8 @@
 
 #include "Tfaktura_f.h"
 
+#include "Tfont_f.h"
+
 #include "amount_text.h"
 #include "data_files.h"
 #include "data_folder.h"
@@ -45,6 +47,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
     FormCreate();
+    font_f = std::make_unique<Tfont_f>(platform_.dialogs, platform_.files, [this] { return currentFolder_; });
     timer1_.setInterval(100);
     timer2_.setInterval(100);
     connect(&timer1_, &QTimer::timeout, this, &Tfaktura_f::Timer1Timer);
@@ -52,6 +55,8 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     timer1_.start();
     timer2_.start();
 }
+
+Tfaktura_f::~Tfaktura_f() = default;
 
 void Tfaktura_f::FormCreate()
 {
@@ -118,9 +123,7 @@ void Tfaktura_f::startUpSequence()
     createIfMissing(ops, files.serviceFile(), emptyServiceList().bytes());
     createIfMissing(ops, files.clientFile(), emptyClientList().bytes());
 
-    createIfMissing(ops, files.settingsFile(), SettingsRecord().bytes());
-    settings_ = readSingleRecord<SettingsRecord>(ops, files.settingsFile());
-    applySettings();
+    readSettings();
     ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings_.get(settings::CopyCount));
 
     createIfMissing(ops, files.sellerFile(), CompanyRecord().bytes());
@@ -132,6 +135,19 @@ void Tfaktura_f::startUpSequence()
 
     createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
     CzytajOstatniDokument();
+}
+
+void Tfaktura_f::readSettingsRecord()
+{
+    const QString file = paths().settingsFile();
+    createIfMissing(platform_.files, file, SettingsRecord().bytes());
+    settings_ = readSingleRecord<SettingsRecord>(platform_.files, file);
+}
+
+void Tfaktura_f::readSettings()
+{
+    readSettingsRecord();
+    applySettings();
 }
 
 void Tfaktura_f::applySettings()
@@ -214,4 +230,8 @@ void Tfaktura_f::connectHandlers()
     connect(ui.SpeedButton7, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton7Click);
     connect(ui.MonthCalendar1, &MonthCalendar::activated, this, &Tfaktura_f::MonthCalendar1DblClick);
     connect(ui.MonthCalendar1, &MonthCalendar::escapePressed, this, &Tfaktura_f::MonthCalendar1KeyPress);
+    connect(ui.SpeedButton9, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton9Click);
+    connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
+    connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
+    connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
 }

@@ -1,5 +1,4 @@
 #include "Tfaktura_f.h"
-#include "Tfont_f.h"
 #include "app_fonts.h"
 #include "glyphs.h"
 #include "file_ops.h"
@@ -56,7 +55,6 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::Platform platform{dialogs, clock, kw::systemFileOps()};
     Tfaktura_f faktura_f(platform, QDir::currentPath());
-    Tfont_f font_f;
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);
     faktura_f.show();
