@@ -2,6 +2,7 @@
 
 #include "data_folder.h"
 #include "bill_printout.h"
+#include "document_form.h"
 #include "document_state.h"
 #include "faktura_ui.h"
 #include "io_error.h"
@@ -78,6 +79,20 @@ public slots:
     void SpeedButton16Click();
     // "Drukuj".
     void SpeedButton20Click();
+    // The yearly summary.
+    void SpeedButton17Click();
+    void SpeedButton24Click();
+    void SpeedButton19Click();
+    void SpeedButton18Click();
+    // Templates.
+    void SpeedButton21Click();
+    void SpeedButton22Click();
+    void SpeedButton23Click();
+    // The sales-register hand-off.
+    void SpeedButton25Click();
+    void SpeedButton27Click();
+    void SpeedButton30Click();
+    void SpeedButton29Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +151,11 @@ private:
     void copyGridToTable(kw::LineTable table);
 
     kw::BillPrintout printoutFromWindow() const;
+
+    // Templates.
+    kw::DocumentForm documentForm() const;
+    void showDocumentForm(const kw::DocumentForm& form);
+    QString templatesFolder() const;
 
     FakturaUi ui;
     kw::Platform& platform_;

@@ -234,4 +234,15 @@ void Tfaktura_f::connectHandlers()
     connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
     connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
     connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
+    connect(ui.SpeedButton17, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton17Click);
+    connect(ui.SpeedButton24, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton24Click);
+    connect(ui.SpeedButton19, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton19Click);
+    connect(ui.SpeedButton18, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton18Click);
+    connect(ui.SpeedButton21, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton21Click);
+    connect(ui.SpeedButton22, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton22Click);
+    connect(ui.SpeedButton23, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton23Click);
+    connect(ui.SpeedButton25, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton25Click);
+    connect(ui.SpeedButton27, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton27Click);
+    connect(ui.SpeedButton30, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton30Click);
+    connect(ui.SpeedButton29, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton29Click);
 }

@@ -2,6 +2,7 @@
 #include "app_fonts.h"
 #include "glyphs.h"
 #include "file_ops.h"
+#include "process_starter.h"
 #include "qt_dialogs.h"
 
 #include <QApplication>
@@ -53,7 +54,8 @@ int main(int argc, char** argv)
 
     kw::QtDialogs dialogs;
     kw::Clock clock;
-    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    kw::SystemProcessStarter processes;
+    kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
     Tfaktura_f faktura_f(platform, QDir::currentPath());
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);

@@ -11,6 +11,7 @@ class QWidget;
 namespace kw {
 
 class FileOps;
+class ProcessStarter;
 
 // The standard dialogs of the platform. The window asks through this
 // interface only, so tests can script the answers.
@@ -48,6 +49,8 @@ struct Platform {
     Dialogs& dialogs;
     Clock& clock;
     FileOps& files;
+    // Starts the sales register.
+    ProcessStarter& processes;
 };
 
 } // namespace kw

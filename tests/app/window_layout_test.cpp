@@ -35,7 +35,8 @@ protected:
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     FixedClock clock;
-    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    RecordingStarter processes;
+    kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
     // Without Admini and Uslugi the start-up stops early and reports it; the
     // layout is complete all the same.
     Tfaktura_f window{platform, folder.path()};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform.h"
+#include "process_starter.h"
 
 #include <QDate>
 #include <QFont>
@@ -40,4 +41,23 @@ public:
     QTime time{12, 34, 56};
     QDate today() const override { return date; }
     QTime now() const override { return time; }
+};
+
+// Records each start of a program instead of starting it.
+class RecordingStarter : public kw::ProcessStarter {
+public:
+    struct Start {
+        QString folder;
+        QStringList arguments;
+    };
+    QList<Start> starts;
+    bool succeed = true;
+
+    bool start(const QString& folder, const QStringList& arguments, QString& reason) override
+    {
+        starts.append({folder, arguments});
+        if (!succeed)
+            reason = QStringLiteral("nie udało się uruchomić");
+        return succeed;
+    }
 };

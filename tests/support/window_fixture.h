@@ -6,7 +6,7 @@
 #include "dbl_click_line_edit.h"
 #include "month_calendar.h"
 #include "selection_list.h"
-#include "file_ops.h"
+#include "failing_file_ops.h"
 #include "records.h"
 #include "scripted_dialogs.h"
 
@@ -23,7 +23,8 @@
 #include <memory>
 
 // A temporary data folder with Admini and Uslugi, scripted dialogs, a fixed
-// clock (5 March 2009) and the real main window started on demand.
+// clock (5 March 2009) and the real main window started on demand. Every file
+// call goes through `files`, which fails nothing until a test plans a failure.
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest()
@@ -58,6 +59,8 @@ protected:
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     FixedClock clock;
-    kw::Platform platform{dialogs, clock, kw::systemFileOps()};
+    kw::FailingFileOps files;
+    RecordingStarter processes;
+    kw::Platform platform{dialogs, clock, files, processes};
     std::unique_ptr<Tfaktura_f> window;
 };

@@ -1,0 +1,72 @@
+// The yearly summary panel.
+
+#include "Tfaktura_f.h"
+
+#include "bevels.h"
+#include "client_names.h"
+#include "yearly_summary.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+
+using namespace kw;
+
+void Tfaktura_f::SpeedButton17Click()
+{
+    ui.Panel1->setEnabled(false);
+    ui.Label60->clear();
+    ui.klienci->clear();
+    ui.klienci->addItem(anyClient());
+    ui.klienci->setEditText(anyClient());
+    ui.Panel5->setGeometry(10, 8, 682, 625);
+    ui.Panel5->show();
+    ui.Panel5->raise();
+    if (ui.Panel6->isVisible())
+        ui.Panel6->raise();
+}
+
+void Tfaktura_f::SpeedButton24Click()
+{
+    const QString file = platform_.dialogs.openFile(this, clientListFilter(), currentFolder_ + QLatin1Char('/') + clientListFolder());
+    if (file.isEmpty())
+        return;
+    guarded([&] {
+        const QString typed = ui.klienci->currentText();
+        ui.klienci->addItems(readClientNames(platform_.files, file));
+        ui.klienci->setEditText(typed);
+    });
+    currentFolder_ = dataFolder_;
+}
+
+void Tfaktura_f::SpeedButton19Click()
+{
+    guarded([this] {
+        const YearlySummary summary = computeYearlySummary(platform_.files, paths().documentFile(),
+                                                           ui.lata->currentText(), ui.klienci->currentText());
+        const std::array<QLabel*, 12> totals = {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34,
+                                                ui.Label35, ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40};
+        const std::array<QProgressBar*, 12> bars = {ui.ProgressBar1, ui.ProgressBar2,  ui.ProgressBar3,
+                                                    ui.ProgressBar4, ui.ProgressBar5,  ui.ProgressBar6,
+                                                    ui.ProgressBar7, ui.ProgressBar8,  ui.ProgressBar9,
+                                                    ui.ProgressBar10, ui.ProgressBar11, ui.ProgressBar12};
+        // A range of 0..0 makes a busy bar; an empty year shows empty bars instead.
+        const int maximum = std::max(summary.barMaximum, 1);
+        for (int m = 0; m < 12; ++m) {
+            totals[m]->setText(summary.totalLabels[m]);
+            bars[m]->setRange(0, maximum);
+            bars[m]->setValue(summary.barPositions[m]);
+        }
+        ui.Label54->setText(summary.basisLabel);
+        if (summary.title)
+            ui.Label27->setText(*summary.title);
+        if (summary.clientLabel)
+            ui.Label60->setText(*summary.clientLabel);
+    });
+}
+
+void Tfaktura_f::SpeedButton18Click()
+{
+    ui.Panel5->hide();
+    ui.Panel1->setEnabled(true);
+}
