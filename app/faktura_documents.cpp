@@ -120,6 +120,15 @@ void Tfaktura_f::SpeedButton8Click()
             return;
         state_.deleteConfirmed();
         documents.remove(state_.currentRecord());
-        CzytajOstatniDokument();
+        try {
+            CzytajOstatniDokument();
+        } catch (const IoError&) {
+            // The shown document is no longer stored and its old position now
+            // holds the next one: deleting again or overwriting would hit that
+            // one, so the shown document becomes a new one, stored by appending.
+            state_.newBillBegun();
+            ui.Label22->setText(QStringLiteral("Edycja nowego rachunku"));
+            throw;
+        }
     });
 }
