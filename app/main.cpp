@@ -1,5 +1,6 @@
 #include "Tfaktura_f.h"
 #include "app_fonts.h"
+#include "command_line.h"
 #include "glyphs.h"
 #include "file_ops.h"
 #include "process_starter.h"
@@ -37,6 +38,12 @@ void centreOnScreen(QWidget& window)
 
 int main(int argc, char** argv)
 {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    if (kw::isCommandLine(args))
+        return kw::runCommandLine(args);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwitarnia"));
     QApplication::setWindowIcon(applicationIcon());

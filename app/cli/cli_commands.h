@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data_folder.h"
+#include "file_ops.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kw {
+
+// The commands of the command line. Each reads the data files through
+// `ops` without changing or creating any of them, prints its result on
+// standard output and throws CommandLineError or IoError when it cannot.
+
+// "N: <line of the bill list>" for every stored document, N its position.
+void listDocuments(FileOps& ops, const DataPaths& paths);
+
+// The summary panel's lines for `year` and `client` (anyClient() for all).
+void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& year, const QString& client);
+
+// The "Słownie" line a printout shows for `amount`.
+void printAmountWords(double amount);
+
+// The document at `position` (the last one when empty) printed into
+// `pdfFile` as one page.
+void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder,
+                    std::optional<qint64> position, const QString& pdfFile);
+
+// Every bill and corrective bill issued in `month` ("YYYY-MM"), in file
+// order, one page each, printed into `pdfFile`. Nothing is written when
+// there is none.
+void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& month,
+                 const QString& pdfFile);
+
+} // namespace kw

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data_folder.h"
+#include "file_ops.h"
+
+#include <QString>
+
+namespace kw {
+
+// The data paths of the window started in `startFolder`: the location file
+// Admini/siec.dat there decides the folder (mode 1 its local path, mode 2
+// its network path, any other mode `startFolder` itself). Nothing is
+// created: without a location file the data lie in `startFolder`, where the
+// window would point the location file it creates. Throws IoError when the
+// location file cannot be read or is shorter than its record.
+DataPaths dataPathsFor(FileOps& ops, const QString& startFolder);
+
+// Throws CommandLineError naming `path` when no such file exists.
+void requireDataFile(const QString& path);
+
+// The number of whole documents in the document file, the opening record
+// included. Throws CommandLineError when the file is missing and IoError
+// when it cannot be read or holds no whole record.
+qint64 storedDocumentCount(FileOps& ops, const QString& documentFile);
+
+} // namespace kw

@@ -1,0 +1,61 @@
+#include "command_line.h"
+
+#include "cli_arguments.h"
+#include "cli_commands.h"
+#include "cli_data_folder.h"
+#include "cli_error.h"
+#include "cli_help.h"
+#include "cli_output.h"
+#include "io_error.h"
+#include "offscreen_gui.h"
+
+#include <QDir>
+
+namespace kw {
+
+namespace {
+
+void run(const CliRequest& request)
+{
+    FileOps& ops = systemFileOps();
+    const QString startFolder = QDir::currentPath();
+    switch (request.command) {
+    case CliCommand::Help: printLine(commandLineHelp()); return;
+    case CliCommand::Version: printLine(versionText()); return;
+    case CliCommand::Words: printAmountWords(request.amount); return;
+    case CliCommand::List: listDocuments(ops, dataPathsFor(ops, startFolder)); return;
+    case CliCommand::Summary:
+        printYearlySummary(ops, dataPathsFor(ops, startFolder), request.year, request.client);
+        return;
+    case CliCommand::PdfPosition: {
+        const OffscreenGui gui;
+        exportDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.outputFile);
+        return;
+    }
+    case CliCommand::PdfMonth: {
+        const OffscreenGui gui;
+        exportMonth(ops, dataPathsFor(ops, startFolder), startFolder, request.month, request.outputFile);
+        return;
+    }
+    }
+}
+
+} // namespace
+
+int runCommandLine(const QStringList& args)
+{
+    try {
+        run(parseCommandLine(args));
+        finishOutput();
+        return 0;
+    } catch (const CommandLineError& error) {
+        printError(error.message());
+    } catch (const IoError& error) {
+        printError(error.message());
+    } catch (const std::exception& error) {
+        printError(QStringLiteral("Błąd: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+    return 1;
+}
+
+} // namespace kw

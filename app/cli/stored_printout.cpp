@@ -1,0 +1,44 @@
+#include "stored_printout.h"
+
+#include "cli_data_folder.h"
+#include "data_files.h"
+
+namespace kw {
+
+PrintSources readPrintSources(FileOps& ops, const DataPaths& paths, const QString& startFolder)
+{
+    PrintSources sources;
+    requireDataFile(paths.settingsFile());
+    sources.settings = readSingleRecord<SettingsRecord>(ops, paths.settingsFile());
+    requireDataFile(paths.sellerFile());
+    sources.seller = readSingleRecord<CompanyRecord>(ops, paths.sellerFile());
+    PrintFont font(ops);
+    font.CzytajFonty(printFontFileName, startFolder);
+    sources.lettering = font.lettering();
+    return sources;
+}
+
+BillPrintout storedPrintout(const DocumentRecord& document, const PrintSources& sources)
+{
+    BillPrintout bill;
+    bill.place = document.get(doc::Place);
+    bill.issueDate = document.get(doc::IssueDate);
+    bill.number = document.get(doc::DocNumber);
+    bill.numberSuffix = document.get(doc::NumberSuffix);
+    bill.buyerLines = {document.get(doc::BuyerLine1), document.get(doc::BuyerLine2), document.get(doc::BuyerLine3),
+                       document.get(doc::BuyerLine4)};
+    bill.buyerTaxId = document.get(doc::BuyerTaxId);
+    bill.paymentMethod = document.get(doc::PaymentMethod);
+    bill.paymentTerm = document.get(doc::PaymentTerm);
+    bill.serviceDate = document.get(doc::ServiceDate);
+    bill.signature = document.get(doc::Signature);
+    bill.copyLabel = sources.settings.get(settings::CopyLabel);
+    bill.footnote = sources.settings.get(settings::PrintFootnote);
+    bill.correctedRef = isCorrective(document) ? document.get(doc::CorrectedRef) : QString();
+    bill.document = document;
+    bill.seller = sources.seller;
+    bill.lettering = sources.lettering;
+    return bill;
+}
+
+} // namespace kw

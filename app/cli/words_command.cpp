@@ -1,0 +1,25 @@
+#include "cli_commands.h"
+
+#include "amount_text.h"
+#include "cli_error.h"
+#include "cli_output.h"
+#include "printed_amounts.h"
+
+#include <limits>
+
+namespace kw {
+
+void printAmountWords(double amount)
+{
+    // The printout says nothing for an amount beyond the words' range; here
+    // that is said plainly instead of printing an empty line.
+    constexpr qint64 largestGrosze = qint64(std::numeric_limits<qint32>::max()) * 100 + 99;
+    const std::optional<qint64> grosze = roundToGrosze(amount);
+    if (!grosze || *grosze > largestGrosze || *grosze < -largestGrosze)
+        throw CommandLineError(
+            QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie (największa: 2147483647.99).")
+                .arg(formatAmount(amount, 0)));
+    printLine(printedWordsLine(amount));
+}
+
+} // namespace kw
