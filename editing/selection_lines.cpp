@@ -1,5 +1,6 @@
 #include "selection_lines.h"
 
+#include "document_lock.h"
 #include "record_stream.h"
 
 namespace kw {
@@ -19,6 +20,7 @@ QString billLine(const DocumentRecord& record) { return billLineOf(record.bytes(
 
 SelectionLines billLines(FileOps& ops, const QString& documentFile)
 {
+    DocumentLock lock(documentFile, DocumentLock::Reading);
     RecordStream stream(ops, documentFile, doc::Size);
     SelectionLines lines;
     lines.texts.reserve(stream.count());

@@ -20,7 +20,8 @@ struct SelectionLines {
 QString billLine(const DocumentRecord& record);
 
 // Every record of the document file, the first one included, in file order;
-// read in large chunks through a buffer of its own.
+// read in large chunks through a buffer of its own while holding the
+// DocumentLock.
 SelectionLines billLines(FileOps& ops, const QString& documentFile);
 
 // The clients in use (a non-empty first line), in slot order.

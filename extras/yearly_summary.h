@@ -34,7 +34,8 @@ struct YearlySummary {
 // of its own issue date. A record whose issue date does not give a month
 // 1..12 at characters 6-7, or whose kind is neither bill nor corrective bill,
 // is skipped. The file is read in chunks, so memory does not grow with it.
-// Throws IoError when the file cannot be read; nothing is returned then.
+// Holds the DocumentLock while reading. Throws IoError when the file cannot
+// be read or another instance keeps it locked; nothing is returned then.
 YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, const QString& year,
                                    const QString& client);
 

@@ -39,21 +39,6 @@ QByteArray RecordFile::read(qint64 position) const
     return file.readExactly((position - 1) * recordSize_, recordSize_);
 }
 
-void RecordFile::write(qint64 position, const QByteArray& record)
-{
-    Q_ASSERT(record.size() == recordSize_);
-    OpenFile file(ops_, path_, OpenFile::ReadWrite);
-    const qint64 records = file.size() / recordSize_;
-    if (position < 1 || position > records)
-        throw IoError(QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).")
-                          .arg(path_)
-                          .arg(position)
-                          .arg(records));
-    file.writeAt((position - 1) * recordSize_, record);
-    file.sync();
-    file.close();
-}
-
 qint64 RecordFile::append(const QByteArray& record)
 {
     Q_ASSERT(record.size() == recordSize_);

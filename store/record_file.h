@@ -27,9 +27,6 @@ public:
     // when it is shorter than one record.
     QByteArray readFirst() const { return read(1); }
 
-    // Overwrites the record at an existing position and syncs it.
-    void write(qint64 position, const QByteArray& record);
-
     // Appends one record after the last whole record (a torn tail is cut
     // first) and syncs it. Returns its position. On failure the file is cut
     // back to its old length, so no partial record stays.

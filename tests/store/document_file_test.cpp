@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 
 namespace kw {
 namespace {
@@ -99,33 +100,92 @@ TEST_F(DocumentFileTest, RemoveDropsATornTail)
     EXPECT_EQ(readFileBytes(path()), documents({1, 3}));
 }
 
-TEST_F(DocumentFileTest, FailedRemoveLeavesTheDocumentFileWhole)
+// Each change of a stored document, checked against the loaded bytes or not.
+struct Change {
+    const char* name;
+    std::function<void(DocumentFile&)> apply;
+    QByteArray after; // of documents 1..5
+};
+
+TEST_F(DocumentFileTest, FailedChangeLeavesTheDocumentFileWhole)
 {
+    const Change changes[] = {
+        {"remove", [](DocumentFile& f) { f.remove(3); }, documents({1, 2, 4, 5})},
+        {"checked remove", [](DocumentFile& f) { f.remove(3, document(3)); }, documents({1, 2, 4, 5})},
+        {"overwrite", [](DocumentFile& f) { f.overwrite(3, document(9)); }, documents({1, 2, 9, 4, 5})},
+        {"checked overwrite", [](DocumentFile& f) { f.overwrite(3, document(9), document(3)); },
+         documents({1, 2, 9, 4, 5})},
+    };
+    // A write that puts half its bytes down before failing would tear a
+    // record written in place; the change goes through a whole new copy.
     const QByteArray before = documents({1, 2, 3, 4, 5});
-    const QByteArray after = documents({1, 2, 4, 5});
-    const auto failures = everyFailureOf(
-        ops, [&] { writeFileBytes(path(), before); }, [&] { file().remove(3); }, allFileCalls, {ENOSPC, EIO});
-    ASSERT_GE(failures.size(), 10u);
-    for (const InjectedFailure& f : failures) {
-        for (bool writeHalfFirst : {false, true}) {
-            writeFileBytes(path(), before);
-            ops.failAt(f.call, f.n, f.error, writeHalfFirst);
-            bool threw = false;
-            try {
-                file().remove(3);
-            } catch (const IoError&) {
-                threw = true;
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        DocumentFile f = file();
+        const auto failures = everyFailureOf(
+            ops, [&] { writeFileBytes(path(), before); }, [&] { change.apply(f); }, allFileCalls, {ENOSPC, EIO});
+        ASSERT_GE(failures.size(), 10u);
+        for (const InjectedFailure& failure : failures) {
+            for (bool writeHalfFirst : {false, true}) {
+                writeFileBytes(path(), before);
+                ops.failAt(failure.call, failure.n, failure.error, writeHalfFirst);
+                bool threw = false;
+                try {
+                    change.apply(f);
+                } catch (const IoError&) {
+                    threw = true;
+                }
+                EXPECT_TRUE(ops.failed()) << describe(failure);
+                ops.reset();
+                if (failure.call == FileCall::Write || failure.call == FileCall::Rename ||
+                    failure.call == FileCall::Read || (failure.call == FileCall::Sync && failure.n == 1)) {
+                    EXPECT_TRUE(threw) << describe(failure);
+                }
+                EXPECT_EQ(readFileBytes(path()), threw ? before : change.after)
+                    << describe(failure) << (threw ? " threw" : " returned");
+                EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")})
+                    << describe(failure);
             }
-            EXPECT_TRUE(ops.failed()) << describe(f);
-            ops.reset();
-            if (f.call == FileCall::Write || f.call == FileCall::Rename || f.call == FileCall::Read ||
-                (f.call == FileCall::Sync && f.n == 1)) {
-                EXPECT_TRUE(threw) << describe(f);
-            }
-            EXPECT_EQ(readFileBytes(path()), threw ? before : after)
-                << describe(f) << (threw ? " threw" : " returned");
-            EXPECT_FALSE(QFile::exists(copyPath())) << describe(f);
         }
+    }
+}
+
+TEST_F(DocumentFileTest, ChangeOfADocumentChangedMeanwhileIsRefused)
+{
+    // Another instance overwrote document 3, or deleted one before it so
+    // that 4 moved up, or deleted enough that position 3 is gone.
+    const struct {
+        const char* meanwhile;
+        QByteArray onDisk;
+    } cases[] = {
+        {"changed", documents({1, 2, 7, 4, 5})},
+        {"moved", documents({1, 2, 4, 5})},
+        {"gone", documents({1, 2})},
+    };
+    for (const auto& c : cases) {
+        for (const bool overwriting : {true, false}) {
+            writeFileBytes(path(), c.onDisk);
+            try {
+                if (overwriting)
+                    file().overwrite(3, document(9), document(3));
+                else
+                    file().remove(3, document(3));
+                ADD_FAILURE() << c.meanwhile << ": the change was made";
+            } catch (const IoError& e) {
+                EXPECT_EQ(e.message(), documentChangedNotice(path(), 3));
+            }
+            EXPECT_EQ(readFileBytes(path()), c.onDisk) << c.meanwhile;
+        }
+    }
+}
+
+TEST_F(DocumentFileTest, ChangingAPositionTheFileDoesNotHoldIsAnError)
+{
+    for (qint64 position : {0, 3}) {
+        writeFileBytes(path(), documents({1, 2}) + "torn");
+        EXPECT_THROW(file().remove(position), IoError) << position;
+        EXPECT_THROW(file().overwrite(position, document(9)), IoError) << position;
+        EXPECT_EQ(readFileBytes(path()), documents({1, 2}) + "torn");
     }
 }
 

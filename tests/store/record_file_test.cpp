@@ -162,16 +162,6 @@ TEST_F(RecordFileTest, AppendThatSucceededIsNeverReportedAsFailed)
     }
 }
 
-TEST_F(RecordFileTest, WriteOverwritesInPlace)
-{
-    writeFileBytes(path(), records(3) + "tor");
-    file().write(2, "yyyyyyy");
-    EXPECT_EQ(onDisk(), records(1) + "yyyyyyy" + records(3).mid(14) + "tor");
-    EXPECT_THROW(file().write(4, "yyyyyyy"), IoError);
-    EXPECT_THROW(file().write(0, "yyyyyyy"), IoError);
-    EXPECT_EQ(onDisk().size(), 3 * Size + 3);
-}
-
 TEST_F(RecordFileTest, ReplaceWritesTheNewContentsAndLeavesNoTemporaryFile)
 {
     writeFileBytes(path(), records(5));

@@ -1,0 +1,104 @@
+#include "document_file.h"
+#include "document_lock.h"
+#include "file_bytes.h"
+#include "io_error.h"
+#include "temp_data_folder.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace kw {
+namespace {
+
+using namespace std::chrono_literals;
+
+class DocumentLockTest : public ::testing::Test {
+protected:
+    void SetUp() override { writeFileBytes(documentFile(), sentinelRecord(QStringLiteral("2024-01-02")).bytes()); }
+    QString documentFile() const { return folder.paths().documentFile(); }
+    QString lockFile() const { return folder.paths().documentLockFile(); }
+    // A lock file as another process leaves it: pid, program, host.
+    void writeForeignLock(qint64 pid, const QString& host, const QDateTime& modified)
+    {
+        writeFileBytes(lockFile(), QByteArray::number(pid) + "\nkwitarnia\n" + host.toUtf8() + "\n");
+        QFile file(lockFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+
+    TempDataFolder folder;
+};
+
+TEST_F(DocumentLockTest, LockFileLiesBesideTheDocumentFileAndGoesWithTheLock)
+{
+    EXPECT_EQ(documentLockFileFor(documentFile()), lockFile());
+    {
+        DocumentLock lock(documentFile());
+        EXPECT_TRUE(lock.held());
+        EXPECT_TRUE(QFile::exists(lockFile()));
+    }
+    EXPECT_FALSE(QFile::exists(lockFile()));
+}
+
+TEST_F(DocumentLockTest, ALiveHolderMakesAChangeWaitAndThenFailWithTheNotice)
+{
+    QLockFile other(lockFile());
+    ASSERT_TRUE(other.tryLock(0));
+    const QByteArray before = readFileBytes(documentFile());
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        DocumentFile(systemFileOps(), folder.paths()).append(DocumentRecord());
+        ADD_FAILURE() << "append went on past the lock";
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.message(), documentBusyNotice(documentFile()));
+    }
+    EXPECT_GE(timer.elapsed(), 2900);
+    EXPECT_EQ(readFileBytes(documentFile()), before);
+    EXPECT_THROW(DocumentLock(documentFile(), DocumentLock::Reading, 50ms), IoError);
+}
+
+TEST_F(DocumentLockTest, ALockLeftBehindIsTakenOver)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const struct {
+        const char* left;
+        qint64 pid;
+        QString host;
+        QDateTime modified;
+    } cases[] = {
+        {"by a process that died here", 999999999, QSysInfo::machineHostName(), now},
+        {"on another computer long ago", 1, QStringLiteral("inny-komputer"), now.addSecs(-120)},
+    };
+    for (const auto& c : cases) {
+        writeForeignLock(c.pid, c.host, c.modified);
+        QElapsedTimer timer;
+        timer.start();
+        DocumentLock lock(documentFile());
+        EXPECT_TRUE(lock.held()) << c.left;
+        EXPECT_LT(timer.elapsed(), 1000) << c.left;
+    }
+}
+
+TEST_F(DocumentLockTest, AFreshLockOfAnotherComputerIsRespected)
+{
+    writeForeignLock(1, QStringLiteral("inny-komputer"), QDateTime::currentDateTimeUtc());
+    EXPECT_THROW(DocumentLock(documentFile(), DocumentLock::Writing, 100ms), IoError);
+    EXPECT_TRUE(QFile::exists(lockFile()));
+}
+
+TEST_F(DocumentLockTest, AReaderGoesOnWhereNoLockFileCanBeMade)
+{
+    const QString elsewhere = folder.path() + QStringLiteral("/Brak/dokumenty_r.dat");
+    DocumentLock reading(elsewhere, DocumentLock::Reading);
+    EXPECT_FALSE(reading.held());
+    EXPECT_THROW(DocumentLock(elsewhere, DocumentLock::Writing), IoError);
+}
+
+} // namespace
+} // namespace kw
