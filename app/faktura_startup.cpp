@@ -9,6 +9,7 @@
 #include "data_folder.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,8 +121,11 @@ void Tfaktura_f::startUpSequence()
     }
 
     const DataPaths files = paths();
-    createIfMissing(ops, files.serviceFile(), emptyServiceList().bytes());
-    createIfMissing(ops, files.clientFile(), emptyClientList().bytes());
+    // The empty lists are large; they are built only when a file is missing.
+    if (!QFileInfo::exists(files.serviceFile()))
+        createIfMissing(ops, files.serviceFile(), emptyServiceList().bytes());
+    if (!QFileInfo::exists(files.clientFile()))
+        createIfMissing(ops, files.clientFile(), emptyClientList().bytes());
 
     readSettings();
     ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings_.get(settings::CopyCount));
