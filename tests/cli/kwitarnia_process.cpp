@@ -1,0 +1,91 @@
+#include "kwitarnia_process.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+namespace kw {
+
+QStringList ProcessResult::outLines() const
+{
+    QStringList lines = out.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+ProcessResult runKwitarnia(const QString& folder, const QStringList& args)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_CTYPE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(KWITARNIA_BINARY), args);
+    if (!process.waitForFinished(120000))
+        throw std::runtime_error("kwitarnia did not finish");
+    ProcessResult result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString popplerTool(const QString& name) { return QStandardPaths::findExecutable(name); }
+
+namespace {
+
+QString runTool(const QString& name, const QStringList& args)
+{
+    QProcess process;
+    process.start(popplerTool(name), args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        throw std::runtime_error(name.toStdString() + " failed on " + args.last().toStdString());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+QString pdfPageText(const QString& pdf, int page)
+{
+    const QString number = QString::number(page);
+    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                                 QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+}
+
+int pdfPageCount(const QString& pdf)
+{
+    static const QRegularExpression pages(QStringLiteral(R"(^Pages:\s+(\d+)$)"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = pages.match(runTool(QStringLiteral("pdfinfo"), {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QMap<QString, QByteArray> folderSnapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry = it.nextFileInfo();
+        const QString relative = entry.filePath().mid(folder.size() + 1);
+        if (entry.isDir()) {
+            files.insert(relative + QLatin1Char('/'), {});
+            continue;
+        }
+        QFile file(entry.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot read " + entry.filePath().toStdString());
+        files.insert(relative, file.readAll());
+    }
+    return files;
+}
+
+} // namespace kw

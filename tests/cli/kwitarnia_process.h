@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace kw {
+
+struct ProcessResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList outLines() const;
+};
+
+// Runs the built program with `args` in `folder`, without a display, a
+// chosen Qt platform or a UTF-8 locale, so the output must be UTF-8 by the
+// program's own doing.
+ProcessResult runKwitarnia(const QString& folder, const QStringList& args);
+
+// Runs a poppler tool; empty when it is not installed.
+QString popplerTool(const QString& name);
+// The text of page `page` of `pdf` (pdftotext -layout).
+QString pdfPageText(const QString& pdf, int page);
+// The page count `pdfinfo` reports.
+int pdfPageCount(const QString& pdf);
+
+// Every file under `folder` with its bytes, by path relative to it; folders
+// appear with empty contents and a trailing '/'.
+QMap<QString, QByteArray> folderSnapshot(const QString& folder);
+
+} // namespace kw
