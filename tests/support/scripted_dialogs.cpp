@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 bool ScriptedDialogs::ask(QWidget*, const QString& question)
@@ -34,9 +36,16 @@ QString ScriptedDialogs::saveFile(QWidget*, const QString& filter, const QString
 
 QString ScriptedDialogs::chooseFolder(QWidget*, const QString& folder) { return nextFileName(QString(), folder); }
 
-bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter&)
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
 {
-    return !printerAnswers.isEmpty() && printerAnswers.dequeue();
+    ++printDialogs;
+    const bool chosen = !printerAnswers.isEmpty() && printerAnswers.dequeue();
+    if (chosen && !pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        printer.setResolution(600);
+    }
+    return chosen;
 }
 
 bool ScriptedDialogs::chooseFont(QWidget*, QFont& font)

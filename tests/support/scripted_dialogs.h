@@ -14,7 +14,9 @@ class ScriptedDialogs : public kw::Dialogs {
 public:
     QQueue<bool> answers;           // for ask()
     QQueue<QString> fileNames;      // for openFile(), saveFile() and chooseFolder(); "" cancels
-    QQueue<bool> printerAnswers;    // for choosePrinter()
+    QQueue<bool> printerAnswers;    // for choosePrinter(); an empty queue cancels
+    QString pdfFile;                // when set, a chosen printer writes this PDF file at 600 dpi
+    int printDialogs = 0;           // how often the print dialog was shown
     QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
     QStringList questions;
     QStringList notices;
