@@ -23,6 +23,16 @@ DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::ch
     : lock_(documentLockFileFor(documentFile))
 {
     lock_.setStaleLockTime(StaleTime);
+    if (lock_.tryLock(std::chrono::milliseconds(0)))
+        return;
+    // A process killed while it made the lock file leaves it without its
+    // owner, which QLockFile would take for a live lock until StaleTime
+    // passes. Removing it is safe: a live owner holds its flock from the
+    // start, and QLockFile only removes the file when that lock is free.
+    qint64 pid = 0;
+    QString host, program;
+    if (lock_.error() == QLockFile::LockFailedError && !lock_.getLockInfo(&pid, &host, &program))
+        lock_.removeStaleLockFile();
     if (lock_.tryLock(wait))
         return;
     switch (lock_.error()) {

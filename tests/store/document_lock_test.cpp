@@ -85,6 +85,17 @@ TEST_F(DocumentLockTest, ALockLeftBehindIsTakenOver)
     }
 }
 
+TEST_F(DocumentLockTest, ALockFileLeftEmptyByACrashIsTakenOverAtOnce)
+{
+    // Killed after creating the file, before writing its owner into it.
+    writeFileBytes(lockFile(), QByteArray());
+    QElapsedTimer timer;
+    timer.start();
+    DocumentLock lock(documentFile());
+    EXPECT_TRUE(lock.held());
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
 TEST_F(DocumentLockTest, AFreshLockOfAnotherComputerIsRespected)
 {
     writeForeignLock(1, QStringLiteral("inny-komputer"), QDateTime::currentDateTimeUtc());
