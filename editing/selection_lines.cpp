@@ -3,15 +3,27 @@
 #include "document_lock.h"
 #include "record_stream.h"
 
+#include <algorithm>
+
 namespace kw {
 
 namespace {
 
-QString billLineOf(const QByteArray& bytes)
+QString billLineOf(QByteArrayView record)
 {
-    return readString(bytes, doc::DocKind) + QLatin1Char(' ') + readString(bytes, doc::DocNumber)
-        + QLatin1Char('/') + readString(bytes, doc::NumberSuffix) + QLatin1Char(' ')
-        + readString(bytes, doc::BuyerLine1);
+    const auto length = [&](StringField f) {
+        return std::min<int>(static_cast<unsigned char>(record[f.offset]), f.maxChars);
+    };
+    QString line;
+    line.reserve(length(doc::DocKind) + length(doc::DocNumber) + length(doc::NumberSuffix) + length(doc::BuyerLine1) + 3);
+    appendString(line, record.data(), record.size(), doc::DocKind);
+    line += QLatin1Char(' ');
+    appendString(line, record.data(), record.size(), doc::DocNumber);
+    line += QLatin1Char('/');
+    appendString(line, record.data(), record.size(), doc::NumberSuffix);
+    line += QLatin1Char(' ');
+    appendString(line, record.data(), record.size(), doc::BuyerLine1);
+    return line;
 }
 
 } // namespace
@@ -27,7 +39,7 @@ SelectionLines billLines(FileOps& ops, const QString& documentFile)
     lines.sources.reserve(stream.count());
     QByteArrayView record;
     while (stream.next(record)) {
-        lines.texts.append(billLineOf(QByteArray::fromRawData(record.data(), record.size())));
+        lines.texts.append(billLineOf(record));
         lines.sources.append(stream.position());
     }
     return lines;

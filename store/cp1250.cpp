@@ -50,12 +50,19 @@ QByteArray toCp1250(const QString& text)
 QString fromCp1250(QByteArrayView bytes)
 {
     QString out;
-    out.reserve(bytes.size());
+    appendCp1250(out, bytes);
+    return out;
+}
+
+void appendCp1250(QString& out, QByteArrayView bytes)
+{
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size());
+    QChar* at = out.data() + start;
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        out.append(QChar(u < 0x80 ? char16_t(u) : kHighHalf[u - 0x80]));
+        *at++ = QChar(u < 0x80 ? char16_t(u) : kHighHalf[u - 0x80]);
     }
-    return out;
 }
 
 } // namespace kw

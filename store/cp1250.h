@@ -10,5 +10,7 @@ namespace kw {
 // Characters the code page cannot hold are written as '?'.
 QByteArray toCp1250(const QString& text);
 QString fromCp1250(QByteArrayView bytes);
+// Appends the decoded bytes to `out`, for building lines without temporaries.
+void appendCp1250(QString& out, QByteArrayView bytes);
 
 } // namespace kw

@@ -16,6 +16,14 @@ QString readString(const QByteArray& record, StringField field)
     return fromCp1250(QByteArrayView(record.constData() + field.offset + 1, length));
 }
 
+void appendString(QString& out, const char* record, qsizetype recordSize, StringField field)
+{
+    if (field.end() > recordSize)
+        return;
+    const int stored = static_cast<unsigned char>(record[field.offset]);
+    appendCp1250(out, QByteArrayView(record + field.offset + 1, std::min(stored, field.maxChars)));
+}
+
 void writeString(QByteArray& record, StringField field, const QString& text)
 {
     Q_ASSERT(field.end() <= record.size());

@@ -18,6 +18,9 @@ struct StringField {
 // to the field's width, so the next field's bytes are never read as text.
 QString readString(const QByteArray& record, StringField field);
 
+// Appends the field's text to `out`, with the same clamping.
+void appendString(QString& out, const char* record, qsizetype recordSize, StringField field);
+
 // Writes `text` cut to the field's width; the unused bytes become zero.
 void writeString(QByteArray& record, StringField field, const QString& text);
 
