@@ -1,0 +1,163 @@
+// Every reader of a data file run on files of random and mutated bytes:
+// record files and streams, the bill list, the yearly summary, templates,
+// the print font, ewidencja.dat and client lists. A reader may refuse a file
+// with IoError; anything else that escapes, or a sanitizer report, fails.
+
+#include "fuzz_bytes.h"
+
+#include "client_names.h"
+#include "document_file.h"
+#include "document_template.h"
+#include "file_bytes.h"
+#include "io_error.h"
+#include "print_font.h"
+#include "record_file.h"
+#include "record_stream.h"
+#include "sales_register_folder.h"
+#include "selection_lines.h"
+#include "temp_data_folder.h"
+#include "yearly_summary.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kw::fuzz {
+namespace {
+
+DocumentRecord sampleBill(QRandomGenerator& random)
+{
+    DocumentRecord r;
+    r.set(doc::IssueDate, QStringLiteral("2024-%1-03").arg(random.bounded(1, 13), 2, 10, QLatin1Char('0')));
+    r.set(doc::DocNumber, QString::number(random.bounded(1000)));
+    r.set(doc::BuyerLine1, QStringLiteral("Usługi Różne Sp. z o.o."));
+    for (int line = 1; line <= doc::Lines; ++line) {
+        r.set(lineCell(LineTable::Bill, 6, line), fuzzText(random, 12));
+        r.set(lineCell(LineTable::Correction, 6, line), QStringLiteral("1e308"));
+    }
+    r.set(doc::DocKind, random.bounded(2) ? QStringLiteral("F") : QStringLiteral("K"));
+    return r;
+}
+
+// Runs a reader; IoError is its way of refusing a file.
+template <class F>
+void refusesOrReads(F reader)
+{
+    try {
+        reader();
+    } catch (const IoError&) {
+    }
+}
+
+class FileReaderFuzz : public ::testing::Test {
+protected:
+    TempDataFolder folder;
+};
+
+TEST_F(FileReaderFuzz, DocumentFileReaders)
+{
+    QRandomGenerator random(11);
+    const QString path = folder.paths().documentFile();
+    const int rounds = 400;
+    for (int round = 0; round < rounds; ++round) {
+        QByteArray seed;
+        for (int n = random.bounded(1, 4); n > 0; --n)
+            seed += sampleBill(random).bytes();
+        const QByteArray bytes = fuzzBytes(random, doc::Size * 3, seed, {doc::IssueDate, doc::BuyerLine1, doc::DocKind,
+                                                                         lineCell(LineTable::Bill, 6, 1)});
+        writeFileBytes(path, bytes);
+        const qint64 whole = bytes.size() / doc::Size;
+
+        RecordFile file(systemFileOps(), path, doc::Size);
+        ASSERT_EQ(file.count(), whole);
+        for (qint64 position : {qint64(-1), qint64(0), qint64(1), whole, whole + 1}) {
+            refusesOrReads([&] {
+                ASSERT_EQ(file.read(position).size(), doc::Size);
+                ASSERT_GE(position, 1);
+            });
+        }
+        refusesOrReads([&] { DocumentFile(systemFileOps(), folder.paths()).read(1 + random.bounded(whole + 2)); });
+
+        RecordStream stream(systemFileOps(), path, doc::Size, 1 + random.bounded(4));
+        QByteArrayView record;
+        qint64 streamed = 0;
+        while (stream.next(record)) {
+            ASSERT_EQ(record.size(), doc::Size);
+            ASSERT_EQ(record, QByteArrayView(bytes).sliced(streamed * doc::Size, doc::Size));
+            ++streamed;
+        }
+        ASSERT_EQ(streamed, whole);
+
+        const SelectionLines lines = billLines(systemFileOps(), path);
+        ASSERT_EQ(lines.texts.size(), whole);
+
+        const QString year = random.bounded(2) ? QStringLiteral("2024") : fuzzText(random, 6);
+        const QString client = random.bounded(2) ? anyClient() : fuzzText(random, 8);
+        const YearlySummary summary = computeYearlySummary(systemFileOps(), path, year, client);
+        for (int m = 0; m < 12; ++m) {
+            ASSERT_GE(summary.barPositions[m], 0);
+            ASSERT_LE(summary.barPositions[m], summary.barMaximum);
+            ASSERT_FALSE(summary.totalLabels[m].isEmpty());
+        }
+    }
+    countRounds("document file: record file, stream, bill list, yearly summary", rounds);
+}
+
+TEST_F(FileReaderFuzz, SingleRecordFiles)
+{
+    QRandomGenerator random(12);
+    QDir(folder.path()).mkpath(QStringLiteral("FONT"));
+    QDir(folder.path()).mkpath(QStringLiteral("Szablony"));
+    const QString templatePath = folder.path() + QStringLiteral("/Szablony/wzór.sza");
+    const QString fontPath = folder.path() + QStringLiteral("/FONT/") + printFontFileName;
+    PrintFontRecord font;
+    font.set(printfont::Face, QStringLiteral("Liberation Sans"));
+    font.setInt32At(printfont::PointSize, 11);
+    SalesRegisterRecord salesRegister;
+    salesRegister.set(salesregister::Folder, QStringLiteral("C:\\Program Files\\Ewidencja"));
+    const int rounds = 1500;
+    for (int round = 0; round < rounds; ++round) {
+        writeFileBytes(templatePath, fuzzBytes(random, doc::Size, sampleBill(random).bytes(),
+                                               {doc::Place, doc::BuyerLine1, lineCell(LineTable::Bill, 1, 1)}));
+        refusesOrReads([&] {
+            DocumentForm form = applyTemplate(readTemplate(systemFileOps(), templatePath), DocumentForm());
+            ASSERT_LE(form.place.size(), doc::Place.maxChars);
+        });
+
+        writeFileBytes(fontPath, fuzzBytes(random, printfont::Size, font.bytes(), {printfont::Face}));
+        PrintFont printFont(systemFileOps());
+        refusesOrReads([&] {
+            printFont.CzytajFonty(printFontFileName, folder.path());
+            const PrintLettering lettering = printFont.lettering();
+            ASSERT_FALSE(lettering.face.isEmpty());
+            ASSERT_GT(lettering.size, 0);
+            ASSERT_TRUE(lettering.colour.isValid());
+            printFont.dialogPreset(printFontFileName, folder.path());
+        });
+
+        writeFileBytes(folder.paths().salesRegisterFile(),
+                       fuzzBytes(random, salesregister::Size, salesRegister.bytes(), {salesregister::Folder}));
+        refusesOrReads([&] {
+            ASSERT_LE(readSalesRegisterFolder(systemFileOps(), folder.paths()).size(), 250);
+        });
+    }
+    countRounds("template, print font and ewidencja.dat files", rounds);
+}
+
+TEST_F(FileReaderFuzz, ClientListFiles)
+{
+    QRandomGenerator random(13);
+    const QString path = folder.uslugi() + QStringLiteral("/stali.kli");
+    ClientListRecord clients = emptyClientList();
+    clients.set(clients::line(1, 1), QStringLiteral("Piekarnia „Pod Kłosem”"));
+    const int rounds = 10;
+    for (int round = 0; round < rounds; ++round) {
+        writeFileBytes(path, fuzzBytes(random, clients::Size, clients.bytes(), {clients::line(1, 1), clients::slotNumber(1)}));
+        refusesOrReads([&] { ASSERT_LE(readClientNames(systemFileOps(), path).size(), clients::Slots); });
+    }
+    countRounds("client list files", rounds);
+}
+
+} // namespace
+} // namespace kw::fuzz
