@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <optional>
+
 using namespace kw;
 
 void Tfaktura_f::SpeedButton6Click()
@@ -78,9 +80,18 @@ void Tfaktura_f::SpeedButton2Click()
         if (state_.isNew()) {
             const qint64 position = documents.append(working_);
             state_.appended(position);
-            storeNumbers();
             ui.SpeedButton6->setEnabled(true);
+            // The document is stored whatever happens to the numbers: it is
+            // shown as stored before a failure to write them is reported.
+            std::optional<IoError> numbersFailed;
+            try {
+                storeNumbers();
+            } catch (const IoError& error) {
+                numbersFailed = error;
+            }
             CzytajOstatniDokument();
+            if (numbersFailed)
+                throw *numbersFailed;
         } else {
             documents.overwrite(state_.currentRecord(), working_);
             working_ = documents.read(state_.currentRecord());

@@ -61,6 +61,10 @@ void Tfaktura_f::PodstawDoFormatki()
     state_.setCorrectionMode(corrective);
     ui.Label24->setText(corrective ? working_.get(doc::CorrectedRef) : QString());
     copyTableToGrid(corrective ? LineTable::Correction : LineTable::Bill);
+    // The lines before a correction are no longer shown, so storing is
+    // possible again.
+    if (gridShowsLinesBefore_)
+        state_.linesAfterCorrectionShown();
     gridShowsLinesBefore_ = false;
     showTableStyle(corrective);
     ui.tabela->setEnabled(true);

@@ -47,10 +47,12 @@ void Tfaktura_f::Timer2Timer()
     setEnabledIfChanged(ui.SpeedButton17, state_.summaryEnabled());
     setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
     setVisibleIfChanged(ui.Label26, state_.correctionNoteVisible());
-    if (isCorrective(working_)) {
+    // A new document never offers the before/after tables of the corrective
+    // bill shown before it: they would replace the lines being typed.
+    if (isCorrective(working_) && !state_.isNew()) {
         setVisibleIfChanged(ui.SpeedButton15, true);
         setVisibleIfChanged(ui.SpeedButton16, true);
-    } else if (isBill(working_)) {
+    } else if (isBill(working_) || state_.isNew()) {
         setVisibleIfChanged(ui.SpeedButton15, false);
         setVisibleIfChanged(ui.SpeedButton16, false);
     }
