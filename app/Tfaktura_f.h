@@ -137,6 +137,9 @@ private:
     enum class ListMode { Clients, Services, Bills };
     template <class Load>
     void openList(Load&& load);
+    template <class ListRecord, class MakeLines>
+    void openListFile(ListMode mode, const QString& filter, const QString& title, ListRecord& buffer,
+                      MakeLines makeLines);
     void showList(ListMode mode, const QString& title, kw::SelectionLines lines);
     void selectListLine(int index);
     void closeList();

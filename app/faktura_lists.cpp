@@ -65,34 +65,34 @@ void Tfaktura_f::SpeedButton3Click()
     });
 }
 
-void Tfaktura_f::SpeedButton5Click()
+// Client and service lists: a file picked in a dialog, read whole into the
+// list's buffer, its slots in use listed.
+template <class ListRecord, class MakeLines>
+void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title, ListRecord& buffer,
+                              MakeLines makeLines)
 {
-    const QString file = platform_.dialogs.openFile(this, QStringLiteral("Lista klientów|*.kli"),
-                                                    currentFolder_ + QStringLiteral("/Uslugi"));
+    const QString file = platform_.dialogs.openFile(this, filter, currentFolder_ + QStringLiteral("/Uslugi"));
     if (file.isEmpty())
         return;
     guarded([&] {
         openList([&] {
-            clientList_ = readSingleRecord<ClientListRecord>(platform_.files, file);
-            showList(ListMode::Clients, QStringLiteral("Baza klientów ") + file, clientLines(clientList_));
+            buffer = readSingleRecord<ListRecord>(platform_.files, file);
+            showList(mode, title + file, makeLines(buffer));
         });
     });
     currentFolder_ = dataFolder_;
 }
 
+void Tfaktura_f::SpeedButton5Click()
+{
+    openListFile(ListMode::Clients, QStringLiteral("Lista klientów|*.kli"), QStringLiteral("Baza klientów "),
+                 clientList_, clientLines);
+}
+
 void Tfaktura_f::SpeedButton13Click()
 {
-    const QString file = platform_.dialogs.openFile(this, QStringLiteral("Lista usług|*.usl"),
-                                                    currentFolder_ + QStringLiteral("/Uslugi"));
-    if (file.isEmpty())
-        return;
-    guarded([&] {
-        openList([&] {
-            serviceList_ = readSingleRecord<ServiceListRecord>(platform_.files, file);
-            showList(ListMode::Services, QStringLiteral("Lista usług ") + file, serviceLines(serviceList_));
-        });
-    });
-    currentFolder_ = dataFolder_;
+    openListFile(ListMode::Services, QStringLiteral("Lista usług|*.usl"), QStringLiteral("Lista usług "),
+                 serviceList_, serviceLines);
 }
 
 void Tfaktura_f::odbiorcaDblClick()
