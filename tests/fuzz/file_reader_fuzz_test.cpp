@@ -59,7 +59,7 @@ TEST_F(FileReaderFuzz, DocumentFileReaders)
 {
     QRandomGenerator random(11);
     const QString path = folder.paths().documentFile();
-    const int rounds = 400;
+    const int rounds = 250;
     for (int round = 0; round < rounds; ++round) {
         QByteArray seed;
         for (int n = random.bounded(1, 4); n > 0; --n)
