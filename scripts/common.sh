@@ -16,10 +16,12 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build DIR BUILD_TYPE [extra cmake args...]
+# build DIR BUILD_TYPE [extra cmake args...]; BUILD_TARGETS limits what is built.
 build() {
   local dir=$1 type=$2
   shift 2
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local targets=()
+  for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
