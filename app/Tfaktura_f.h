@@ -26,9 +26,16 @@ class Tfaktura_f : public QWidget
 {
     Q_OBJECT
 public:
+    // Complete builds every control in the constructor. Deferred leaves the
+    // hidden ones (overlay panels' contents, calendar) until just after the
+    // first paint, so the window shows sooner; a command that needs them
+    // before then builds them first.
+    enum class StartMode { Complete, Deferred };
+
     // `startFolder` plays the process's current directory at start: the
     // location file is looked up under it.
-    Tfaktura_f(kw::Platform& platform, const QString& startFolder, QWidget* parent = nullptr);
+    Tfaktura_f(kw::Platform& platform, const QString& startFolder, QWidget* parent = nullptr,
+               StartMode mode = StartMode::Complete);
     ~Tfaktura_f() override;
 
     const FakturaUi& controls() const { return ui; }
@@ -96,6 +103,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Runs a handler; an input/output error ends it at that step and is
@@ -111,6 +119,12 @@ private:
     }
 
     void connectHandlers();
+    void connectOverlayHandlers();
+    // Builds the hidden controls if they are not yet built; every handler
+    // that touches them and is reachable from a shown control calls it.
+    void ensureOverlays();
+    // FormCreate's steps for the hidden controls.
+    void startOverlays();
     void startUpSequence();
     void applySettings();
     void showSeller();
@@ -188,4 +202,6 @@ private:
     std::unique_ptr<Tfont_f> font_f;
     QTimer timer1_;
     QTimer timer2_;
+    // Deferred start: the overlays are still to be built after the first paint.
+    bool overlaysAfterPaint_ = false;
 };

@@ -8,6 +8,7 @@
 
 void Tfaktura_f::SpeedButton7Click()
 {
+    ensureOverlays();
     ui.MonthCalendar1->setGeometry(419, 93, 254, 154);
     ui.MonthCalendar1->show();
     ui.MonthCalendar1->raise();

@@ -20,6 +20,7 @@ using namespace kw;
 
 void Tfaktura_f::SpeedButton6Click()
 {
+    ensureOverlays();
     state_.newBillBegun();
     ui.SpeedButton6->setEnabled(false);
     ui.Label22->setText(QStringLiteral("Edycja nowego rachunku"));

@@ -14,6 +14,7 @@ using namespace kw;
 
 void Tfaktura_f::SpeedButton25Click()
 {
+    ensureOverlays();
     ui.ro1->setChecked(true);
     ui.Panel6->setGeometry(201, 123, 526, 279);
     ui.Panel6->show();

@@ -17,6 +17,7 @@ using namespace kw;
 
 void Tfaktura_f::showList(ListMode mode, const QString& title, SelectionLines lines)
 {
+    ensureOverlays();
     listMode_ = mode;
     ui.Label20->setText(title);
     listLines_ = std::move(lines);

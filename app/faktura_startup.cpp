@@ -40,11 +40,10 @@ QString shortenedSellerLine(const QString& line)
 
 } // namespace
 
-Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* parent)
+Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* parent, StartMode mode)
     : QWidget(parent), platform_(platform), startFolder_(startFolder), currentFolder_(startFolder)
 {
     ui.setup(this);
-    ui.lista->setModel(&listModel_);
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
     FormCreate();
@@ -55,6 +54,10 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     connect(&timer2_, &QTimer::timeout, this, &Tfaktura_f::Timer2Timer);
     timer1_.start();
     timer2_.start();
+    if (mode == StartMode::Complete)
+        ensureOverlays();
+    else
+        overlaysAfterPaint_ = true;
 }
 
 Tfaktura_f::~Tfaktura_f() = default;
@@ -67,21 +70,11 @@ void Tfaktura_f::FormCreate()
     ui.SpeedButton9->setEnabled(false);
     ui.tabela->setEnabled(true);
 
-    ui.lata->clear();
-    ui.lata->clearEditText();
-    for (int year = 2009; year <= 2020; ++year)
-        ui.lata->addItem(QString::number(year));
-    ui.lata->setCurrentIndex(-1);
-    ui.lata->clearEditText();
-    for (QLabel* month : {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34, ui.Label35,
-                          ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40})
-        month->setText(QStringLiteral("0.00 PLN"));
-
     for (QLineEdit* edit : {ui.miejscowosc, ui.data_wystawienia, ui.data_uslugi, static_cast<QLineEdit*>(ui.odbiorca1),
                             static_cast<QLineEdit*>(ui.odbiorca2), static_cast<QLineEdit*>(ui.odbiorca3),
-                            static_cast<QLineEdit*>(ui.odbiorca4), ui.nip_odbiorcy, ui.podpis, ui.szukaj})
+                            static_cast<QLineEdit*>(ui.odbiorca4), ui.nip_odbiorcy, ui.podpis})
         edit->clear();
-    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23, ui.Label24, ui.Label54})
+    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23, ui.Label24})
         label->clear();
     ui.Label17->setText(QStringLiteral("0.00 PLN"));
 
@@ -100,12 +93,47 @@ void Tfaktura_f::FormCreate()
     refill(ui.forma_zaplaty, {QStringLiteral("Gotówka"), QStringLiteral("Przelew"), QStringLiteral("Karta kredytowa")});
     refill(ui.termin_zaplaty, {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")});
 
-    const QDate today = platform_.clock.today();
-    today_ = today.toString(QStringLiteral("yyyy-MM-dd"));
+    today_ = platform_.clock.today().toString(QStringLiteral("yyyy-MM-dd"));
     ui.data_wystawienia->setText(today_);
-    ui.MonthCalendar1->setSelectedDate(today);
+    // Not yet built in a deferred start: then they start when they are built.
+    if (ui.hasOverlays())
+        startOverlays();
 
     guarded([this] { startUpSequence(); });
+}
+
+void Tfaktura_f::startOverlays()
+{
+    ui.lata->clear();
+    ui.lata->clearEditText();
+    for (int year = 2009; year <= 2020; ++year)
+        ui.lata->addItem(QString::number(year));
+    ui.lata->setCurrentIndex(-1);
+    ui.lata->clearEditText();
+    for (QLabel* month : {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34, ui.Label35,
+                          ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40})
+        month->setText(QStringLiteral("0.00 PLN"));
+    ui.szukaj->clear();
+    ui.Label54->clear();
+    ui.MonthCalendar1->setSelectedDate(QDate::fromString(today_, QStringLiteral("yyyy-MM-dd")));
+}
+
+void Tfaktura_f::ensureOverlays()
+{
+    if (ui.hasOverlays())
+        return;
+    ui.setupOverlays();
+    ui.lista->setModel(&listModel_);
+    connectOverlayHandlers();
+    startOverlays();
+}
+
+void Tfaktura_f::paintEvent(QPaintEvent*)
+{
+    if (!overlaysAfterPaint_)
+        return;
+    overlaysAfterPaint_ = false;
+    QTimer::singleShot(0, this, &Tfaktura_f::ensureOverlays);
 }
 
 void Tfaktura_f::startUpSequence()
@@ -183,6 +211,7 @@ void Tfaktura_f::Timer1Timer()
 
 void Tfaktura_f::SpeedButton4Click()
 {
+    ensureOverlays();
     ui.Panel4->setGeometry(71, 108, 689, 337);
     ui.Panel4->show();
     ui.Panel4->raise();
@@ -217,7 +246,6 @@ void Tfaktura_f::connectHandlers()
 {
     connect(ui.SpeedButton1, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton1Click);
     connect(ui.SpeedButton4, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton4Click);
-    connect(ui.SpeedButton14, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton14Click);
     connect(ui.SpeedButton2, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton2Click);
     connect(ui.SpeedButton6, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton6Click);
     connect(ui.SpeedButton8, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton8Click);
@@ -227,25 +255,30 @@ void Tfaktura_f::connectHandlers()
     for (DblClickLineEdit* buyer : {ui.odbiorca1, ui.odbiorca2, ui.odbiorca3, ui.odbiorca4})
         connect(buyer, &DblClickLineEdit::doubleClicked, this, &Tfaktura_f::odbiorcaDblClick);
     connect(ui.tabela, &BillGrid::dblClicked, this, &Tfaktura_f::tabelaDblClick);
-    connect(ui.lista, &SelectionList::dblClicked, this, &Tfaktura_f::listaDblClick);
-    connect(ui.SpeedButton11, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton11Click);
-    connect(ui.SpeedButton10, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton10Click);
-    connect(ui.SpeedButton12, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton12Click);
     connect(ui.SpeedButton7, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton7Click);
-    connect(ui.MonthCalendar1, &MonthCalendar::activated, this, &Tfaktura_f::MonthCalendar1DblClick);
-    connect(ui.MonthCalendar1, &MonthCalendar::escapePressed, this, &Tfaktura_f::MonthCalendar1KeyPress);
     connect(ui.SpeedButton9, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton9Click);
     connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
     connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
     connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
     connect(ui.SpeedButton17, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton17Click);
-    connect(ui.SpeedButton24, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton24Click);
-    connect(ui.SpeedButton19, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton19Click);
-    connect(ui.SpeedButton18, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton18Click);
     connect(ui.SpeedButton21, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton21Click);
     connect(ui.SpeedButton22, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton22Click);
     connect(ui.SpeedButton23, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton23Click);
     connect(ui.SpeedButton25, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton25Click);
+}
+
+void Tfaktura_f::connectOverlayHandlers()
+{
+    connect(ui.SpeedButton14, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton14Click);
+    connect(ui.lista, &SelectionList::dblClicked, this, &Tfaktura_f::listaDblClick);
+    connect(ui.SpeedButton11, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton11Click);
+    connect(ui.SpeedButton10, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton10Click);
+    connect(ui.SpeedButton12, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton12Click);
+    connect(ui.MonthCalendar1, &MonthCalendar::activated, this, &Tfaktura_f::MonthCalendar1DblClick);
+    connect(ui.MonthCalendar1, &MonthCalendar::escapePressed, this, &Tfaktura_f::MonthCalendar1KeyPress);
+    connect(ui.SpeedButton24, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton24Click);
+    connect(ui.SpeedButton19, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton19Click);
+    connect(ui.SpeedButton18, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton18Click);
     connect(ui.SpeedButton27, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton27Click);
     connect(ui.SpeedButton30, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton30Click);
     connect(ui.SpeedButton29, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton29Click);

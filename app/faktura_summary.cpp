@@ -14,6 +14,7 @@ using namespace kw;
 
 void Tfaktura_f::SpeedButton17Click()
 {
+    ensureOverlays();
     ui.Panel1->setEnabled(false);
     ui.Label60->clear();
     ui.klienci->clear();

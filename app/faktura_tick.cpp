@@ -39,6 +39,7 @@ void setTextIfChanged(QLabel* label, const QString& text)
 
 void Tfaktura_f::Timer2Timer()
 {
+    ensureOverlays();
     setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());

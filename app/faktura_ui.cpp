@@ -27,11 +27,16 @@ void FakturaUi::setup(QWidget* window)
     setupWindow(window);
     setupCommandColumn();
     setupDocumentArea();
+    setupTabOrder();
+}
+
+void FakturaUi::setupOverlays()
+{
+    setupCalendar();
     setupSelectionList();
     setupHelp();
     setupSummary();
     setupHandOff();
-    setupTabOrder();
 }
 
 void FakturaUi::setupWindow(QWidget* window)
@@ -145,8 +150,6 @@ void FakturaUi::setupDocumentArea()
                               caption, navy);
     Label12 = label(p, "Label12", QStringLiteral("Podpis wystawcy"), 429, 232, caption, grey);
     podpis = edit(p, "podpis", {429, 253, 228, editHeight});
-    MonthCalendar1 = make<MonthCalendar>(p, "MonthCalendar1", {204, 94, 169, 153});
-    MonthCalendar1->hide();
     Bevel2 = bevel(p, "Bevel2", {16, 290, 649, 2}, Bevel::Shape::TopLine);
 
     Label25 = label(p, "Label25", QStringLiteral("Tabelka dokumentu"), 18, 296, small, navy, 300);
@@ -182,12 +185,24 @@ void FakturaUi::setupDocumentArea()
     Panel3->hide();
 }
 
+void FakturaUi::setupCalendar()
+{
+    MonthCalendar1 = make<MonthCalendar>(Panel2, "MonthCalendar1", {204, 94, 169, 153});
+    MonthCalendar1->hide();
+    // Its place among the document area's controls, as if built with them.
+    MonthCalendar1->stackUnder(Bevel2);
+    QWidget::setTabOrder(termin_zaplaty, MonthCalendar1);
+    QWidget::setTabOrder(MonthCalendar1, tabela);
+}
+
+// The calendar joins the order between the payment term and the grid when
+// it is built.
 void FakturaUi::setupTabOrder()
 {
     QWidget* const order[] = {miejscowosc, data_wystawienia, numerator,    rozszerzenie,
                               odbiorca1,   odbiorca2,        odbiorca3,    odbiorca4,
                               nip_odbiorcy, data_uslugi,     podpis,       forma_zaplaty,
-                              termin_zaplaty, MonthCalendar1, tabela};
+                              termin_zaplaty, tabela};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -16,9 +16,10 @@ class QRadioButton;
 class QToolButton;
 class QWidget;
 
-// Every control of the main window, by its designer name. setup() builds them
-// as children of the window at their fixed positions; each control's
-// objectName is its member name. The window owns the controls.
+// Every control of the main window, by its designer name. setup() and
+// setupOverlays() build them as children of the window at their fixed
+// positions; each control's objectName is its member name. The window owns
+// the controls.
 struct FakturaUi
 {
     // Window
@@ -178,14 +179,19 @@ struct FakturaUi
     QToolButton* SpeedButton30 = nullptr; // Wykonaj
     QToolButton* SpeedButton29 = nullptr; // Zaniechaj
 
-    // Builds every control as a child of window and sets the window's own
-    // size, colours and font. Call once.
+    // Builds what the window shows at start, with the four overlay panels
+    // empty, and sets the window's own size, colours and font. Call once.
     void setup(QWidget* window);
+    // Builds the hidden controls: the overlay panels' contents and the
+    // calendar. Call once, after setup(); until then their members are null.
+    void setupOverlays();
+    bool hasOverlays() const { return MonthCalendar1 != nullptr; }
 
 private:
     void setupWindow(QWidget* window);
     void setupCommandColumn();
     void setupDocumentArea();
+    void setupCalendar();
     void setupSelectionList();
     void setupHelp();
     void setupSummary();

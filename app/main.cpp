@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
-    Tfaktura_f faktura_f(platform, QDir::currentPath());
+    Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);
     faktura_f.show();

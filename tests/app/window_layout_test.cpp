@@ -188,6 +188,10 @@ TEST_F(WindowLayout, OverlaysLieAboveTheColumnsInOrder)
     EXPECT_LT(place("Panel2"), place("Panel4"));
     EXPECT_LT(place("Panel4"), place("Panel5"));
     EXPECT_LT(place("Panel5"), place("Panel6"));
+
+    // The list covers the calendar unless the calendar is raised over it.
+    const QObjectList& documentArea = control("Panel2")->children();
+    EXPECT_LT(documentArea.indexOf(control("MonthCalendar1")), documentArea.indexOf(control("Panel3")));
 }
 
 TEST_F(WindowLayout, TabOrderOfTheDocumentFields)

@@ -48,9 +48,9 @@ protected:
         ASSERT_EQ(f.write(data), data.size());
     }
 
-    Tfaktura_f& start()
+    Tfaktura_f& start(Tfaktura_f::StartMode mode = Tfaktura_f::StartMode::Complete)
     {
-        window = std::make_unique<Tfaktura_f>(platform, dir.path());
+        window = std::make_unique<Tfaktura_f>(platform, dir.path(), nullptr, mode);
         return *window;
     }
 
