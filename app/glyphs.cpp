@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace {
 
@@ -20,19 +21,27 @@ QPixmap blank(int side)
 
 QIcon commandGlyph()
 {
-    QPixmap pixmap = blank(12);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(maroon.darker(120), 1));
-    painter.setBrush(QColor(200, 60, 40));
-    painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
-    QPainterPath arrow;
-    arrow.moveTo(4.5, 3);
-    arrow.lineTo(8.5, 6);
-    arrow.lineTo(4.5, 9);
-    painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(arrow);
+    // Every command shows it: drawn once, then shared from the pixmap cache.
+    const QString key = QStringLiteral("kw-command-glyph");
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return QIcon(pixmap);
+    pixmap = blank(12);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(maroon.darker(120), 1));
+        painter.setBrush(QColor(200, 60, 40));
+        painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
+        QPainterPath arrow;
+        arrow.moveTo(4.5, 3);
+        arrow.lineTo(8.5, 6);
+        arrow.lineTo(4.5, 9);
+        painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(arrow);
+    }
+    QPixmapCache::insert(key, pixmap);
     return QIcon(pixmap);
 }
 
