@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class Tfont_f;
 
@@ -152,7 +153,7 @@ private:
     template <class Load>
     void openList(Load&& load);
     template <class ListRecord, class MakeLines>
-    void openListFile(ListMode mode, const QString& filter, const QString& title, ListRecord& buffer,
+    void openListFile(ListMode mode, const QString& filter, const QString& title, std::optional<ListRecord>& buffer,
                       MakeLines makeLines);
     void showList(ListMode mode, const QString& title, kw::SelectionLines lines);
     void selectListLine(int index);
@@ -186,6 +187,9 @@ private:
     std::array<QString, 3> sellerLines_;
     int copyCount_ = 0;
     kw::DocumentRecord working_;
+    // The stored document on screen exactly as read from the file: storing
+    // over it or deleting it is refused when the file no longer holds it.
+    kw::DocumentRecord loaded_;
     kw::DocumentState state_;
     QString billTotalText_;
     // The process's current directory as the module sees it: file dialogs
@@ -194,8 +198,9 @@ private:
     ListMode listMode_ = ListMode::Bills;
     kw::SelectionLines listLines_;
     QStringListModel listModel_;
-    kw::ClientListRecord clientList_;
-    kw::ServiceListRecord serviceList_;
+    // Filled when a list file is opened; the client list is 3.5 MB.
+    std::optional<kw::ClientListRecord> clientList_;
+    std::optional<kw::ServiceListRecord> serviceList_;
     // The grid shows the lines before a correction, filled by "Pokaż przed korektą".
     bool gridShowsLinesBefore_ = false;
     // The print-font window, never shown.

@@ -94,8 +94,9 @@ void Tfaktura_f::SpeedButton2Click()
             if (numbersFailed)
                 throw *numbersFailed;
         } else {
-            documents.overwrite(state_.currentRecord(), working_);
+            documents.overwrite(state_.currentRecord(), working_, loaded_);
             working_ = documents.read(state_.currentRecord());
+            loaded_ = working_;
             PodstawDoFormatki();
             state_.overwritten(isCorrective(working_), hasKnownKind(working_));
             ui.Label22->setText(isCorrective(working_) ? QStringLiteral("Edycja wczytanego rachunku korygującego")
@@ -131,7 +132,7 @@ void Tfaktura_f::SpeedButton8Click()
         if (!platform_.dialogs.ask(this, QStringLiteral("Usunąć dokument ?")))
             return;
         state_.deleteConfirmed();
-        documents.remove(state_.currentRecord());
+        documents.remove(state_.currentRecord(), loaded_);
         try {
             CzytajOstatniDokument();
         } catch (const IoError&) {

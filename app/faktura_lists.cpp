@@ -69,7 +69,7 @@ void Tfaktura_f::SpeedButton3Click()
 // Client and service lists: a file picked in a dialog, read whole into the
 // list's buffer, its slots in use listed.
 template <class ListRecord, class MakeLines>
-void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title, ListRecord& buffer,
+void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title, std::optional<ListRecord>& buffer,
                               MakeLines makeLines)
 {
     const QString file = platform_.dialogs.openFile(this, filter, currentFolder_ + QStringLiteral("/Uslugi"));
@@ -78,7 +78,7 @@ void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QStrin
     guarded([&] {
         openList([&] {
             buffer = readSingleRecord<ListRecord>(platform_.files, file);
-            showList(mode, title + file, makeLines(buffer));
+            showList(mode, title + file, makeLines(*buffer));
         });
     });
     currentFolder_ = dataFolder_;
@@ -132,27 +132,28 @@ void Tfaktura_f::insertChosen(bool withExtra)
 
 void Tfaktura_f::insertClient(int slot)
 {
-    ui.odbiorca1->setText(clientList_.get(clients::line(1, slot)));
-    ui.odbiorca2->setText(clientList_.get(clients::line(2, slot)));
-    ui.odbiorca3->setText(clientList_.get(clients::line(3, slot)));
-    ui.odbiorca4->setText(clientList_.get(clients::line(4, slot)));
-    ui.nip_odbiorcy->setText(clientList_.get(clients::taxId(slot)));
+    ui.odbiorca1->setText(clientList_->get(clients::line(1, slot)));
+    ui.odbiorca2->setText(clientList_->get(clients::line(2, slot)));
+    ui.odbiorca3->setText(clientList_->get(clients::line(3, slot)));
+    ui.odbiorca4->setText(clientList_->get(clients::line(4, slot)));
+    ui.nip_odbiorcy->setText(clientList_->get(clients::taxId(slot)));
 }
 
 void Tfaktura_f::insertService(int slot, bool withExtra)
 {
     const int row = std::max(1, ui.tabela->currentRow());
-    setCellText(row, 1, serviceList_.get(services::name(slot)));
-    setCellText(row, 2, serviceList_.get(services::pkwiu(slot)));
-    setCellText(row, 3, serviceList_.get(services::unit(slot)));
-    setCellText(row, 5, serviceList_.get(services::price(slot)));
+    setCellText(row, 1, serviceList_->get(services::name(slot)));
+    setCellText(row, 2, serviceList_->get(services::pkwiu(slot)));
+    setCellText(row, 3, serviceList_->get(services::unit(slot)));
+    setCellText(row, 5, serviceList_->get(services::price(slot)));
     if (withExtra)
-        setCellText(row, 6, serviceList_.get(services::extra(slot)));
+        setCellText(row, 6, serviceList_->get(services::extra(slot)));
 }
 
 void Tfaktura_f::loadChosenBill(qint64 position)
 {
     working_ = DocumentFile(platform_.files, paths()).read(position);
+    loaded_ = working_;
     PodstawDoFormatki();
     showLoadedKind();
     state_.chosenLoaded(position, isCorrective(working_), hasKnownKind(working_));

@@ -88,6 +88,7 @@ void Tfaktura_f::CzytajOstatniDokument()
     DocumentFile documents(platform_.files, paths());
     const qint64 last = documents.count();
     working_ = documents.read(last);
+    loaded_ = working_;
     state_.lastLoaded(last, isCorrective(working_), hasKnownKind(working_));
     PodstawDoFormatki();
     showLoadedKind();
