@@ -36,6 +36,9 @@ BillGrid::BillGrid(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setShowGrid(true);
     setWordWrap(false);
+    // Amounts are stored with leading blanks; a cell too narrow for them is
+    // cut like a grid cell, not shortened to "2.…".
+    setTextElideMode(Qt::ElideNone);
     setTabKeyNavigation(true);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -27,7 +27,7 @@ SettingsRecord demoSettings()
     const QString year = QString::number(QDate::currentDate().year());
     SettingsRecord s;
     s.set(settings::Place, QStringLiteral("Kraków"));
-    s.set(settings::BillNumber, QStringLiteral("0"));
+    s.set(settings::BillNumber, QStringLiteral("2"));
     s.set(settings::BillSuffix, year);
     s.set(settings::CorrectionNumber, QStringLiteral("0"));
     s.set(settings::CorrectionSuffix, QStringLiteral("K/") + year);
@@ -94,6 +94,45 @@ ServiceListRecord demoServices()
     return r;
 }
 
+// The opening record and two stored bills, so the lists and the summary
+// have something to show.
+QByteArray demoDocuments()
+{
+    const QDate today = QDate::currentDate();
+    const QString year = QString::number(today.year());
+    QByteArray file = sentinelRecord(today.toString(QStringLiteral("yyyy-MM-dd"))).bytes();
+    struct Bill { const char* number; const char* buyer; const char* street; const char* town; const char* service;
+                  const char* quantity; const char* price; const char* total; };
+    const Bill bills[] = {
+        {"1", "Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "Naprawa komputera stacjonarnego",
+         "   1.00", "  150.00", "   150.00"},
+        {"2", "Anna Ślusarczyk", "ul. Ogrodowa 7 m. 2", "30-001 Kraków", "Instalacja oprogramowania",
+         "   2.50", "   80.00", "   200.00"},
+    };
+    for (const Bill& b : bills) {
+        DocumentRecord r;
+        r.set(doc::Place, QStringLiteral("Kraków"));
+        r.set(doc::IssueDate, today.toString(QStringLiteral("yyyy-MM-dd")));
+        r.set(doc::DocNumber, QString::fromUtf8(b.number));
+        r.set(doc::NumberSuffix, year);
+        r.set(doc::BuyerLine1, QString::fromUtf8(b.buyer));
+        r.set(doc::BuyerLine2, QString::fromUtf8(b.street));
+        r.set(doc::BuyerLine3, QString::fromUtf8(b.town));
+        r.set(doc::PaymentMethod, QStringLiteral("Przelew"));
+        r.set(doc::PaymentTerm, QStringLiteral("14 dni"));
+        r.set(doc::ServiceDate, today.toString(QStringLiteral("yyyy-MM-dd")));
+        r.set(doc::Signature, QStringLiteral("Małgorzata Wiśniewska"));
+        r.set(doc::DocKind, QStringLiteral("F"));
+        r.set(lineCell(LineTable::Bill, 1, 1), QString::fromUtf8(b.service));
+        r.set(lineCell(LineTable::Bill, 3, 1), QStringLiteral("szt."));
+        r.set(lineCell(LineTable::Bill, 4, 1), QString::fromUtf8(b.quantity));
+        r.set(lineCell(LineTable::Bill, 5, 1), QString::fromUtf8(b.price));
+        r.set(lineCell(LineTable::Bill, 6, 1), QString::fromUtf8(b.total));
+        file += r.bytes();
+    }
+    return file;
+}
+
 PrintFontRecord demoPrintFont()
 {
     PrintFontRecord f;
@@ -125,6 +164,7 @@ int main(int argc, char** argv)
         write(folder + QStringLiteral("/Uslugi/uslugi.dat"), serviceBytes);
         write(folder + QStringLiteral("/Uslugi/uslugi.usl"), serviceBytes);
         write(folder + QStringLiteral("/FONT/font_trelmo_2007.dat"), demoPrintFont().bytes());
+        write(folder + QStringLiteral("/Uslugi/dokumenty_r.dat"), demoDocuments());
     } catch (const IoError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;
