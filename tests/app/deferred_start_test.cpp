@@ -34,12 +34,16 @@ QString textOf(const QWidget* w)
     return QString();
 }
 
-// Every control in stacking order, depth first, with what a user could see of
+// Every named control in stacking order, depth first, with what a user could see of
 // it, then the focus chain.
 QStringList describe(const QWidget& window)
 {
     QStringList lines;
     for (const QWidget* w : window.findChildren<QWidget*>()) {
+        // Qt's own parts of a control (scroll area viewports and the like)
+        // are laid out lazily, when the control is first shown.
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
         const QRect box = w->geometry();
         lines << QStringLiteral("%1 %2 in %3 at %4,%5 %6x%7 %8 %9 '%10' %11")
                      .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
@@ -78,7 +82,17 @@ TEST_F(DeferredStart, EndsWithTheWindowOfACompleteStart)
     deferred.show();
     waitForOverlays(deferred);
     ASSERT_TRUE(ui().hasOverlays());
-    EXPECT_EQ(describe(deferred), describe(complete));
+    // Either window's timers may have fired meanwhile; tick both once so the
+    // clock and the totals do not decide the comparison.
+    for (Tfaktura_f* window : {&complete, &deferred}) {
+        window->Timer1Timer();
+        window->Timer2Timer();
+    }
+    const QStringList got = describe(deferred);
+    const QStringList want = describe(complete);
+    ASSERT_EQ(got.size(), want.size());
+    for (int i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i].toStdString(), want[i].toStdString());
 }
 
 // Each command, and the tick, that touches a hidden control builds them all
