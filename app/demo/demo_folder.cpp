@@ -45,7 +45,7 @@ CompanyRecord demoSeller()
     c.set(company::SellerLine2, QStringLiteral("ul. Źródlana 12/3"));
     c.set(company::SellerLine3, QStringLiteral("30-547 Kraków"));
     c.set(company::SellerTaxId, QStringLiteral("676-123-45-67"));
-    c.set(company::SellerBank, QStringLiteral("Bank Spółdzielczy w Wieliczce"));
+    c.set(company::SellerBank, QStringLiteral("PKO BP S.A. o/Kraków"));
     c.set(company::SellerAccount, QStringLiteral("12 3456 7890 1234 5678 9012 3456"));
     return c;
 }
