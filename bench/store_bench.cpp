@@ -1,9 +1,11 @@
 // Listing and totalling a large document file against plain reading of the
-// same file, and the cost of the bill table's computation per tick.
+// same file, storing changes to one document of it, and the cost of the bill
+// table's computation per tick.
 //
 //   store_bench [--records=N] [google benchmark flags]
 
 #include "bill_totals.h"
+#include "document_file.h"
 #include "file_ops.h"
 #include "open_file.h"
 #include "records.h"
@@ -23,6 +25,7 @@ using namespace kw;
 namespace {
 
 int recordCount = 100000;
+QString dataFolder;
 QString documentFile;
 
 DocumentRecord sampleBill(int i)
@@ -86,6 +89,26 @@ void BM_YearlySummary(benchmark::State& state)
 }
 BENCHMARK(BM_YearlySummary)->Unit(benchmark::kMillisecond);
 
+// "Save changes" of a loaded bill in the middle of the file, checked against
+// the loaded bytes as the window does; the bill is changed back and forth, so
+// the file ends as it began.
+void BM_OverwriteOne(benchmark::State& state)
+{
+    DocumentFile documents(systemFileOps(), DataPaths(dataFolder));
+    const qint64 position = recordCount / 2;
+    const DocumentRecord original = documents.read(position);
+    DocumentRecord changed = original;
+    changed.set(doc::BuyerLine2, QStringLiteral("ul. Zmieniona 1"));
+    bool isChanged = false;
+    for (auto _ : state) {
+        documents.overwrite(position, isChanged ? original : changed, isChanged ? changed : original);
+        isChanged = !isChanged;
+    }
+    if (isChanged)
+        documents.overwrite(position, original, changed);
+}
+BENCHMARK(BM_OverwriteOne)->Unit(benchmark::kMillisecond);
+
 void BM_BillTotalsTick(benchmark::State& state)
 {
     const std::array<LineCells, 3> cells = {LineCells{QStringLiteral("   2.00"), QStringLiteral("   10.00")},
@@ -105,7 +128,9 @@ int main(int argc, char** argv)
             recordCount = std::atoi(argv[i] + 10);
     }
     QTemporaryDir folder;
-    documentFile = folder.filePath(QStringLiteral("dokumenty_r.dat"));
+    dataFolder = folder.path();
+    QDir(dataFolder).mkpath(QStringLiteral("Uslugi"));
+    documentFile = DataPaths(dataFolder).documentFile();
     writeDocumentFile(documentFile);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
