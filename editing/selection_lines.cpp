@@ -1,5 +1,6 @@
 #include "selection_lines.h"
 
+#include "document_journal.h"
 #include "document_lock.h"
 #include "record_stream.h"
 
@@ -33,6 +34,7 @@ QString billLine(const DocumentRecord& record) { return billLineOf(record.bytes(
 SelectionLines billLines(FileOps& ops, const QString& documentFile)
 {
     DocumentLock lock(documentFile, DocumentLock::Reading);
+    DocumentJournal(ops, documentFile).recover(lock);
     RecordStream stream(ops, documentFile, doc::Size);
     SelectionLines lines;
     lines.texts.reserve(stream.count());

@@ -2,6 +2,7 @@
 
 #include "amount_text.h"
 #include "cp1250.h"
+#include "document_journal.h"
 #include "document_lock.h"
 #include "record_stream.h"
 #include "records.h"
@@ -113,6 +114,7 @@ YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, co
     YearlySummary summary;
     bool anyCounted = false;
     DocumentLock lock(documentFile, DocumentLock::Reading);
+    DocumentJournal(ops, documentFile).recover(lock);
     RecordStream stream(ops, documentFile, doc::Size, 256);
     QByteArrayView record;
     while (stream.next(record)) {

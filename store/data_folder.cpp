@@ -1,5 +1,7 @@
 #include "data_folder.h"
 
+#include "document_journal.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,5 +37,7 @@ QString DataPaths::locationFile(const QString& startFolder)
 {
     return resolvePath(startFolder, QStringLiteral("Admini/siec.dat"));
 }
+
+QString DataPaths::documentJournalFile() const { return documentJournalFileFor(documentFile()); }
 
 } // namespace kw

@@ -27,6 +27,7 @@ public:
     QString documentFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.dat")); }
     QString documentCopyFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.old")); }
     QString documentLockFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.lock")); }
+    QString documentJournalFile() const;
     QString clientFile() const { return at(QStringLiteral("Uslugi/klienci.dat")); }
     QString serviceFile() const { return at(QStringLiteral("Uslugi/uslugi.dat")); }
 

@@ -1,5 +1,6 @@
 #include "document_file.h"
 
+#include "document_journal.h"
 #include "document_lock.h"
 #include "io_error.h"
 #include "open_file.h"
@@ -7,6 +8,16 @@
 #include "record_stream.h"
 
 namespace kw {
+
+namespace {
+
+[[noreturn]] void throwNoRecord(const QString& path, qint64 position, qint64 count)
+{
+    throw IoError(
+        QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).").arg(path).arg(position).arg(count));
+}
+
+} // namespace
 
 QString documentChangedNotice(const QString& documentFile, qint64 position)
 {
@@ -21,9 +32,26 @@ DocumentFile::DocumentFile(FileOps& ops, const DataPaths& paths)
 {
 }
 
+// An overwrite never changes the count, so counting needs no journal check.
 qint64 DocumentFile::count() const { return RecordFile(ops_, path_, doc::Size).count(); }
 
 DocumentRecord DocumentFile::read(qint64 position) const
+{
+    // A read takes no lock, which is safe against a delete (the file is
+    // replaced in one rename) but not against an overwrite in place, which
+    // is under way exactly while its journal exists.
+    const DocumentJournal journal(ops_, path_);
+    if (!journal.mayExist()) {
+        DocumentRecord record = readRecord(position);
+        if (!journal.mayExist())
+            return record;
+    }
+    DocumentLock lock(path_, DocumentLock::Reading);
+    journal.recover(lock);
+    return readRecord(position);
+}
+
+DocumentRecord DocumentFile::readRecord(qint64 position) const
 {
     return DocumentRecord::fromBytes(RecordFile(ops_, path_, doc::Size).read(position));
 }
@@ -31,6 +59,7 @@ DocumentRecord DocumentFile::read(qint64 position) const
 qint64 DocumentFile::append(const DocumentRecord& record)
 {
     DocumentLock lock(path_);
+    DocumentJournal(ops_, path_).recover(lock);
     return RecordFile(ops_, path_, doc::Size).append(record.bytes());
 }
 
@@ -45,37 +74,65 @@ void DocumentFile::expectLoaded(qint64 position, const DocumentRecord& loaded) c
 void DocumentFile::overwrite(qint64 position, const DocumentRecord& record, const DocumentRecord& loaded)
 {
     DocumentLock lock(path_);
+    DocumentJournal(ops_, path_).recover(lock);
     expectLoaded(position, loaded);
-    rewrite(position, &record.bytes());
+    writeInPlace(lock, position, record);
 }
 
 void DocumentFile::overwrite(qint64 position, const DocumentRecord& record)
 {
     DocumentLock lock(path_);
-    rewrite(position, &record.bytes());
+    DocumentJournal(ops_, path_).recover(lock);
+    writeInPlace(lock, position, record);
 }
 
 void DocumentFile::remove(qint64 position, const DocumentRecord& loaded)
 {
     DocumentLock lock(path_);
+    DocumentJournal(ops_, path_).recover(lock);
     expectLoaded(position, loaded);
-    rewrite(position, nullptr);
+    rewriteWithout(position);
 }
 
 void DocumentFile::remove(qint64 position)
 {
     DocumentLock lock(path_);
-    rewrite(position, nullptr);
+    DocumentJournal(ops_, path_).recover(lock);
+    rewriteWithout(position);
 }
 
-void DocumentFile::rewrite(qint64 position, const QByteArray* replacement)
+void DocumentFile::writeInPlace(const DocumentLock& lock, qint64 position, const DocumentRecord& record)
+{
+    OpenFile file(ops_, path_, OpenFile::ReadWrite);
+    const qint64 count = file.size() / doc::Size;
+    if (position < 1 || position > count)
+        throwNoRecord(path_, position, count);
+    DocumentJournal journal(ops_, path_);
+    journal.write({position, record.bytes()});
+    try {
+        file.writeAt((position - 1) * doc::Size, record.bytes());
+        file.sync();
+    } catch (const IoError&) {
+        // The journal holds the whole record, so the write may be finished
+        // from it at once; otherwise it stays for the next operation.
+        bool finished = false;
+        try {
+            journal.recover(lock);
+            finished = true;
+        } catch (const IoError&) {
+        }
+        if (!finished)
+            throw;
+        return;
+    }
+    journal.discard();
+}
+
+void DocumentFile::rewriteWithout(qint64 position)
 {
     RecordStream source(ops_, path_, doc::Size);
     if (position < 1 || position > source.count())
-        throw IoError(QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).")
-                          .arg(path_)
-                          .arg(position)
-                          .arg(source.count()));
+        throwNoRecord(path_, position, source.count());
     replaceFileAtomically(ops_, path_, copyPath_, [&](OpenFile& copy) {
         // Whole chunks of records are written at once.
         QByteArray pending;
@@ -84,8 +141,6 @@ void DocumentFile::rewrite(qint64 position, const QByteArray* replacement)
         while (source.next(record)) {
             if (source.position() != position)
                 pending.append(record.data(), record.size());
-            else if (replacement)
-                pending.append(*replacement);
             if (pending.size() >= 256 * doc::Size) {
                 copy.writeAt(written, pending);
                 written += pending.size();

@@ -8,10 +8,13 @@
 
 namespace kw {
 
+class DocumentLock;
+
 // The document file Uslugi/dokumenty_r.dat: one DocumentRecord per stored
 // bill or corrective bill, in the order they were first stored.
 //
-// Every change holds the DocumentLock for its whole length. A position is
+// Every change holds the DocumentLock for its whole length and first
+// finishes an overwrite left unfinished (see DocumentJournal). A position is
 // only where a document lay when it was read: another instance may have
 // changed, moved or deleted it since, so changing a loaded document names
 // the bytes that were loaded, and is refused when the position holds other
@@ -22,6 +25,8 @@ public:
 
     const QString& path() const { return path_; }
     qint64 count() const;
+    // Takes the lock only when an overwrite's journal lies beside the file,
+    // before or after the read, and then reads again once it is finished.
     DocumentRecord read(qint64 position) const;
 
     // Appends a document; returns its position.
@@ -29,6 +34,11 @@ public:
 
     // Replaces the document at `position`, which must still hold `loaded`;
     // otherwise throws IoError (documentChangedNotice) and writes nothing.
+    // Written in place through the journal, so it costs one record whatever
+    // the size of the file. When the write in place fails after the journal
+    // is whole, the error is reported, yet the next operation of any
+    // instance stores the new document: a caller reads it again rather than
+    // storing it twice.
     void overwrite(qint64 position, const DocumentRecord& record, const DocumentRecord& loaded);
     // Replaces the document at `position` whatever it holds now.
     void overwrite(qint64 position, const DocumentRecord& record);
@@ -41,12 +51,15 @@ public:
     void remove(qint64 position);
 
 private:
-    // Writes the whole file anew without the document at `position`, or with
-    // `replacement` in its place: the copy is written completely as
-    // dokumenty_r.old, synced and renamed over the document file in one step,
-    // so a crash or a failing disk leaves either the old file or the new one,
-    // whole, and never the store without its file.
-    void rewrite(qint64 position, const QByteArray* replacement);
+    DocumentRecord readRecord(qint64 position) const;
+    // Writes the journal, then the record in place, then drops the journal.
+    void writeInPlace(const DocumentLock& lock, qint64 position, const DocumentRecord& record);
+    // Writes the whole file anew without the document at `position`: the
+    // copy is written completely as dokumenty_r.old, synced and renamed over
+    // the document file in one step, so a crash or a failing disk leaves
+    // either the old file or the new one, whole, and never the store without
+    // its file.
+    void rewriteWithout(qint64 position);
     // Throws IoError unless the document at `position` is `loaded`.
     void expectLoaded(qint64 position, const DocumentRecord& loaded) const;
 

@@ -20,7 +20,7 @@ OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), pa
     else if (mode == CreateExclusive)
         flags = O_RDWR | O_CREAT | O_EXCL;
     fd_ = ops_.open(QFile::encodeName(path).constData(), flags, 0666);
-    if (fd_ < 0)
+    if (fd_ < 0 && !(mode == ReadOnlyIfExists && errno == ENOENT))
         throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path, describeErrno(errno)));
 }
 

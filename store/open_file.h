@@ -13,7 +13,9 @@ namespace kw {
 class OpenFile {
 public:
     // CreateNew truncates an existing file; CreateExclusive fails on one.
-    enum Mode { ReadOnly, ReadWrite, CreateNew, CreateExclusive };
+    // ReadOnlyIfExists leaves the file closed, without an error, when there
+    // is none.
+    enum Mode { ReadOnly, ReadOnlyIfExists, ReadWrite, CreateNew, CreateExclusive };
 
     OpenFile(FileOps& ops, const QString& path, Mode mode);
     ~OpenFile();
@@ -21,6 +23,7 @@ public:
     OpenFile& operator=(const OpenFile&) = delete;
 
     const QString& path() const { return path_; }
+    bool isOpen() const { return fd_ >= 0; }
     qint64 size() const;
 
     // Reads up to `length` bytes; fewer only at the end of the file.

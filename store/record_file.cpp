@@ -79,11 +79,6 @@ QString temporaryNameFor(const QString& path)
     return path + QLatin1Char('.') + suffix;
 }
 
-namespace {
-
-// Makes the rename durable. By now the new file is in place and whole, so a
-// failure is not reported: the caller would take the replacement as not done
-// and repeat it, and a repeated delete removes the next document.
 void syncFolderOf(FileOps& ops, const QString& path)
 {
     const QString folder = QFileInfo(path).absolutePath();
@@ -93,8 +88,6 @@ void syncFolderOf(FileOps& ops, const QString& path)
     ops.fsync(fd);
     ops.close(fd);
 }
-
-} // namespace
 
 void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tempPath,
                            const std::function<void(OpenFile&)>& fill)
@@ -111,6 +104,9 @@ void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tem
         ops.unlink(QFile::encodeName(tempPath).constData());
         throw;
     }
+    // The new file is in place and whole by now, so a failed folder sync is
+    // not reported: the caller would take the replacement as not done and
+    // repeat it, and a repeated delete removes the next document.
     syncFolderOf(ops, path);
 }
 

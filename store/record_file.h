@@ -47,6 +47,11 @@ private:
 void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tempPath,
                            const std::function<void(class OpenFile&)>& fill);
 
+// Syncs the folder holding `path`, so that a rename or removal in it lasts
+// through a power cut. Best effort: a folder that cannot be synced (some
+// network shares) is left as it is.
+void syncFolderOf(FileOps& ops, const QString& path);
+
 // The temporary name used for atomic replacement of `path`.
 QString temporaryNameFor(const QString& path);
 

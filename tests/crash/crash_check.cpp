@@ -17,12 +17,15 @@ OnDisk readOnDisk(const DataPaths& paths)
     disk.documentFileExists = QFileInfo::exists(documentFile);
     if (!disk.documentFileExists)
         return disk;
+    disk.journalLeft = QFileInfo::exists(paths.documentJournalFile());
+    // First, as the window does: the bill list finishes an overwrite left
+    // unfinished, so the plain reading below sees what any reader would.
+    disk.listed = billLines(systemFileOps(), documentFile).texts.size();
     RecordStream stream(systemFileOps(), documentFile, doc::Size);
     QByteArrayView record;
     while (stream.next(record))
         disk.documents.append(idOf(record));
     disk.tail = QFileInfo(documentFile).size() % doc::Size;
-    disk.listed = billLines(systemFileOps(), documentFile).texts.size();
 
     const QByteArray settingsBytes = readFileBytes(paths.settingsFile());
     if (settingsBytes.size() == settings::Size) {

@@ -10,9 +10,11 @@
 
 namespace kw::crash {
 
-// What the project's own readers find in a driver's data folder.
+// What the project's own readers find in a driver's data folder, after the
+// bill list finished or dropped an overwrite the driver was killed in.
 struct OnDisk {
     bool documentFileExists = false;
+    bool journalLeft = false;  // an overwrite's journal lay beside the file
     QList<qint64> documents; // ids in file order, -1 for a torn or shifted record
     qint64 tail = 0;         // bytes behind the last whole record
     qint64 listed = 0;       // lines of the bill list

@@ -30,6 +30,8 @@ TEST(CrashTest, NothingStoredIsLostWhereverTheDriverIsKilled)
     int resolvedDone = 0;
     int tornTails = 0;
     int locksLeft = 0;
+    int journalsLeft = 0;
+    int overwritesCut = 0;
     QElapsedTimer timer;
     timer.start();
     for (int k = 0; k < kills; ++k) {
@@ -55,6 +57,12 @@ TEST(CrashTest, NothingStoredIsLostWhereverTheDriverIsKilled)
         locksLeft += QFile::exists(folder.paths().documentLockFile());
         const OnDisk disk = readOnDisk(folder.paths());
         ASSERT_TRUE(disk.documentFileExists);
+        ASSERT_FALSE(QFile::exists(folder.paths().documentJournalFile())) << "the bill list left a journal";
+        if (disk.journalLeft) {
+            ++journalsLeft;
+            ASSERT_TRUE(open && open->kind == 'O') << "a journal, but no overwrite was cut short";
+        }
+        overwritesCut += open && open->kind == 'O';
         ASSERT_FALSE(disk.documents.contains(-1)) << "a torn or shifted record";
         ASSERT_NE(disk.settings, -1) << "the settings file is not one whole record";
         EXPECT_EQ(disk.listed, disk.documents.size());
@@ -77,7 +85,9 @@ TEST(CrashTest, NothingStoredIsLostWhereverTheDriverIsKilled)
     const auto completed = std::count_if(log.begin(), log.end(), [](const Operation& op) { return op.outcome == 'C'; });
     std::cout << "[ crash    ] " << kills << " kills, " << completed << " operations completed ("
               << resolvedDone << " of them done when killed before logging it), " << tornTails
-              << " torn tails seen and cut, " << locksLeft << " locks left by the killed driver taken over, " << timer.elapsed() << " ms\n";
+              << " torn tails seen and cut, " << locksLeft << " locks left by the killed driver taken over, "
+              << overwritesCut << " overwrites cut short, " << journalsLeft << " of them with their journal "
+              << "finished or dropped by the bill list, " << timer.elapsed() << " ms\n";
     ::testing::Test::RecordProperty("kills", kills);
     ::testing::Test::RecordProperty("operations", int(completed));
 }

@@ -5,6 +5,7 @@
 #include "io_error.h"
 #include "temp_data_folder.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -51,6 +52,7 @@ TEST_F(DocumentFileTest, AppendReadAndOverwrite)
     EXPECT_EQ(file().read(2), document(7));
     EXPECT_EQ(file().read(3), document(2));
     EXPECT_EQ(readFileBytes(path()), sentinelRecord(QStringLiteral("2024-01-02")).bytes() + documents({7, 2}));
+    EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")});
 }
 
 TEST_F(DocumentFileTest, RemoveMovesTheLaterDocumentsUp)
@@ -107,27 +109,24 @@ struct Change {
     QByteArray after; // of documents 1..5
 };
 
-TEST_F(DocumentFileTest, FailedChangeLeavesTheDocumentFileWhole)
+const QByteArray fiveDocuments = documents({1, 2, 3, 4, 5});
+
+TEST_F(DocumentFileTest, FailedRemoveLeavesTheDocumentFileWhole)
 {
     const Change changes[] = {
         {"remove", [](DocumentFile& f) { f.remove(3); }, documents({1, 2, 4, 5})},
         {"checked remove", [](DocumentFile& f) { f.remove(3, document(3)); }, documents({1, 2, 4, 5})},
-        {"overwrite", [](DocumentFile& f) { f.overwrite(3, document(9)); }, documents({1, 2, 9, 4, 5})},
-        {"checked overwrite", [](DocumentFile& f) { f.overwrite(3, document(9), document(3)); },
-         documents({1, 2, 9, 4, 5})},
     };
-    // A write that puts half its bytes down before failing would tear a
-    // record written in place; the change goes through a whole new copy.
-    const QByteArray before = documents({1, 2, 3, 4, 5});
     for (const Change& change : changes) {
         SCOPED_TRACE(change.name);
         DocumentFile f = file();
         const auto failures = everyFailureOf(
-            ops, [&] { writeFileBytes(path(), before); }, [&] { change.apply(f); }, allFileCalls, {ENOSPC, EIO});
+            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls,
+            {ENOSPC, EIO});
         ASSERT_GE(failures.size(), 10u);
         for (const InjectedFailure& failure : failures) {
             for (bool writeHalfFirst : {false, true}) {
-                writeFileBytes(path(), before);
+                writeFileBytes(path(), fiveDocuments);
                 ops.failAt(failure.call, failure.n, failure.error, writeHalfFirst);
                 bool threw = false;
                 try {
@@ -141,13 +140,123 @@ TEST_F(DocumentFileTest, FailedChangeLeavesTheDocumentFileWhole)
                     failure.call == FileCall::Read || (failure.call == FileCall::Sync && failure.n == 1)) {
                     EXPECT_TRUE(threw) << describe(failure);
                 }
-                EXPECT_EQ(readFileBytes(path()), threw ? before : change.after)
+                EXPECT_EQ(readFileBytes(path()), threw ? fiveDocuments : change.after)
                     << describe(failure) << (threw ? " threw" : " returned");
                 EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")})
                     << describe(failure);
             }
         }
     }
+}
+
+// Whatever call fails, once the next operation has finished or dropped the
+// journal the file holds the old document or the new one, and the error was
+// reported exactly when it holds the old one. A write in place that fails
+// (even half done) is finished from the journal at once.
+TEST_F(DocumentFileTest, FailedOverwriteLeavesTheOldOrTheNewDocument)
+{
+    const Change changes[] = {
+        {"overwrite", [](DocumentFile& f) { f.overwrite(3, document(9)); }, documents({1, 2, 9, 4, 5})},
+        {"checked overwrite", [](DocumentFile& f) { f.overwrite(3, document(9), document(3)); },
+         documents({1, 2, 9, 4, 5})},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        DocumentFile f = file();
+        const auto failures = everyFailureOf(
+            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls,
+            {ENOSPC, EIO});
+        ASSERT_GE(failures.size(), 10u);
+        int finishedAtOnce = 0;
+        for (const InjectedFailure& failure : failures) {
+            for (bool writeHalfFirst : {false, true}) {
+                writeFileBytes(path(), fiveDocuments);
+                ops.failAt(failure.call, failure.n, failure.error, writeHalfFirst);
+                bool threw = false;
+                try {
+                    change.apply(f);
+                } catch (const IoError&) {
+                    threw = true;
+                }
+                EXPECT_TRUE(ops.failed()) << describe(failure);
+                ops.reset();
+                finishedAtOnce += !threw && failure.call == FileCall::Write;
+                EXPECT_EQ(f.read(1), document(1)) << describe(failure);
+                EXPECT_EQ(readFileBytes(path()), threw ? fiveDocuments : change.after)
+                    << describe(failure) << (threw ? " threw" : " returned");
+                EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")})
+                    << describe(failure);
+            }
+        }
+        EXPECT_GT(finishedAtOnce, 0);
+    }
+}
+
+// Fails every write and sync of the document file itself once armed, as a
+// share that drops the connection after the journal went down.
+class DocumentWritesFail : public FileOps {
+public:
+    bool armed = false;
+
+    int open(const char* path, int flags, mode_t mode) override
+    {
+        const int fd = FileOps::open(path, flags, mode);
+        if (fd >= 0 && QString::fromLocal8Bit(path).endsWith(QLatin1String("dokumenty_r.dat")))
+            documentFds_.insert(fd);
+        return fd;
+    }
+    int close(int fd) override
+    {
+        documentFds_.remove(fd);
+        return FileOps::close(fd);
+    }
+    ssize_t pwrite(int fd, const void* buffer, size_t size, off_t offset) override
+    {
+        if (!armed || !documentFds_.contains(fd))
+            return FileOps::pwrite(fd, buffer, size, offset);
+        FileOps::pwrite(fd, buffer, size / 2, offset);
+        errno = EIO;
+        return -1;
+    }
+    int fsync(int fd) override
+    {
+        if (!armed || !documentFds_.contains(fd))
+            return FileOps::fsync(fd);
+        errno = EIO;
+        return -1;
+    }
+
+private:
+    QSet<int> documentFds_;
+};
+
+TEST_F(DocumentFileTest, OverwriteThatCannotBeFinishedIsReportedAndFinishedByTheNextReader)
+{
+    writeFileBytes(path(), fiveDocuments);
+    // Differs from document 3 in both halves of the record.
+    DocumentRecord changed = document(9);
+    changed.set(doc::CorrectedRef, QStringLiteral("F 3/2024"));
+    DocumentWritesFail failing;
+    failing.armed = true;
+    try {
+        DocumentFile(failing, folder.paths()).overwrite(3, changed, document(3));
+        ADD_FAILURE() << "the overwrite was reported as done";
+    } catch (const IoError& e) {
+        EXPECT_TRUE(e.message().contains(describeErrno(EIO))) << e.what();
+    }
+    // The record is torn on disk now, and the journal stays to mend it.
+    ASSERT_TRUE(QFile::exists(folder.paths().documentJournalFile()));
+    EXPECT_NE(readFileBytes(path()).mid(2 * doc::Size, doc::Size), document(3).bytes());
+    EXPECT_NE(readFileBytes(path()).mid(2 * doc::Size, doc::Size), changed.bytes());
+
+    // While the document file still cannot be written, nothing shows the
+    // torn record.
+    EXPECT_THROW(DocumentFile(failing, folder.paths()).read(3), IoError);
+    EXPECT_THROW(DocumentFile(failing, folder.paths()).append(document(6)), IoError);
+
+    EXPECT_EQ(file().read(3), changed);
+    EXPECT_EQ(readFileBytes(path()), documents({1, 2}) + changed.bytes() + documents({4, 5}));
+    EXPECT_FALSE(QFile::exists(folder.paths().documentJournalFile()));
 }
 
 TEST_F(DocumentFileTest, ChangeOfADocumentChangedMeanwhileIsRefused)
