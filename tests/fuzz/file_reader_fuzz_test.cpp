@@ -1,12 +1,14 @@
 // Every reader of a data file run on files of random and mutated bytes:
-// record files and streams, the bill list, the yearly summary, templates,
-// the print font, ewidencja.dat and client lists. A reader may refuse a file
+// record files and streams, the bill list, the yearly summary, an
+// overwrite's journal, templates, the print font, ewidencja.dat and client
+// lists. A reader may refuse a file
 // with IoError; anything else that escapes, or a sanitizer report, fails.
 
 #include "fuzz_bytes.h"
 
 #include "client_names.h"
 #include "document_file.h"
+#include "document_journal.h"
 #include "document_template.h"
 #include "file_bytes.h"
 #include "io_error.h"
@@ -102,6 +104,35 @@ TEST_F(FileReaderFuzz, DocumentFileReaders)
         }
     }
     countRounds("document file: record file, stream, bill list, yearly summary", rounds);
+}
+
+// A journal of random or mutated bytes, or a whole one naming any position,
+// met by a read: the document file then holds its old documents, or the
+// journal's record at a position it has.
+TEST_F(FileReaderFuzz, OverwriteJournals)
+{
+    QRandomGenerator random(14);
+    const DataPaths paths = folder.paths();
+    const QByteArray documents = sampleBill(random).bytes() + sampleBill(random).bytes() + sampleBill(random).bytes();
+    const int rounds = 200;
+    for (int round = 0; round < rounds; ++round) {
+        const JournalEntry entry{random.bounded(2) ? qint64(random.bounded(-2, 6)) : qint64(random.generate64()),
+                                 sampleBill(random).bytes()};
+        const QByteArray journal = random.bounded(4) == 0
+                                       ? journalBytes(entry)
+                                       : fuzzBytes(random, DocumentJournal::Size, journalBytes(entry), {});
+        writeFileBytes(paths.documentFile(), documents);
+        writeFileBytes(paths.documentJournalFile(), journal);
+        QByteArray expected = documents;
+        const std::optional<JournalEntry> parsed = parseJournal(journal);
+        if (parsed && parsed->position <= 3)
+            expected.replace((parsed->position - 1) * doc::Size, doc::Size, parsed->record);
+
+        refusesOrReads([&] { DocumentFile(systemFileOps(), paths).read(1 + random.bounded(3)); });
+        ASSERT_EQ(readFileBytes(paths.documentFile()), expected);
+        ASSERT_FALSE(QFile::exists(paths.documentJournalFile()));
+    }
+    countRounds("overwrite journals", rounds);
 }
 
 TEST_F(FileReaderFuzz, SingleRecordFiles)

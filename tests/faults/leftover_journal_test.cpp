@@ -1,0 +1,112 @@
+// An overwrite cut short leaves its journal beside the document file, and
+// perhaps a torn record in place. Every reader and writer of the document
+// file must finish a whole journal before it sees the record, and drop one
+// whose writing never finished.
+
+#include "document_file.h"
+#include "document_journal.h"
+#include "file_bytes.h"
+#include "selection_lines.h"
+#include "temp_data_folder.h"
+#include "yearly_summary.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kw {
+namespace {
+
+// A bill of `number` złoty issued in March 2024.
+DocumentRecord document(int number)
+{
+    DocumentRecord r;
+    r.set(doc::IssueDate, QStringLiteral("2024-03-11"));
+    r.set(doc::DocNumber, QString::number(number));
+    r.set(doc::BuyerLine1, QStringLiteral("Kwiaciarnia nr %1, Żagań").arg(number));
+    r.set(lineCell(LineTable::Bill, 6, 1), QStringLiteral("%1.00").arg(number));
+    r.set(doc::CorrectedRef, QStringLiteral("ref %1").arg(number));
+    r.set(doc::DocKind, QStringLiteral("F"));
+    return r;
+}
+
+// The document at `position` as the file holds it, read past the store.
+DocumentRecord onDisk(const DataPaths& paths, int position)
+{
+    return DocumentRecord::fromBytes(readFileBytes(paths.documentFile()).mid((position - 1) * doc::Size, doc::Size));
+}
+
+TEST(LeftoverJournal, EveryReaderAndWriterFinishesAWholeOneAndDropsAnyOther)
+{
+    // What each operation shows of the document at position 2, the one the
+    // journal is about.
+    struct Operation {
+        const char* name;
+        std::function<QString(const DataPaths&)> secondDocument;
+    };
+    const Operation operations[] = {
+        {"read", [](const DataPaths& p) { return billLine(DocumentFile(systemFileOps(), p).read(2)); }},
+        {"read of another document",
+         [](const DataPaths& p) {
+             DocumentFile(systemFileOps(), p).read(3);
+             return billLine(onDisk(p, 2));
+         }},
+        {"bill list", [](const DataPaths& p) { return billLines(systemFileOps(), p.documentFile()).texts[1]; }},
+        {"yearly summary",
+         [](const DataPaths& p) {
+             const YearlySummary s =
+                 computeYearlySummary(systemFileOps(), p.documentFile(), QStringLiteral("2024"), anyClient());
+             // Documents 1 and 3 add 4 złoty to the document at position 2.
+             return QString::number(s.totals[2] - 4.0);
+         }},
+        {"append",
+         [](const DataPaths& p) {
+             DocumentFile(systemFileOps(), p).append(document(4));
+             return billLine(onDisk(p, 2));
+         }},
+        {"overwrite of another document",
+         [](const DataPaths& p) {
+             DocumentFile(systemFileOps(), p).overwrite(3, document(5), document(3));
+             return billLine(onDisk(p, 2));
+         }},
+        {"delete of another document",
+         [](const DataPaths& p) {
+             DocumentFile(systemFileOps(), p).remove(1, document(1));
+             return billLine(onDisk(p, 1));
+         }},
+    };
+    const QByteArray journal = journalBytes({2, document(9).bytes()});
+    const QByteArray file = document(1).bytes() + document(2).bytes() + document(3).bytes();
+    // Killed half-way through the write in place.
+    const QByteArray torn = document(1).bytes() + document(9).bytes().left(doc::Size / 2) +
+                            document(2).bytes().mid(doc::Size / 2) + document(3).bytes();
+    const struct {
+        const char* name;
+        QByteArray documentFile;
+        QByteArray journal;
+        int second; // the document at position 2 afterwards
+    } leftovers[] = {
+        {"whole journal", file, journal, 9},
+        {"whole journal, torn record", torn, journal, 9},
+        {"journal cut short", file, journal.left(journal.size() / 2), 2},
+        {"journal with a wrong sum", file, journal.chopped(1) + char(journal.back() ^ 1), 2},
+    };
+    for (const auto& leftover : leftovers) {
+        for (const Operation& operation : operations) {
+            SCOPED_TRACE(std::string(leftover.name) + ", " + operation.name);
+            TempDataFolder folder;
+            const DataPaths paths = folder.paths();
+            writeFileBytes(paths.documentFile(), leftover.documentFile);
+            writeFileBytes(paths.documentJournalFile(), leftover.journal);
+            const QString shown = operation.secondDocument(paths);
+            EXPECT_EQ(shown, QString(operation.name) == QLatin1String("yearly summary")
+                                 ? QString::number(leftover.second)
+                                 : billLine(document(leftover.second)));
+            EXPECT_FALSE(QFile::exists(paths.documentJournalFile()));
+        }
+    }
+}
+
+} // namespace
+} // namespace kw
