@@ -5,6 +5,7 @@
 #include "open_file.h"
 #include "record_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
