@@ -4,6 +4,8 @@
 #include "cli_error.h"
 #include "cli_output.h"
 #include "document_file.h"
+#include "document_journal.h"
+#include "document_lock.h"
 #include "pdf_bill_job.h"
 #include "record_stream.h"
 #include "stored_printout.h"
@@ -48,6 +50,8 @@ void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolde
     const PrintSources sources = readPrintSources(ops, paths, startFolder);
 
     PdfBillJob job(pdfFile);
+    DocumentLock lock(paths.documentFile(), DocumentLock::Reading);
+    DocumentJournal(ops, paths.documentFile()).recover(lock);
     RecordStream stream(ops, paths.documentFile(), doc::Size);
     QByteArrayView record;
     while (stream.next(record)) {
