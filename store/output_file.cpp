@@ -112,7 +112,7 @@ void writeOutputFile(FileOps& ops, const QString& target, OutputKind kind, const
                               [&](OpenFile& out) { out.writeAt(0, bytes); });
     } catch (const IoError& error) {
         // The layer names the temporary file; the user knows the target.
-        throw IoError(QStringLiteral("Nie zapisano pliku %1: %2").arg(target, error.message()));
+        throw IoError(QStringLiteral("Nie można zapisać pliku %1. %2").arg(target, error.message()));
     }
 }
 

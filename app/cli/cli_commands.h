@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bill_printout.h"
 #include "data_folder.h"
 #include "file_ops.h"
 
@@ -21,6 +22,12 @@ void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& yea
 
 // The "Słownie" line a printout shows for `amount`.
 void printAmountWords(double amount);
+
+// The printout of the document at `position` (the last one when empty), as
+// "Drukuj" prints it right after loading. Throws CommandLineError when there
+// is no document at that position.
+BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const QString& startFolder,
+                                    std::optional<qint64> position);
 
 // The document at `position` (the last one when empty) printed into
 // `pdfFile` as one page.

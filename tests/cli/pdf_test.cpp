@@ -110,12 +110,12 @@ TEST_F(CliPdfTest, AnExistingFileIsReplacedOnlyByAFinishedExport)
     const QString file = pdf("wynik.pdf");
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("stary plik");
+    old.write("%PDF-1.4 stary plik");
     old.close();
 
     EXPECT_EQ(run({QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2010-01"), file}).exitCode, 1);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("stary plik"));
+    EXPECT_EQ(old.readAll(), QByteArray("%PDF-1.4 stary plik"));
     old.close();
 
     ASSERT_EQ(export_({QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-04"), file}, file), 1);
