@@ -4,11 +4,9 @@
 #include "cli_error.h"
 #include "cli_output.h"
 #include "document_file.h"
-#include "document_journal.h"
-#include "document_lock.h"
 #include "output_file.h"
 #include "pdf_document.h"
-#include "record_stream.h"
+#include "stored_documents.h"
 #include "stored_printout.h"
 
 namespace kw {
@@ -57,17 +55,11 @@ void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolde
     const PrintSources sources = readPrintSources(ops, paths, startFolder);
 
     PdfDocument pdf(QStringLiteral("Rachunki z miesiąca %1").arg(month));
-    {
-        DocumentLock lock(paths.documentFile(), DocumentLock::Reading);
-        DocumentJournal(ops, paths.documentFile()).recover(lock);
-        RecordStream stream(ops, paths.documentFile(), doc::Size);
-        QByteArrayView record;
-        while (stream.next(record)) {
-            const DocumentRecord document = DocumentRecord::fromBytes(record);
-            if (issuedIn(document, month))
-                pdf.addBill(storedPrintout(document, sources));
-        }
-    }
+    forEachStoredDocument(ops, paths.documentFile(), [&](qint64, QByteArrayView record) {
+        const DocumentRecord document = DocumentRecord::fromBytes(record);
+        if (issuedIn(document, month))
+            pdf.addBill(storedPrintout(document, sources));
+    });
     if (pdf.pageCount() == 0)
         throw CommandLineError(QStringLiteral("Brak rachunków wystawionych w miesiącu %1; nie zapisano pliku %2.")
                                    .arg(month, pdfFile));

@@ -11,7 +11,10 @@ namespace {
 QList<QStringList> writingCommands()
 {
     return {{QStringLiteral("pdf"), QStringLiteral("2")},
-            {QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-03")}};
+            {QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-03")},
+            {QStringLiteral("list"), QStringLiteral("--csv")},
+            {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv")},
+            {QStringLiteral("backup")}};
 }
 
 class CliOutputSafety : public CliTest {
@@ -69,15 +72,17 @@ TEST_F(CliOutputSafety, NoCommandWritesOverADataFile)
 TEST_F(CliOutputSafety, AFileOfAnotherKindIsNotReplaced)
 {
     QTemporaryDir out;
-    const QString notes = out.filePath(QStringLiteral("notatki.pdf"));
+    // Text in a file named .csv is taken for an older export.
+    const QString notes = out.filePath(QStringLiteral("notatki.txt"));
     QFile file(notes);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("moje notatki");
     file.close();
     for (const QStringList& command : writingCommands()) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
         const ProcessResult result = run(command + QStringList{notes});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(result.err.contains(QStringLiteral("nie jest plikiem PDF"))) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("już istnieje i nie jest"))) << result.err.toStdString();
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("moje notatki"));
@@ -108,13 +113,17 @@ TEST_F(CliOutputSafety, DevFullIsReportedAndChangesNothing)
 
 TEST_F(CliOutputSafety, AFullDiskIsReportedAndLeavesNoFile)
 {
-    SmallDisk disk(16);
+    SmallDisk disk(64);
     if (!disk.available())
         GTEST_SKIP() << "a small tmpfs cannot be mounted here; the failing file layer covers full disks";
+    disk.fill(QStringLiteral(".zapełnienie"));
     const QMap<QString, QByteArray> before = folderSnapshot(start());
     for (const QStringList& command : writingCommands()) {
         SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
-        expectWriteFailure(run(command + QStringList{disk.path() + QStringLiteral("/rachunek.pdf")}), disk.path());
+        const ProcessResult result = run(command + QStringList{disk.path() + QStringLiteral("/wynik")});
+        expectWriteFailure(result, {});
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral(".zapełnienie")});
     }
     EXPECT_EQ(folderSnapshot(start()), before);
 }

@@ -1,5 +1,6 @@
 #include "small_disk.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <unistd.h>
@@ -25,6 +26,18 @@ SmallDisk::SmallDisk(int kilobytes)
     mounted_ = runQuietly(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
                                                     QStringLiteral("size=%1k").arg(kilobytes),
                                                     QStringLiteral("tmpfs"), dir_.path()});
+}
+
+void SmallDisk::fill(const QString& filler) const
+{
+    QFile file(dir_.filePath(filler));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(512, '\0');
+    while (file.write(block) == block.size()) {
+    }
+    while (file.write("", 1) == 1) {
+    }
 }
 
 SmallDisk::~SmallDisk()

@@ -17,6 +17,8 @@ public:
 
     bool available() const { return mounted_; }
     QString path() const { return dir_.path(); }
+    // Fills the disk with one file, `filler` in its root, to the last byte.
+    void fill(const QString& filler) const;
 
 private:
     QTemporaryDir dir_;
