@@ -16,14 +16,16 @@ namespace {
 // More links than this in a row is a loop; the system gives up at 40 too.
 constexpr int maxLinksFollowed = 40;
 
-// The absolute path `path` names, letter case matched to existing entries
-// and symbolic links followed (a dangling link names its target), so that
-// any two spellings of one file give one text.
-QString resolvedTarget(const QString& path)
+// The absolute path `path` names, symbolic links followed (a dangling link
+// names its target); with `anyCase`, each component that does not exist as
+// spelled is matched to an entry in another letter case, as the data folder
+// is. Two spellings of one data file thus give one text.
+QString resolvedTarget(const QString& path, bool anyCase)
 {
     QString current = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     for (int i = 0; i < maxLinksFollowed; ++i) {
-        current = resolvePath(QString(), current);
+        if (anyCase)
+            current = resolvePath(QString(), current);
         const QFileInfo info(current);
         if (!info.isSymLink())
             break;
@@ -76,8 +78,9 @@ bool holdsKind(const QString& path, OutputKind kind)
 
 void checkTarget(const QString& target, const QString& resolved, OutputKind kind, const QStringList& folders)
 {
+    const QString anySpelling = resolvedTarget(target, true);
     for (const QString& folder : folders) {
-        if (liesIn(resolved, folder))
+        if (liesIn(resolved, folder) || liesIn(anySpelling, folder))
             refuse(target, QStringLiteral("to plik w folderze danych programu %1; podaj inną nazwę").arg(folder));
     }
     const QFileInfo info(resolved);
@@ -105,7 +108,8 @@ QStringList protectedFolders(const QStringList& baseFolders)
 void writeOutputFile(FileOps& ops, const QString& target, OutputKind kind, const QByteArray& bytes,
                      const QStringList& protectedFolders)
 {
-    const QString resolved = resolvedTarget(target);
+    // Written as spelled: "Rachunek.pdf" is a file of its own beside "rachunek.pdf".
+    const QString resolved = resolvedTarget(target, false);
     checkTarget(target, resolved, kind, protectedFolders);
     try {
         replaceFileAtomically(ops, resolved, temporaryNameFor(resolved),

@@ -141,6 +141,14 @@ TEST_F(OutputFileTest, ALinkToAnOlderPdfUpdatesTheLinkedFile)
     EXPECT_TRUE(QFileInfo(at(QStringLiteral("skrót.pdf"))).isSymLink());
 }
 
+TEST_F(OutputFileTest, ANameInAnotherLetterCaseOutsideTheDataIsAFileOfItsOwn)
+{
+    writeFileBytes(at(QStringLiteral("rachunek.pdf")), "%PDF-1.4 old");
+    write(at(QStringLiteral("Rachunek.pdf")));
+    EXPECT_EQ(readFileBytes(at(QStringLiteral("rachunek.pdf"))), QByteArray("%PDF-1.4 old"));
+    EXPECT_EQ(readFileBytes(at(QStringLiteral("Rachunek.pdf"))), pdfBytes);
+}
+
 TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
 {
     const QString target = at(QStringLiteral("rachunek.pdf"));
