@@ -26,6 +26,7 @@ void Tfaktura_f::showList(ListMode mode, const QString& title, SelectionLines li
     ui.Panel3->setGeometry(4, 4, 678, 618);
     ui.Panel3->show();
     ui.Panel3->raise();
+    takeFocus(ui.lista);
 }
 
 void Tfaktura_f::selectListLine(int index)
@@ -39,6 +40,15 @@ void Tfaktura_f::closeList()
 {
     ui.Panel3->hide();
     ui.Panel1->setEnabled(true);
+    giveFocusBack();
+}
+
+// The list covers the form: a Tab or a click never puts the keyboard there.
+void Tfaktura_f::keepFocusInOpenList(QWidget* focused)
+{
+    if (ui.Panel3->isVisibleTo(this) && focused && ui.Panel2->isAncestorOf(focused)
+        && !ui.Panel3->isAncestorOf(focused))
+        ui.lista->setFocus();
 }
 
 // Opening a list disables the command column; a list that fails to load
