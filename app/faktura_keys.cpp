@@ -127,7 +127,9 @@ void Tfaktura_f::connectListKeys()
 
 void Tfaktura_f::takeFocus(QWidget* overlay)
 {
-    QWidget* focused = QApplication::focusWidget();
+    // The window's own focus child: a file dialog opened before the overlay
+    // may have left the window inactive.
+    QWidget* focused = focusWidget();
     if (focused && !overlay->isAncestorOf(focused) && focused != overlay)
         focusBeforeOverlay_ = focused;
     overlay->setFocus();
