@@ -151,6 +151,7 @@ private:
     // keyboard back to the control that had it.
     void takeFocus(QWidget* overlay);
     void giveFocusBack();
+    void keepFocusOffCoveredForm(QWidget* focused);
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
@@ -174,7 +175,6 @@ private:
     void showList(ListMode mode, const QString& title, kw::SelectionLines lines);
     void selectListLine(int index);
     void closeList();
-    void keepFocusInOpenList(QWidget* focused);
     void insertChosen(bool withExtra);
     void insertClient(int slot);
     void insertService(int slot, bool withExtra);

@@ -1,8 +1,8 @@
 #include "bill_grid.h"
 
 #include <QHeaderView>
+#include <QEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "selection_list.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
@@ -108,10 +109,11 @@ void Tfaktura_f::connectShortcuts()
     for (QToolButton* button : {ui.SpeedButton5, ui.SpeedButton13, ui.SpeedButton7})
         showKey(button, listKey);
     connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* focused) { keepFocusInOpenList(focused); });
+            [this](QWidget*, QWidget* focused) { keepFocusOffCoveredForm(focused); });
 }
 
-// Return inserts the chosen line (in the search box: searches), Esc goes back.
+// Return inserts the chosen line (in the search box: searches), Esc goes
+// back; Esc also closes the summary.
 void Tfaktura_f::connectListKeys()
 {
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
@@ -123,6 +125,21 @@ void Tfaktura_f::connectListKeys()
     auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), ui.Panel3);
     back->setContext(Qt::WidgetWithChildrenShortcut);
     connect(back, &QShortcut::activated, this, &Tfaktura_f::SpeedButton10Click);
+    auto* closeSummary = new QShortcut(QKeySequence(Qt::Key_Escape), ui.Panel5);
+    closeSummary->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(closeSummary, &QShortcut::activated, this, &Tfaktura_f::SpeedButton18Click);
+}
+
+// The selection list and the summary cover the form: a Tab never puts the
+// keyboard into a field hidden under them.
+void Tfaktura_f::keepFocusOffCoveredForm(QWidget* focused)
+{
+    if (!focused || !ui.Panel2->isAncestorOf(focused))
+        return;
+    if (ui.Panel3->isVisibleTo(this) && !ui.Panel3->isAncestorOf(focused))
+        ui.lista->setFocus();
+    else if (ui.Panel5->isVisibleTo(this))
+        ui.lata->setFocus();
 }
 
 void Tfaktura_f::takeFocus(QWidget* overlay)

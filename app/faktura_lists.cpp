@@ -43,13 +43,6 @@ void Tfaktura_f::closeList()
     giveFocusBack();
 }
 
-// The list covers the form: a Tab or a click never puts the keyboard there.
-void Tfaktura_f::keepFocusInOpenList(QWidget* focused)
-{
-    if (ui.Panel3->isVisibleTo(this) && focused && ui.Panel2->isAncestorOf(focused)
-        && !ui.Panel3->isAncestorOf(focused))
-        ui.lista->setFocus();
-}
 
 // Opening a list disables the command column; a list that fails to load
 // gives it back, so the window is never left without commands.

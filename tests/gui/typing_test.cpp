@@ -148,6 +148,25 @@ TEST_F(TypingTest, TheServiceListFillsTheRowOfTheCursor)
     EXPECT_EQ(cell(1, 1), QStringLiteral("Usługa 2"));
 }
 
+// Keys typed while the summary covers the form never reach a hidden field.
+TEST_F(TypingTest, TheSummaryTakesTheKeyboard)
+{
+    writeDocuments({sentinel(), bill("2", "Kowalski")});
+    startShown();
+    ui().odbiorca1->setFocus();
+    press(Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(ui().Panel5->isVisibleTo(window.get()));
+    type("2009");
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(ui().Panel5->isAncestorOf(focused()));
+    ui().lata->setFocus();
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(ui().Panel5->isVisibleTo(window.get()));
+    EXPECT_EQ(ui().lata->currentText(), "2009");
+    EXPECT_EQ(ui().odbiorca1->text(), "Kowalski");
+    EXPECT_EQ(focused(), ui().odbiorca1);
+}
+
 TEST_F(TypingTest, TheCalendarTakesTheKeyboardWhenShown)
 {
     startShown();
