@@ -5,7 +5,13 @@
 #include "record_file.h"
 #include "temp_data_folder.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 #include <cerrno>
 
@@ -95,6 +101,32 @@ TEST_F(RecordFileTest, MissingFileThrowsNamingIt)
     }
 }
 
+TEST_F(RecordFileTest, OnlyARegularFileIsReadOrWritten)
+{
+    // A FIFO would block the open (and so every command) for good; a folder
+    // opens for reading but holds no records.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
+    const QString fifo = path();
+    const QString folderPath = folder.uslugi() + QStringLiteral("/folder.dat");
+    ASSERT_TRUE(QDir().mkdir(folderPath));
+    for (const QString& target : {fifo, folderPath}) {
+        const RecordFile notAFile(ops, target, Size);
+        const auto expectRefusal = [&](const std::function<void()>& operation, const char* what) {
+            try {
+                operation();
+                ADD_FAILURE() << what << " of " << target.toStdString() << " did not throw";
+            } catch (const IoError& e) {
+                EXPECT_TRUE(e.message().contains(target)) << e.what();
+                EXPECT_TRUE(e.message().contains(QStringLiteral("to nie jest zwykły plik"))) << e.what();
+            }
+        };
+        expectRefusal([&] { notAFile.count(); }, "count");
+        expectRefusal([&] { notAFile.readFirst(); }, "read");
+        if (target == fifo)
+            expectRefusal([&] { RecordFile(ops, target, Size).append(records(1)); }, "append");
+    }
+}
+
 TEST_F(RecordFileTest, AppendLandsAfterTheLastRecord)
 {
     writeFileBytes(path(), records(2));
@@ -115,7 +147,7 @@ TEST_F(RecordFileTest, FailedAppendLeavesTheFileAsItWasAndThrows)
     const auto failures = everyFailureOf(
         ops, [&] { writeFileBytes(path(), before); }, [&] { file().append("zzzzzzz"); },
         {FileCall::Open, FileCall::Stat, FileCall::Write, FileCall::Sync}, {ENOSPC, EIO});
-    ASSERT_EQ(failures.size(), 8u);
+    ASSERT_EQ(failures.size(), 10u);
     for (const InjectedFailure& f : failures) {
         for (bool writeHalfFirst : {false, true}) {
             writeFileBytes(path(), before);
