@@ -99,6 +99,24 @@ TEST_F(CliTest, SummaryForOneClientNamesIt)
     EXPECT_EQ(lines[14], QStringLiteral("                  100.00 PLN = 100%"));
 }
 
+// A line break in a stored name must not forge list entries, nor an escape
+// sequence reach the terminal.
+TEST_F(CliTest, ControlCharactersFromTheDataArePrintedAsQuestionMarks)
+{
+    writeCliDataFolder(start(), {cliBill(7, QStringLiteral("2009-03-05"),
+                                         QStringLiteral("Jan\n2: F 99/2009 Fałszywy\x1b[2J\x7f\t"),
+                                         QStringLiteral("120.00"))});
+    const ProcessResult list = run({QStringLiteral("list")});
+    expectSuccess(list);
+    EXPECT_EQ(list.outLines(), QStringList({storedList[0], QStringLiteral("2: F 7/2009 Jan?2: F 99/2009 Fałszywy?[2J??")}));
+
+    const ProcessResult summary =
+        run({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("Fałszywy\x1b[2J")});
+    expectSuccess(summary);
+    EXPECT_EQ(summary.outLines().size(), 15);
+    EXPECT_EQ(summary.outLines().value(1), QStringLiteral("Fałszywy?[2J"));
+}
+
 TEST_F(CliTest, SummaryOfAYearWithoutDocumentsHasNoTitle)
 {
     const ProcessResult result = run({QStringLiteral("summary"), QStringLiteral("2010")});
