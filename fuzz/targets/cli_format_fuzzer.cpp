@@ -1,0 +1,33 @@
+// The command line's text output for fuzzed records: the bill list of
+// fuzzed documents and the summary lines with a fuzzed client. Every
+// document gives exactly one line, and no line holds a control character.
+
+#include "cli_lines.h"
+#include "fuzz_checks.h"
+#include "fuzz_input.h"
+#include "records.h"
+
+#include <cstdint>
+
+using namespace kw;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::FuzzInput input(data, size);
+    YearlySummary summary;
+    summary.title = input.text(60);
+    summary.clientLabel = input.text(80);
+    SelectionLines bills;
+    while (!input.atEnd()) {
+        // Documents are mostly zeros; the fuzzer fills the head fields.
+        const DocumentRecord document = DocumentRecord::fromBytes(input.bytes(input.word() % 600));
+        bills.texts.append(billLine(document));
+        bills.sources.append(bills.texts.size());
+    }
+    const QStringList list = documentListLines(bills);
+    if (list.size() != bills.texts.size())
+        fuzz::fail("one line per document");
+    fuzz::requirePrintable(list);
+    fuzz::requirePrintable(yearlySummaryLines(summary));
+    return 0;
+}
