@@ -7,6 +7,8 @@
 #include "amount_text.h"
 #include "data_files.h"
 #include "data_folder.h"
+#include "document_file.h"
+#include "location_choice.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -142,11 +144,7 @@ void Tfaktura_f::startUpSequence()
     const QString locationFile = DataPaths::locationFile(startFolder_);
     createIfMissing(ops, locationFile, initialLocation(startFolder_).bytes());
     location_ = readSingleRecord<LocationRecord>(ops, locationFile);
-    switch (location_.byteAt(location::FolderMode)) {
-    case 1: dataFolder_ = location_.get(location::LocalPath); break;
-    case 2: dataFolder_ = location_.get(location::NetworkPath); break;
-    default: break;
-    }
+    dataFolder_ = chosenDataFolder(location_, locationFile, startFolder_);
 
     const DataPaths files = paths();
     // The empty lists are large; they are built only when a file is missing.
