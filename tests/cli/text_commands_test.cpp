@@ -158,6 +158,10 @@ TEST(CliHelp, HelpNamesEveryCommandAndVersionTheProgram)
     for (const char* command : {"kwitarnia list", "kwitarnia summary ROK [KLIENT]", "kwitarnia pdf POZYCJA|last PLIK.pdf",
                                 "kwitarnia pdf --month RRRR-MM PLIK.pdf", "kwitarnia words KWOTA"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(command))) << command;
+    // Every reader finishes a save the window left unfinished; the help must
+    // not promise that no data file changes.
+    EXPECT_FALSE(help.out.contains(QStringLiteral("nie zmieniają"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Uslugi/dokumenty_r.jrn"))) << help.out.toStdString();
 
     const ProcessResult version = runKwitarnia(empty.path(), {QStringLiteral("--version")});
     expectSuccess(version);
