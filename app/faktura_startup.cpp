@@ -163,6 +163,12 @@ void Tfaktura_f::startUpSequence()
     createIfMissing(ops, files.infoFile(), InfoRecord().bytes());
     info_ = readSingleRecord<InfoRecord>(ops, files.infoFile());
 
+    // Before a missing document file is made anew: a delete that failed
+    // half-way may have left the whole register only in its copy.
+    if (DocumentFile(ops, files).restoreFromCopy())
+        platform_.dialogs.inform(this, QStringLiteral("Brakowało pliku dokumentów %1; odtworzono go z kopii %2, "
+                                                      "którą zostawiło przerwane usuwanie dokumentu.")
+                                           .arg(files.documentFile(), files.documentCopyFile()));
     createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
     CzytajOstatniDokument();
 }

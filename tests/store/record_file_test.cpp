@@ -5,7 +5,9 @@
 #include "record_file.h"
 #include "temp_data_folder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QSet>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -200,6 +202,28 @@ TEST_F(RecordFileTest, ReplaceWritesTheNewContentsAndLeavesNoTemporaryFile)
     file().replace(records(2));
     EXPECT_EQ(onDisk(), records(2));
     EXPECT_EQ(leftovers(), QStringList());
+}
+
+TEST_F(RecordFileTest, ReplaceRemovesOnlyTheTemporariesOfEarlierRuns)
+{
+    const auto makeFile = [&](const QString& name, const QDateTime& modified) {
+        writeFileBytes(folder.uslugi() + QLatin1Char('/') + name, "x");
+        QFile f(folder.uslugi() + QLatin1Char('/') + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
+    makeFile(QStringLiteral("plik.dat.a1B2c3"), longAgo);
+    makeFile(QStringLiteral("plik.dat.Zz9900"), QDateTime::currentDateTime().addSecs(60));
+    makeFile(QStringLiteral("plik.dat.kopia12"), longAgo);
+    makeFile(QStringLiteral("plik.dat.bak"), longAgo);
+    makeFile(QStringLiteral("inny.dat.a1B2c3"), longAgo);
+    file().replace(records(1));
+    EXPECT_EQ(onDisk(), records(1));
+    const QStringList kept = leftovers();
+    EXPECT_EQ(QSet<QString>(kept.begin(), kept.end()),
+              QSet<QString>({QStringLiteral("inny.dat.a1B2c3"), QStringLiteral("plik.dat.Zz9900"),
+                             QStringLiteral("plik.dat.bak"), QStringLiteral("plik.dat.kopia12")}));
 }
 
 TEST_F(RecordFileTest, ReplaceIsAllOrNothingWhicheverCallFails)
