@@ -1,10 +1,13 @@
 // The command line's text output for fuzzed records: the bill list of
 // fuzzed documents and the summary lines with a fuzzed client. Every
-// document gives exactly one line, and no line holds a control character.
+// document gives exactly one line, and no line holds a control character;
+// as CSV, every document's row reads back as written.
 
 #include "cli_lines.h"
+#include "csv.h"
 #include "fuzz_checks.h"
 #include "fuzz_input.h"
+#include "printable_text.h"
 #include "records.h"
 
 #include <cstdint>
@@ -28,6 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (list.size() != bills.texts.size())
         fuzz::fail("one line per document");
     fuzz::requirePrintable(list);
+    for (qsizetype i = 0; i < bills.texts.size(); ++i) {
+        const CsvRow row{QString::number(bills.sources[i]), printableText(bills.texts[i])};
+        const std::optional<QList<CsvRow>> read = readCsv(csvLine(row).toUtf8());
+        if (!read || *read != QList<CsvRow>{row})
+            fuzz::fail("CSV row reads back differently", csvLine(row));
+    }
     fuzz::requirePrintable(yearlySummaryLines(summary));
     return 0;
 }
