@@ -98,7 +98,7 @@ TEST_F(DocumentsTest, NumberTypedByHandSetsTheNextProposal)
 // read does not silently restart the series.
 TEST_F(DocumentsTest, NoNextNumberLeavesTheFieldEmptyWithANotice)
 {
-    for (const QString last : {QStringLiteral("9999999999"), QStringLiteral("-5"), QStringLiteral("abc")}) {
+    for (const QString& last : {QStringLiteral("9999999999"), QStringLiteral("-5"), QStringLiteral("abc")}) {
         writeBytes("Admini/rachunek.dat", settingsWith("Gdańsk", last, "Ewa").bytes());
         start();
         dialogs.notices.clear();
