@@ -49,6 +49,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
     FormCreate();
+    connectShortcuts();
     font_f = std::make_unique<Tfont_f>(platform_.dialogs, platform_.files, [this] { return currentFolder_; });
     timer1_.setInterval(100);
     timer2_.setInterval(100);
@@ -127,6 +128,7 @@ void Tfaktura_f::ensureOverlays()
     ui.setupOverlays();
     ui.lista->setModel(&listModel_);
     connectOverlayHandlers();
+    connectListKeys();
     startOverlays();
 }
 
