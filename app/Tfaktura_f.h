@@ -162,6 +162,9 @@ private:
     QString storeQuestion() const;
     void normaliseAmounts();
     void storeNumbers();
+    // Shows the number after `last` in the number field; when there is none,
+    // leaves the field empty for the user and says why.
+    void showNextNumber(const QString& last, const QString& document);
 
     // The tick's line totals written into column 6; the totals of the grid.
     kw::BillTotals showLineTotals();

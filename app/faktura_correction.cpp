@@ -3,7 +3,6 @@
 
 #include "Tfaktura_f.h"
 
-#include "amount_text.h"
 #include "bill_grid.h"
 #include "control_factory.h"
 
@@ -52,7 +51,7 @@ void Tfaktura_f::SpeedButton9Click()
     guarded([this] {
         readSettingsRecord();
         ui.rozszerzenie->setText(settings_.get(settings::CorrectionSuffix));
-        ui.numerator->setText(QString::number(readCount(settings_.get(settings::CorrectionNumber)) + 1));
+        showNextNumber(settings_.get(settings::CorrectionNumber), QStringLiteral("rachunku korygującego"));
     });
 }
 

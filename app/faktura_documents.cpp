@@ -7,6 +7,7 @@
 #include "data_files.h"
 #include "dbl_click_line_edit.h"
 #include "document_file.h"
+#include "next_number.h"
 #include "record_file.h"
 
 #include <QComboBox>
@@ -45,7 +46,7 @@ void Tfaktura_f::SpeedButton6Click()
 
     guarded([this] {
         readSettings();
-        ui.numerator->setText(QString::number(readCount(settings_.get(settings::BillNumber)) + 1));
+        showNextNumber(settings_.get(settings::BillNumber), QStringLiteral("rachunku"));
     });
 }
 
@@ -123,6 +124,14 @@ void Tfaktura_f::storeNumbers()
     }
     settings_.set(settings::Signature, ui.podpis->text());
     RecordFile(platform_.files, paths().settingsFile(), settings::Size).replace(settings_.bytes());
+}
+
+void Tfaktura_f::showNextNumber(const QString& last, const QString& document)
+{
+    const std::optional<QString> next = nextDocumentNumber(last, settings::BillNumber.maxChars);
+    ui.numerator->setText(next.value_or(QString()));
+    if (!next)
+        platform_.dialogs.inform(this, noNextNumberNotice(document, last));
 }
 
 void Tfaktura_f::SpeedButton8Click()

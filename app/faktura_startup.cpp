@@ -7,6 +7,8 @@
 #include "amount_text.h"
 #include "data_files.h"
 #include "data_folder.h"
+#include "document_file.h"
+#include "location_choice.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -144,11 +146,7 @@ void Tfaktura_f::startUpSequence()
     const QString locationFile = DataPaths::locationFile(startFolder_);
     createIfMissing(ops, locationFile, initialLocation(startFolder_).bytes());
     location_ = readSingleRecord<LocationRecord>(ops, locationFile);
-    switch (location_.byteAt(location::FolderMode)) {
-    case 1: dataFolder_ = location_.get(location::LocalPath); break;
-    case 2: dataFolder_ = location_.get(location::NetworkPath); break;
-    default: break;
-    }
+    dataFolder_ = chosenDataFolder(location_, locationFile, startFolder_);
 
     const DataPaths files = paths();
     // The empty lists are large; they are built only when a file is missing.
@@ -167,6 +165,12 @@ void Tfaktura_f::startUpSequence()
     createIfMissing(ops, files.infoFile(), InfoRecord().bytes());
     info_ = readSingleRecord<InfoRecord>(ops, files.infoFile());
 
+    // Before a missing document file is made anew: a delete that failed
+    // half-way may have left the whole register only in its copy.
+    if (DocumentFile(ops, files).restoreFromCopy())
+        platform_.dialogs.inform(this, QStringLiteral("Brakowało pliku dokumentów %1; odtworzono go z kopii %2, "
+                                                      "którą zostawiło przerwane usuwanie dokumentu.")
+                                           .arg(files.documentFile(), files.documentCopyFile()));
     createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
     CzytajOstatniDokument();
 }

@@ -1,5 +1,7 @@
 #include "sales_register_command.h"
 
+#include "windows_command_line.h"
+
 namespace kw {
 namespace {
 
@@ -17,6 +19,21 @@ bool hasDay(const QString& issueDate)
     return day >= 1 && day <= 31;
 }
 
+// The name of the first value holding a double quote, which would end the
+// quoted argument early and let the rest of the value pass as arguments of
+// its own; empty when there is none.
+QString quotedValueName(const HandOffValues& values)
+{
+    const QChar quote = QLatin1Char('"');
+    if (values.amount.contains(quote))
+        return QStringLiteral("Kwota");
+    if (values.number.contains(quote))
+        return QStringLiteral("Numer");
+    if (values.numberSuffix.contains(quote))
+        return QStringLiteral("Rozszerzenie");
+    return {};
+}
+
 } // namespace
 
 SalesRegisterCommand salesRegisterCommand(const HandOffValues& values)
@@ -28,11 +45,17 @@ SalesRegisterCommand salesRegisterCommand(const HandOffValues& values)
                                "Ewidencja sprzedaży nie została uruchomiona.")
                     .arg(values.issueDate)};
 
+    const QString quoted = quotedValueName(values);
+    if (!quoted.isEmpty())
+        return {{},
+                QStringLiteral("%1 zawiera znak cudzysłowu (\"), którego nie można przekazać do "
+                               "Ewidencji sprzedaży. Usuń go; Ewidencja sprzedaży nie została uruchomiona.")
+                    .arg(quoted)};
+
     const QString day = values.issueDate.mid(8, 2);
     const QString marker = values.buyer == BuyerKind::Company ? QStringLiteral("*F* ") : QStringLiteral("*I* ");
-    const QString line = QStringLiteral("ewidencja.exe ") + day + QLatin1Char(' ') + values.amount +
-                         QStringLiteral(" \"") + marker + values.number + QLatin1Char('/') +
-                         values.numberSuffix + QLatin1Char('"');
+    const QString line = QStringLiteral("ewidencja.exe ") + day + QLatin1Char(' ') + values.amount + QLatin1Char(' ') +
+                         quoteWindowsArgument(marker + values.number + QLatin1Char('/') + values.numberSuffix);
     if (line.size() > salesRegisterCommandLimit)
         return {{},
                 QStringLiteral("Polecenie uruchomienia Ewidencji sprzedaży ma %1 znaków, a może mieć "

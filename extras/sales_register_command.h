@@ -27,8 +27,9 @@ struct SalesRegisterCommand {
 
 // Builds: ewidencja.exe <day> <amount> "<*F* or *I*> <number>/<suffix>",
 // the day being characters 9-10 of the issue date. Refused when the issue
-// date has no day there (a hyphen at 8, then 01..31) or when the line is
-// longer than salesRegisterCommandLimit.
+// date has no day there (a hyphen at 8, then 01..31), when the amount,
+// number or suffix holds a double quote, or when the line is longer than
+// salesRegisterCommandLimit.
 SalesRegisterCommand salesRegisterCommand(const HandOffValues& values);
 
 // Label92: the bill's number as the panel shows it, e.g. "12\2009".

@@ -79,4 +79,12 @@ QStringList splitWindowsCommandLine(const QString& commandLine)
     return arguments;
 }
 
+QString quoteWindowsArgument(const QString& argument)
+{
+    qsizetype trailing = 0;
+    while (trailing < argument.size() && argument[argument.size() - 1 - trailing] == u'\\')
+        ++trailing;
+    return QLatin1Char('"') + argument + QString(trailing, u'\\') + QLatin1Char('"');
+}
+
 } // namespace kw

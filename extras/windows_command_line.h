@@ -15,4 +15,9 @@ namespace kw {
 // and closes the part.
 QStringList splitWindowsCommandLine(const QString& commandLine);
 
+// `argument`, which holds no double quote, between double quotes so that
+// splitWindowsCommandLine gives it back unchanged: backslashes at its end
+// are doubled, or they would escape the closing quote.
+QString quoteWindowsArgument(const QString& argument);
+
 } // namespace kw

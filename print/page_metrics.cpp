@@ -1,6 +1,8 @@
 #include "page_metrics.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kw {
 
@@ -32,7 +34,11 @@ DotBox PageMetrics::box(int x, int y, int width, int height) const
 
 int PageMetrics::fontHeight(int points) const
 {
-    return -roundHalfToEven(points * resolutionY_ / 72.0);
+    // In double, so no stored size can overflow; the result is held to what an
+    // int can carry.
+    const double dots = double(points) * resolutionY_ / 72.0;
+    constexpr double limit = std::numeric_limits<int>::max();
+    return -roundHalfToEven(std::clamp(dots, -limit, limit));
 }
 
 int PageMetrics::unitsCovering(double dots) const

@@ -52,7 +52,7 @@ FontChoice choiceFromRecord(const PrintFontRecord& r)
 {
     QFont font(r.get(printfont::Face));
     const int points = r.int32At(printfont::PointSize);
-    if (points > 0)
+    if (points >= PrintFont::MinSize && points <= PrintFont::MaxSize)
         font.setPointSize(points);
     const quint8 style = r.byteAt(printfont::Style);
     font.setBold(style & Bold);
@@ -116,7 +116,7 @@ QColor PrintFont::colour() const
 PrintLettering PrintFont::lettering() const
 {
     return {face_.isEmpty() ? QString::fromLatin1(DefaultFace) : face_,
-            size_ > 0 ? size_ : DefaultSize, colour()};
+            size_ >= MinSize && size_ <= MaxSize ? size_ : DefaultSize, colour()};
 }
 
 } // namespace kw

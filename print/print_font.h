@@ -38,6 +38,9 @@ public:
     // unusable.
     static constexpr const char* DefaultFace = "Arial";
     static constexpr int DefaultSize = 10;
+    // Sizes outside this range are unusable on paper and print at DefaultSize.
+    static constexpr int MinSize = 1;
+    static constexpr int MaxSize = 200;
 
     explicit PrintFont(FileOps& ops) : ops_(ops) {}
 
@@ -69,7 +72,7 @@ public:
     QColor colour() const;
 
     // Face, size and colour for the printout; an empty face prints with
-    // Arial and a size of 0 or less with 10 points.
+    // Arial and a size outside 1 to 200 points with 10 points.
     PrintLettering lettering() const;
 
 private:

@@ -7,9 +7,21 @@
 #include "record_file.h"
 #include "record_stream.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace kw {
 
 namespace {
+
+bool pathExists(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 || errno != ENOENT;
+}
 
 [[noreturn]] void throwNoRecord(const QString& path, qint64 position, qint64 count)
 {
@@ -56,10 +68,33 @@ DocumentRecord DocumentFile::readRecord(qint64 position) const
     return DocumentRecord::fromBytes(RecordFile(ops_, path_, doc::Size).read(position));
 }
 
+bool DocumentFile::restoreFromCopy()
+{
+    DocumentLock lock(path_);
+    if (pathExists(path_) || !pathExists(copyPath_))
+        return false;
+    if (ops_.rename(QFile::encodeName(copyPath_).constData(), QFile::encodeName(path_).constData()) != 0)
+        throw IoError(QStringLiteral("Nie można odtworzyć pliku dokumentów %1 z kopii %2: %3.")
+                          .arg(path_, copyPath_, describeErrno(errno)));
+    syncFolderOf(ops_, path_);
+    return true;
+}
+
+void DocumentFile::prepareWrite(const DocumentLock& lock) const
+{
+    DocumentJournal(ops_, path_).recover(lock);
+    // A delete killed before its rename leaves a copy of the whole file
+    // beside it; a torn document file keeps it, as the copy may be whole.
+    OpenFile file(ops_, path_, OpenFile::ReadOnly);
+    const qint64 size = file.size();
+    if (size > 0 && size % doc::Size == 0 && ops_.unlink(QFile::encodeName(copyPath_).constData()) == 0)
+        syncFolderOf(ops_, copyPath_);
+}
+
 qint64 DocumentFile::append(const DocumentRecord& record)
 {
     DocumentLock lock(path_);
-    DocumentJournal(ops_, path_).recover(lock);
+    prepareWrite(lock);
     return RecordFile(ops_, path_, doc::Size).append(record.bytes());
 }
 
@@ -74,7 +109,7 @@ void DocumentFile::expectLoaded(qint64 position, const DocumentRecord& loaded) c
 void DocumentFile::overwrite(qint64 position, const DocumentRecord& record, const DocumentRecord& loaded)
 {
     DocumentLock lock(path_);
-    DocumentJournal(ops_, path_).recover(lock);
+    prepareWrite(lock);
     expectLoaded(position, loaded);
     writeInPlace(lock, position, record);
 }
@@ -82,14 +117,14 @@ void DocumentFile::overwrite(qint64 position, const DocumentRecord& record, cons
 void DocumentFile::overwrite(qint64 position, const DocumentRecord& record)
 {
     DocumentLock lock(path_);
-    DocumentJournal(ops_, path_).recover(lock);
+    prepareWrite(lock);
     writeInPlace(lock, position, record);
 }
 
 void DocumentFile::remove(qint64 position, const DocumentRecord& loaded)
 {
     DocumentLock lock(path_);
-    DocumentJournal(ops_, path_).recover(lock);
+    prepareWrite(lock);
     expectLoaded(position, loaded);
     rewriteWithout(position);
 }
@@ -97,7 +132,7 @@ void DocumentFile::remove(qint64 position, const DocumentRecord& loaded)
 void DocumentFile::remove(qint64 position)
 {
     DocumentLock lock(path_);
-    DocumentJournal(ops_, path_).recover(lock);
+    prepareWrite(lock);
     rewriteWithout(position);
 }
 

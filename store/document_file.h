@@ -29,6 +29,12 @@ public:
     // before or after the read, and then reads again once it is finished.
     DocumentRecord read(qint64 position) const;
 
+    // Puts the copy a half-done delete left (dokumenty_r.old) back as the
+    // document file when there is no document file; returns whether it did.
+    // Every change below first removes such a copy when the document file
+    // beside it is whole.
+    bool restoreFromCopy();
+
     // Appends a document; returns its position.
     qint64 append(const DocumentRecord& record);
 
@@ -51,6 +57,8 @@ public:
     void remove(qint64 position);
 
 private:
+    // Finishes an interrupted overwrite and drops a leftover copy.
+    void prepareWrite(const DocumentLock& lock) const;
     DocumentRecord readRecord(qint64 position) const;
     // Writes the journal, then the record in place, then drops the journal.
     void writeInPlace(const DocumentLock& lock, qint64 position, const DocumentRecord& record);

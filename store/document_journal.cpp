@@ -84,7 +84,7 @@ DocumentJournal::DocumentJournal(FileOps& ops, const QString& documentFile)
 
 bool DocumentJournal::mayExist() const
 {
-    const int fd = ops_.open(QFile::encodeName(path_).constData(), O_RDONLY, 0);
+    const int fd = ops_.open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK, 0);
     if (fd < 0)
         return errno != ENOENT;
     ops_.close(fd);

@@ -19,9 +19,25 @@ OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), pa
         flags = O_RDWR | O_CREAT | O_TRUNC;
     else if (mode == CreateExclusive)
         flags = O_RDWR | O_CREAT | O_EXCL;
-    fd_ = ops_.open(QFile::encodeName(path).constData(), flags, 0666);
+    // Without blocking, so a FIFO put in a data file's place cannot hang the
+    // open; a regular file ignores the flag.
+    fd_ = ops_.open(QFile::encodeName(path).constData(), flags | O_NONBLOCK, 0666);
     if (fd_ < 0 && !(mode == ReadOnlyIfExists && errno == ENOENT))
         throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path, describeErrno(errno)));
+    if (fd_ >= 0)
+        requireRegularFile();
+}
+
+void OpenFile::requireRegularFile()
+{
+    struct stat info {};
+    if (ops_.fstat(fd_, &info) != 0)
+        fail(QStringLiteral("Błąd odczytu"), errno);
+    if (!S_ISREG(info.st_mode)) {
+        ops_.close(fd_);
+        fd_ = -1;
+        throw IoError(QStringLiteral("Nie można użyć pliku %1: to nie jest zwykły plik.").arg(path_));
+    }
 }
 
 OpenFile::~OpenFile()

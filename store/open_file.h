@@ -12,7 +12,8 @@ namespace kw {
 // exit.
 class OpenFile {
 public:
-    // CreateNew truncates an existing file; CreateExclusive fails on one.
+    // Only a regular file opens; anything else throws. CreateNew truncates
+    // an existing file; CreateExclusive fails on one.
     // ReadOnlyIfExists leaves the file closed, without an error, when there
     // is none.
     enum Mode { ReadOnly, ReadOnlyIfExists, ReadWrite, CreateNew, CreateExclusive };
@@ -39,6 +40,9 @@ public:
     void close();
 
 private:
+    // Throws, closed, when the path names a folder, FIFO, device or socket:
+    // reading one would block or give bytes that are no record.
+    void requireRegularFile();
     [[noreturn]] void fail(const QString& what, int error) const;
 
     FileOps& ops_;

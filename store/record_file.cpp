@@ -3,7 +3,9 @@
 #include "io_error.h"
 #include "open_file.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -66,15 +68,46 @@ qint64 RecordFile::append(const QByteArray& record)
 
 void RecordFile::replace(const QByteArray& records)
 {
+    removeStaleTemporaries(ops_, path_);
     replaceFileAtomically(ops_, path_, temporaryNameFor(path_),
                           [&](OpenFile& out) { out.writeAt(0, records); });
+}
+
+namespace {
+
+// Taken when the program starts; a replace of another instance still under
+// way has made its temporary file since.
+const QDateTime processStart = QDateTime::currentDateTimeUtc();
+
+bool isTemporarySuffix(QStringView suffix)
+{
+    if (suffix.size() != temporarySuffixLength)
+        return false;
+    for (const QChar c : suffix)
+        if (!(c.isDigit() || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void removeStaleTemporaries(FileOps& ops, const QString& path)
+{
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    const QFileInfoList entries = target.dir().entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& entry : entries) {
+        if (isTemporarySuffix(QStringView(entry.fileName()).mid(prefix.size())) &&
+            entry.lastModified().toUTC() < processStart)
+            ops.unlink(QFile::encodeName(entry.filePath()).constData());
+    }
 }
 
 QString temporaryNameFor(const QString& path)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString suffix;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < temporarySuffixLength; ++i)
         suffix += QChar(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return path + QLatin1Char('.') + suffix;
 }

@@ -32,7 +32,8 @@ public:
     // back to its old length, so no partial record stays.
     qint64 append(const QByteArray& record);
 
-    // Replaces the whole file atomically (temporary file, sync, rename).
+    // Replaces the whole file atomically (temporary file, sync, rename),
+    // first removing the temporaries earlier replaces left behind.
     void replace(const QByteArray& records);
 
 private:
@@ -52,7 +53,14 @@ void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tem
 // network shares) is left as it is.
 void syncFolderOf(FileOps& ops, const QString& path);
 
-// The temporary name used for atomic replacement of `path`.
+// The temporary name used for atomic replacement of `path`: `path`, a dot
+// and temporarySuffixLength random letters and digits.
+inline constexpr int temporarySuffixLength = 6;
 QString temporaryNameFor(const QString& path);
+
+// Removes the temporary files of replacements of `path` that a crash left
+// behind: those named like temporaryNameFor gives, last changed before this
+// program started. Best effort; a file that cannot be removed stays.
+void removeStaleTemporaries(FileOps& ops, const QString& path);
 
 } // namespace kw

@@ -3,10 +3,16 @@
 #include "cli_error.h"
 #include "data_files.h"
 #include "io_error.h"
+#include "location_choice.h"
 #include "record_file.h"
 #include "records.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <cerrno>
 
 namespace kw {
 
@@ -15,18 +21,19 @@ DataPaths dataPathsFor(FileOps& ops, const QString& startFolder)
     const QString locationFile = DataPaths::locationFile(startFolder);
     if (!QFileInfo::exists(locationFile))
         return DataPaths(startFolder);
-    const LocationRecord location = readSingleRecord<LocationRecord>(ops, locationFile);
-    switch (location.byteAt(location::FolderMode)) {
-    case 1: return DataPaths(location.get(location::LocalPath));
-    case 2: return DataPaths(location.get(location::NetworkPath));
-    default: return DataPaths(startFolder);
-    }
+    return DataPaths(chosenDataFolder(readSingleRecord<LocationRecord>(ops, locationFile), locationFile, startFolder));
 }
 
 void requireDataFile(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0)
+        return;
+    if (errno == ENOENT)
         throw CommandLineError(QStringLiteral("Brak pliku danych %1.").arg(path));
+    // A folder on the way that may not be searched hides whether the file
+    // is there; saying it is missing would send the user looking for it.
+    throw IoError(QStringLiteral("Nie można sprawdzić pliku danych %1: %2.").arg(path, describeErrno(errno)));
 }
 
 qint64 storedDocumentCount(FileOps& ops, const QString& documentFile)

@@ -7,8 +7,10 @@ QString commandLineHelp()
     return QStringLiteral(
         "Użycie: kwitarnia [POLECENIE ARGUMENTY]\n"
         "Bez polecenia otwiera okno programu. Polecenia czytają dane z folderu, który wskazuje\n"
-        "plik Admini/siec.dat w bieżącym folderze (jak okno), nie zmieniają ani nie tworzą\n"
-        "żadnego pliku danych i nie potrzebują ekranu. Nieznane polecenie jest błędem.\n"
+        "plik Admini/siec.dat w bieżącym folderze (jak okno), nie tworzą żadnego pliku danych\n"
+        "i nie potrzebują ekranu. Plik dokumentów zmieniają tylko wtedy, gdy zastaną zapis\n"
+        "dokumentu przerwany w oknie (plik Uslugi/dokumenty_r.jrn): dokańczają go wtedy\n"
+        "przed odczytem, tak jak zrobiłoby to okno. Nieznane polecenie jest błędem.\n"
         "Opcje zaczynają się od „--”; samo „--” kończy opcje (np. kwitarnia words -- -5).\n"
         "\n"
         "  kwitarnia list\n"

@@ -1,8 +1,10 @@
 #include "cli_commands.h"
 
 #include "cli_data_folder.h"
+#include "cli_lines.h"
 #include "cli_output.h"
 #include "csv_output.h"
+#include "printable_text.h"
 #include "printed_amounts.h"
 #include "records.h"
 #include "selection_lines.h"
@@ -56,6 +58,8 @@ CsvRow documentRow(qint64 position, const DocumentRecord& document)
         }
     }
     row.append(csvAmount(printedAmounts(document).payable));
+    for (QString& cell : row)
+        cell = printableText(cell);
     return row;
 }
 
@@ -64,9 +68,8 @@ CsvRow documentRow(qint64 position, const DocumentRecord& document)
 void listDocuments(FileOps& ops, const DataPaths& paths)
 {
     storedDocumentCount(ops, paths.documentFile());
-    const SelectionLines lines = billLines(ops, paths.documentFile());
-    for (qsizetype i = 0; i < lines.texts.size(); ++i)
-        printLine(QStringLiteral("%1: %2").arg(lines.sources[i]).arg(lines.texts[i]));
+    for (const QString& line : documentListLines(billLines(ops, paths.documentFile())))
+        printLine(line);
 }
 
 void listDocumentsCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& csvFile)

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 namespace kw {
@@ -125,6 +127,33 @@ TEST(CliDataFiles, MissingAndShortFilesAreReportedAndLeftAsTheyAre)
              writeLocationFile(folder, 2, folder, folder + QStringLiteral("/brak"));
          },
          {QStringLiteral("summary"), QStringLiteral("2009")}, QStringLiteral("brak/Uslugi/dokumenty_r.dat")},
+        {"a location file naming no folder",
+         [&](const QString& folder) {
+             dataFolder(folder);
+             writeLocationFile(folder, 1, QString(), folder);
+         },
+         {QStringLiteral("list")}, QStringLiteral("siec.dat wskazuje folder danych „”, którego nie można użyć")},
+        {"a location file naming a relative folder",
+         [&](const QString& folder) {
+             dataFolder(folder);
+             writeLocationFile(folder, 2, folder, QStringLiteral("dane"));
+         },
+         {QStringLiteral("list")}, QStringLiteral("siec.dat wskazuje folder danych „dane”, którego nie można użyć")},
+        {"a FIFO as the document file",
+         [&](const QString& folder) {
+             dataFolder(folder);
+             QFile::remove(folder + QStringLiteral("/Uslugi/dokumenty_r.dat"));
+             ::mkfifo(QFile::encodeName(folder + QStringLiteral("/Uslugi/dokumenty_r.dat")).constData(), 0644);
+         },
+         {QStringLiteral("list")}, QStringLiteral("dokumenty_r.dat: to nie jest zwykły plik")},
+        // Root passes every permission check; a loop stands in for any
+        // reason other than a missing file, which must not be called one.
+        {"a data folder that cannot be searched",
+         [&](const QString& folder) {
+             QDir(folder).mkdir(QStringLiteral("Admini"));
+             QFile::link(folder + QStringLiteral("/Uslugi"), folder + QStringLiteral("/Uslugi"));
+         },
+         {QStringLiteral("list")}, QStringLiteral("Nie można sprawdzić pliku danych")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + ": " + c.args.join(QLatin1Char(' ')).toStdString());

@@ -82,6 +82,11 @@ QMap<QString, QByteArray> folderSnapshot(const QString& folder)
             files.insert(relative + QLatin1Char('/'), {});
             continue;
         }
+        // A FIFO or a dangling link is noted, never opened: reading could block.
+        if (!entry.isFile()) {
+            files.insert(relative + QStringLiteral(" (no file)"), {});
+            continue;
+        }
         QFile file(entry.filePath());
         if (!file.open(QIODevice::ReadOnly))
             throw std::runtime_error("cannot read " + entry.filePath().toStdString());

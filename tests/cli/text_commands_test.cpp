@@ -99,6 +99,24 @@ TEST_F(CliTest, SummaryForOneClientNamesIt)
     EXPECT_EQ(lines[14], QStringLiteral("                  100.00 PLN = 100%"));
 }
 
+// A line break in a stored name must not forge list entries, nor an escape
+// sequence reach the terminal.
+TEST_F(CliTest, ControlCharactersFromTheDataArePrintedAsQuestionMarks)
+{
+    writeCliDataFolder(start(), {cliBill(7, QStringLiteral("2009-03-05"),
+                                         QStringLiteral("Jan\n2: F 99/2009 Fałszywy\x1b[2J\x7f\t"),
+                                         QStringLiteral("120.00"))});
+    const ProcessResult list = run({QStringLiteral("list")});
+    expectSuccess(list);
+    EXPECT_EQ(list.outLines(), QStringList({storedList[0], QStringLiteral("2: F 7/2009 Jan?2: F 99/2009 Fałszywy?[2J??")}));
+
+    const ProcessResult summary =
+        run({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("Fałszywy\x1b[2J")});
+    expectSuccess(summary);
+    EXPECT_EQ(summary.outLines().size(), 15);
+    EXPECT_EQ(summary.outLines().value(1), QStringLiteral("Fałszywy?[2J"));
+}
+
 // The same number of lines whatever the data, so a script can rely on it.
 TEST_F(CliTest, SummaryOfAYearWithoutDocumentsKeepsItsShape)
 {
@@ -177,6 +195,10 @@ TEST(CliHelp, HelpNamesEveryCommandAndVersionTheProgram)
     for (const char* command : {"kwitarnia list", "kwitarnia summary ROK [KLIENT]", "kwitarnia pdf POZYCJA|last PLIK.pdf",
                                 "kwitarnia pdf --month RRRR-MM PLIK.pdf", "kwitarnia words KWOTA"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(command))) << command;
+    // Every reader finishes a save the window left unfinished; the help must
+    // not promise that no data file changes.
+    EXPECT_FALSE(help.out.contains(QStringLiteral("nie zmieniają"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Uslugi/dokumenty_r.jrn"))) << help.out.toStdString();
 
     const ProcessResult version = runKwitarnia(empty.path(), {QStringLiteral("--version")});
     expectSuccess(version);

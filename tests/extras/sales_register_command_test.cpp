@@ -58,6 +58,41 @@ TEST(SalesRegisterCommand, LineOverTheLimitIsRefused)
     EXPECT_TRUE(command.refusal.contains(QStringLiteral("251 znaków"))) << command.refusal.toStdString();
 }
 
+// A quote would end the quoted argument early: `1" "--evil` in the number
+// gave the sales register an extra argument "--evil/2009".
+TEST(SalesRegisterCommand, DoubleQuoteInAnyPassedValueIsRefused)
+{
+    const struct {
+        QString HandOffValues::*field;
+        const char* name;
+    } fields[] = {{&HandOffValues::amount, "Kwota"},
+                  {&HandOffValues::number, "Numer"},
+                  {&HandOffValues::numberSuffix, "Rozszerzenie"}};
+    for (const auto& f : fields) {
+        HandOffValues values = example();
+        values.*f.field = QStringLiteral("1\" \"--evil");
+        const SalesRegisterCommand command = salesRegisterCommand(values);
+        EXPECT_FALSE(command.ok()) << f.name;
+        EXPECT_TRUE(command.commandLine.isEmpty()) << f.name;
+        EXPECT_TRUE(command.refusal.startsWith(QString::fromUtf8(f.name) + QStringLiteral(" zawiera znak cudzysłowu")))
+            << command.refusal.toStdString();
+    }
+}
+
+// Found by fuzzing: a suffix ending in backslashes escaped the closing quote,
+// so the sales register got a stray quote and half the backslashes.
+TEST(SalesRegisterCommand, BackslashesAtTheEndOfTheNumberArePassedAsTyped)
+{
+    for (const char* suffix : {"2009\\", "2009\\\\\\", "a\\b"}) {
+        HandOffValues values = example();
+        values.numberSuffix = QString::fromLatin1(suffix);
+        const SalesRegisterCommand command = salesRegisterCommand(values);
+        ASSERT_TRUE(command.ok()) << suffix;
+        EXPECT_EQ(splitWindowsCommandLine(command.commandLine).last(), QStringLiteral("*F* 12/") + values.numberSuffix)
+            << command.commandLine.toStdString();
+    }
+}
+
 TEST(HandOffNumberLabel, JoinsWithABackslash)
 {
     EXPECT_EQ(handOffNumberLabel(QStringLiteral("12"), QStringLiteral("2009")), QStringLiteral("12\\2009"));

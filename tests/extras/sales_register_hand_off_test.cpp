@@ -183,7 +183,9 @@ TEST_F(HandOffTest, RefusedCommandLineStartsNothing)
     tooLong.numberSuffix = QString(220, u'x');
     HandOffValues noDay = example();
     noDay.issueDate = QStringLiteral("2009-5-7");
-    for (const HandOffValues& values : {tooLong, noDay}) {
+    HandOffValues quoted = example();
+    quoted.number = QStringLiteral("1\" \"--evil");
+    for (const HandOffValues& values : {tooLong, noDay, quoted}) {
         RecordingStarter starter;
         const HandOffResult result =
             handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), values, starter);

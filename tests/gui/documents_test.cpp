@@ -1,5 +1,7 @@
 #include "document_window_test.h"
 
+#include "next_number.h"
+
 #include <QDir>
 
 using namespace kw;
@@ -90,6 +92,25 @@ TEST_F(DocumentsTest, NumberTypedByHandSetsTheNextProposal)
     EXPECT_EQ(ui().miejscowosc->text(), "Sopot");
     EXPECT_EQ(ui().podpis->text(), "Olga");
     expectNoErrors();
+}
+
+// A number that no longer fits its field is never cut; one that cannot be
+// read does not silently restart the series.
+TEST_F(DocumentsTest, NoNextNumberLeavesTheFieldEmptyWithANotice)
+{
+    for (const QString& last : {QStringLiteral("9999999999"), QStringLiteral("-5"), QStringLiteral("abc")}) {
+        writeBytes("Admini/rachunek.dat", settingsWith("Gdańsk", last, "Ewa").bytes());
+        start();
+        dialogs.notices.clear();
+        ui().SpeedButton6->click();
+        EXPECT_EQ(ui().numerator->text(), QString()) << last.toStdString();
+        ASSERT_EQ(dialogs.notices.size(), 1) << last.toStdString();
+        EXPECT_EQ(dialogs.notices[0], noNextNumberNotice(QStringLiteral("rachunku"), last));
+    }
+    writeBytes("Admini/rachunek.dat", settingsWith("Gdańsk", "9999999998", "Ewa").bytes());
+    start();
+    ui().SpeedButton6->click();
+    EXPECT_EQ(ui().numerator->text(), "9999999999");
 }
 
 TEST_F(DocumentsTest, StoringALoadedBillOverwritesItInPlace)

@@ -20,6 +20,23 @@ QByteArray slot(const QByteArray& list, int offset, int width)
 
 } // namespace
 
+// A delete that removed the document file and failed before renaming its
+// copy must not make the next start begin a new, empty register.
+TEST_F(WindowTest, StartRestoresTheRegisterFromTheCopyOfAHalfDoneDeleteAndSaysSo)
+{
+    DocumentRecord bill;
+    bill.set(doc::DocKind, QStringLiteral("F"));
+    bill.set(doc::DocNumber, QStringLiteral("7"));
+    const QByteArray register_ = sentinelRecord(QStringLiteral("2009-01-02")).bytes() + bill.bytes();
+    writeBytes("Uslugi/dokumenty_r.old", register_);
+    start();
+    EXPECT_EQ(bytes("Uslugi/dokumenty_r.dat"), register_);
+    EXPECT_FALSE(QFile::exists(path("Uslugi/dokumenty_r.old")));
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].contains(QStringLiteral("odtworzono go z kopii"))) << dialogs.notices[0].toStdString();
+    EXPECT_EQ(ui().numerator->text(), "7");
+}
+
 TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
 {
     start();

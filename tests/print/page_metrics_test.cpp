@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace kw {
 namespace {
 
@@ -63,6 +65,14 @@ TEST(PageMetrics, FontHeightFollowsTheVerticalResolution)
     EXPECT_EQ(PageMetrics::forResolution(600, 300).fontHeight(10), -42);
     EXPECT_EQ(PageMetrics::forResolution(600, 600).fontHeight(0), 0);
     EXPECT_EQ(PageMetrics::forResolution(600, 600).fontHeight(-2), 17);
+}
+
+TEST(PageMetrics, FontHeightOfAnyStoredSizeIsHeldToTheIntRange)
+{
+    const PageMetrics m = PageMetrics::forResolution(1200, 1200);
+    EXPECT_EQ(m.fontHeight(369140570), -std::numeric_limits<int>::max());
+    EXPECT_EQ(m.fontHeight(std::numeric_limits<int>::max()), -std::numeric_limits<int>::max());
+    EXPECT_EQ(m.fontHeight(std::numeric_limits<int>::min()), std::numeric_limits<int>::max());
 }
 
 TEST(PageMetrics, AreZeroBeforeAnyPrinterIsKnown)

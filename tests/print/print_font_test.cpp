@@ -108,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
     Records, UnusableFont,
     ::testing::Values(UnusableCase{"SizeZero", fontRecord(0, 6, "Tahoma", 0, 0), "Tahoma", 10},
                       UnusableCase{"NegativeSize", fontRecord(0, 6, "Tahoma", -12, 0), "Tahoma", 10},
+                      UnusableCase{"LargestUsableSize", fontRecord(0, 6, "Tahoma", 200, 0), "Tahoma", 200},
+                      UnusableCase{"SizeAboveTheRange", fontRecord(0, 6, "Tahoma", 201, 0), "Tahoma", 10},
+                      UnusableCase{"RandomHugeSize", fontRecord(0, 6, "Tahoma", 369140570, 0), "Tahoma", 10},
+                      UnusableCase{"LargestStoredSize", fontRecord(0, 6, "Tahoma", 2147483647, 0), "Tahoma", 10},
                       UnusableCase{"EmptyFace", fontRecord(0, 0, "Tahoma", 14, 0), "Arial", 14},
                       UnusableCase{"AllZero", QByteArray(76, '\0'), "Arial", 10}),
     [](const auto& info) { return std::string(info.param.name); });

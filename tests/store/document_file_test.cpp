@@ -309,5 +309,42 @@ TEST_F(DocumentFileTest, FailedRemoveReplacesAStrayCopyAndLeavesNone)
     EXPECT_FALSE(QFile::exists(copyPath()));
 }
 
+// A delete killed before its rename left a register's worth of copy until
+// the next delete.
+TEST_F(DocumentFileTest, ACopyLeftByADeleteGoesAtTheNextChangeOfAWholeFile)
+{
+    const std::function<void(DocumentFile&)> changes[] = {
+        [](DocumentFile& f) { f.append(document(5)); },
+        [](DocumentFile& f) { f.overwrite(1, document(5)); },
+        [](DocumentFile& f) { f.remove(2); },
+    };
+    for (const auto& change : changes) {
+        writeFileBytes(path(), documents({1, 2}));
+        writeFileBytes(copyPath(), documents({1}));
+        DocumentFile documentFile = file();
+        change(documentFile);
+        EXPECT_FALSE(QFile::exists(copyPath()));
+    }
+    // Beside a torn document file the copy may be the whole one: it stays.
+    writeFileBytes(path(), documents({1, 2}) + "torn");
+    writeFileBytes(copyPath(), documents({1, 2}));
+    file().append(document(5));
+    EXPECT_EQ(readFileBytes(copyPath()), documents({1, 2}));
+}
+
+TEST_F(DocumentFileTest, AMissingDocumentFileIsRestoredFromTheCopyOfAHalfDoneDelete)
+{
+    writeFileBytes(copyPath(), documents({1, 2}));
+    EXPECT_TRUE(file().restoreFromCopy());
+    EXPECT_EQ(readFileBytes(path()), documents({1, 2}));
+    EXPECT_FALSE(QFile::exists(copyPath()));
+    EXPECT_FALSE(file().restoreFromCopy());
+
+    // With the document file in place the copy is never taken for it.
+    writeFileBytes(copyPath(), documents({9}));
+    EXPECT_FALSE(file().restoreFromCopy());
+    EXPECT_EQ(readFileBytes(path()), documents({1, 2}));
+}
+
 } // namespace
 } // namespace kw

@@ -5,6 +5,7 @@
 #include "temp_data_folder.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSysInfo>
@@ -61,6 +62,22 @@ TEST_F(DocumentLockTest, ALiveHolderMakesAChangeWaitAndThenFailWithTheNotice)
     EXPECT_GE(timer.elapsed(), 2900);
     EXPECT_EQ(readFileBytes(documentFile()), before);
     EXPECT_THROW(DocumentLock(documentFile(), DocumentLock::Reading, 50ms), IoError);
+}
+
+// A folder in the lock file's place was reported as another program's lock
+// ("Spróbuj ponownie za chwilę") for ever.
+TEST_F(DocumentLockTest, ALockPathThatCanNeverBeALockFileIsReportedAsSuch)
+{
+    ASSERT_TRUE(QDir().mkdir(lockFile()));
+    for (const DocumentLock::Purpose purpose : {DocumentLock::Writing, DocumentLock::Reading}) {
+        try {
+            DocumentLock lock(documentFile(), purpose, 50ms);
+            ADD_FAILURE() << "the lock was taken";
+        } catch (const IoError& e) {
+            EXPECT_TRUE(e.message().contains(lockFile() + QStringLiteral(" nie jest zwykłym plikiem")))
+                << e.what();
+        }
+    }
 }
 
 TEST_F(DocumentLockTest, ALockLeftBehindIsTakenOver)

@@ -5,7 +5,15 @@
 #include "record_file.h"
 #include "temp_data_folder.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QSet>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 #include <cerrno>
 
@@ -95,6 +103,32 @@ TEST_F(RecordFileTest, MissingFileThrowsNamingIt)
     }
 }
 
+TEST_F(RecordFileTest, OnlyARegularFileIsReadOrWritten)
+{
+    // A FIFO would block the open (and so every command) for good; a folder
+    // opens for reading but holds no records.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
+    const QString fifo = path();
+    const QString folderPath = folder.uslugi() + QStringLiteral("/folder.dat");
+    ASSERT_TRUE(QDir().mkdir(folderPath));
+    for (const QString& target : {fifo, folderPath}) {
+        const RecordFile notAFile(ops, target, Size);
+        const auto expectRefusal = [&](const std::function<void()>& operation, const char* what) {
+            try {
+                operation();
+                ADD_FAILURE() << what << " of " << target.toStdString() << " did not throw";
+            } catch (const IoError& e) {
+                EXPECT_TRUE(e.message().contains(target)) << e.what();
+                EXPECT_TRUE(e.message().contains(QStringLiteral("to nie jest zwykły plik"))) << e.what();
+            }
+        };
+        expectRefusal([&] { notAFile.count(); }, "count");
+        expectRefusal([&] { notAFile.readFirst(); }, "read");
+        if (target == fifo)
+            expectRefusal([&] { RecordFile(ops, target, Size).append(records(1)); }, "append");
+    }
+}
+
 TEST_F(RecordFileTest, AppendLandsAfterTheLastRecord)
 {
     writeFileBytes(path(), records(2));
@@ -115,7 +149,7 @@ TEST_F(RecordFileTest, FailedAppendLeavesTheFileAsItWasAndThrows)
     const auto failures = everyFailureOf(
         ops, [&] { writeFileBytes(path(), before); }, [&] { file().append("zzzzzzz"); },
         {FileCall::Open, FileCall::Stat, FileCall::Write, FileCall::Sync}, {ENOSPC, EIO});
-    ASSERT_EQ(failures.size(), 8u);
+    ASSERT_EQ(failures.size(), 10u);
     for (const InjectedFailure& f : failures) {
         for (bool writeHalfFirst : {false, true}) {
             writeFileBytes(path(), before);
@@ -168,6 +202,28 @@ TEST_F(RecordFileTest, ReplaceWritesTheNewContentsAndLeavesNoTemporaryFile)
     file().replace(records(2));
     EXPECT_EQ(onDisk(), records(2));
     EXPECT_EQ(leftovers(), QStringList());
+}
+
+TEST_F(RecordFileTest, ReplaceRemovesOnlyTheTemporariesOfEarlierRuns)
+{
+    const auto makeFile = [&](const QString& name, const QDateTime& modified) {
+        writeFileBytes(folder.uslugi() + QLatin1Char('/') + name, "x");
+        QFile f(folder.uslugi() + QLatin1Char('/') + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
+    makeFile(QStringLiteral("plik.dat.a1B2c3"), longAgo);
+    makeFile(QStringLiteral("plik.dat.Zz9900"), QDateTime::currentDateTime().addSecs(60));
+    makeFile(QStringLiteral("plik.dat.kopia12"), longAgo);
+    makeFile(QStringLiteral("plik.dat.bak"), longAgo);
+    makeFile(QStringLiteral("inny.dat.a1B2c3"), longAgo);
+    file().replace(records(1));
+    EXPECT_EQ(onDisk(), records(1));
+    const QStringList kept = leftovers();
+    EXPECT_EQ(QSet<QString>(kept.begin(), kept.end()),
+              QSet<QString>({QStringLiteral("inny.dat.a1B2c3"), QStringLiteral("plik.dat.Zz9900"),
+                             QStringLiteral("plik.dat.bak"), QStringLiteral("plik.dat.kopia12")}));
 }
 
 TEST_F(RecordFileTest, ReplaceIsAllOrNothingWhicheverCallFails)

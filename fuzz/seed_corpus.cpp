@@ -1,0 +1,107 @@
+// Writes the seed corpus of every fuzz target into the folder given: the
+// records the tests store (bills, a corrective bill, settings, seller,
+// location, a print font), put together the way each target reads its input.
+
+#include "cli_data.h"
+#include "records.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace kw;
+
+namespace {
+
+QString root;
+
+void seed(const char* target, const char* name, const QByteArray& bytes)
+{
+    const QString folder = root + QLatin1Char('/') + QString::fromLatin1(target);
+    QDir().mkpath(folder);
+    QFile file(folder + QLatin1Char('/') + QString::fromLatin1(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write the seed %s/%s\n", target, name);
+        std::exit(1);
+    }
+}
+
+// A length byte and UTF-8 text, as FuzzInput::text reads it.
+QByteArray text(const char* utf8)
+{
+    const QByteArray bytes(utf8);
+    return char(bytes.size()) + bytes;
+}
+
+QByteArray word(int value)
+{
+    return QByteArray(1, char(value & 0xFF)) + char(value >> 8);
+}
+
+PrintFontRecord font(const QString& face, qint32 points)
+{
+    PrintFontRecord r;
+    r.set(printfont::Face, face);
+    r.setInt32At(printfont::PointSize, points);
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzz_seeds FOLDER\n");
+        return 2;
+    }
+    root = QString::fromLocal8Bit(argv[1]);
+
+    const DocumentRecord bill = cliBill(7, QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski"), QStringLiteral("120.00"));
+    const DocumentRecord corrective = cliCorrectiveBill(1, QStringLiteral("2009-03-20"), QStringLiteral("Żaneta Łęcka"),
+                                                        QStringLiteral("7/2009"), QStringLiteral("120.00"), QStringLiteral("100.00"));
+    const QByteArray documents = sentinelRecord(QStringLiteral("2009-03-01")).bytes() + bill.bytes() + corrective.bytes();
+
+    seed("document_record", "bill", bill.bytes());
+    seed("document_record", "corrective", corrective.bytes());
+
+    SettingsRecord settings;
+    settings.set(settings::Place, QStringLiteral("Łódź"));
+    settings.set(settings::BillNumber, QStringLiteral("7"));
+    settings.set(settings::BillSuffix, QStringLiteral("2009"));
+    settings.set(settings::CopyLabel, QStringLiteral("oryginał / kopia"));
+    settings.set(settings::CopyCount, QStringLiteral("2"));
+    CompanyRecord seller;
+    seller.set(company::SellerLine1, QStringLiteral("Usługi Różne"));
+    seller.set(company::SellerTaxId, QStringLiteral("123-456-78-90"));
+    LocationRecord location = initialLocation(QStringLiteral("/dane"));
+    location.setByteAt(location::FolderMode, 1);
+    seed("data_records", "settings", '\0' + settings.bytes());
+    seed("data_records", "seller", '\1' + seller.bytes());
+    seed("data_records", "location", '\2' + location.bytes());
+    seed("data_records", "info", '\3' + InfoRecord().bytes());
+    seed("data_records", "font", '\4' + font(QStringLiteral("Tahoma"), 11).bytes());
+    seed("data_records", "sales_register", '\5' + SalesRegisterRecord().bytes());
+
+    seed("list_records", "clients", text("Kow") + word(1) + '\1' + text("\x0cJan Kowalski") + word(1) + '\5' + text("\x03" "123"));
+    seed("list_records", "services", text("Napr") + word(2) + '\7' + text("\x08Naprawa ") + word(2) + '\13' + text("\x05" "12.50"));
+
+    seed("amount_reader", "comma", QByteArray("\x0c") + "  1234,5 zł");
+    seed("amount_reader", "exponent", QByteArray("\x09") + "-1.5e3");
+    seed("amount_words", "amount", QByteArray("\x00\x00\x00\x00\x00\x10\x5e\x40", 8) + text("złotych"));
+
+    seed("summary", "every_client", text("2009") + '\0' + documents);
+    seed("summary", "one_client", text("2009") + '\1' + text("Łęcka") + documents);
+    seed("selection_lines", "documents", text("Kowal") + documents);
+    seed("cli_format", "documents", text("Podliczenie dokumentów") + text("Jan") + word(600) + bill.bytes().left(600) +
+                                        word(600) + corrective.bytes().left(600));
+
+    seed("sales_register", "company", '\1' + text("2009-05-07") + text("123.45") + text("12") + text("2009"));
+    seed("sales_register", "individual", '\0' + text("2009-05-07") + text("100") + text("7") + text("K/2009"));
+
+    seed("printout", "bill", font(QStringLiteral("Arial"), 10).bytes() + bill.bytes() + seller.bytes() + settings.bytes() +
+                                 word(600) + word(600));
+    seed("printout", "corrective", font(QStringLiteral("Tahoma"), 12).bytes() + corrective.bytes() + seller.bytes() +
+                                       settings.bytes() + word(300) + word(360));
+    return 0;
+}

@@ -1,0 +1,27 @@
+// Fuzzed text read as an amount and as a count, and shown again.
+
+#include "amount_text.h"
+#include "fuzz_checks.h"
+#include "fuzz_input.h"
+
+#include <cstdint>
+
+using namespace kw;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::FuzzInput input(data, size);
+    const int width = input.byte() % 24;
+    const QString text = QString::fromUtf8(input.rest());
+    const double amount = readAmount(text);
+    const QString shown = formatAmount(amount, width);
+    if (shown.size() < width)
+        fuzz::fail("amount shorter than its width", shown);
+    // What is shown reads back as the same amount in grosze.
+    const std::optional<qint64> grosze = roundToGrosze(amount);
+    if (grosze && roundToGrosze(readAmount(shown)) != grosze)
+        fuzz::fail("shown amount reads back differently", text + QStringLiteral(" -> ") + shown);
+    if (readCount(text) < 0)
+        fuzz::fail("negative count", text);
+    return 0;
+}

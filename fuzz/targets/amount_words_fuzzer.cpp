@@ -1,0 +1,26 @@
+// Fuzzed amounts said in words, as the printout and the command line say them.
+
+#include "amount_in_words.h"
+#include "amount_words.h"
+#include "fuzz_input.h"
+#include "printed_amounts.h"
+
+#include <cstdint>
+#include <cstring>
+
+using namespace kw;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::FuzzInput input(data, size);
+    const QByteArray bits = input.bytes(8).leftJustified(8, '\0');
+    double amount = 0;
+    std::memcpy(&amount, bits.constData(), sizeof amount);
+    amountWords(amount);
+    printedWordsLine(amount);
+    qint32 number = 0;
+    std::memcpy(&number, bits.constData(), sizeof number);
+    amountInWords(number, input.text(20));
+    pluralForm(qint64(number) * number);
+    return 0;
+}
