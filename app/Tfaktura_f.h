@@ -194,6 +194,7 @@ private:
     // preview's shortcut.
     void connectPrintExtras();
     QStringList protectedOutputFolders() const;
+    void offerBillFileName(QPrinter& printer) const;
     void printToPdfFile(const kw::BillPrintout& bill, const QString& pdfFile);
     void paintPreviewPages(QPrinter& printer);
     void showPrintPreview();

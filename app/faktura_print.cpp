@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -49,15 +50,20 @@ BillPrintout Tfaktura_f::printoutFromWindow() const
 
 void Tfaktura_f::connectPrintExtras()
 {
-    auto* preview = new QAction(QStringLiteral("Podgląd wydruku…"), ui.SpeedButton20);
+    // A menu of its own, not the button's actions: those would turn "Drukuj"
+    // into a drop-down button whose long press opens the menu instead of
+    // printing.
+    auto* menu = new QMenu(ui.SpeedButton20);
+    menu->setObjectName(QStringLiteral("printMenu"));
+    QAction* preview = menu->addAction(QStringLiteral("Podgląd wydruku…"));
     preview->setObjectName(QStringLiteral("printPreviewAction"));
     connect(preview, &QAction::triggered, this, &Tfaktura_f::showPrintPreview);
-    auto* mail = new QAction(QStringLiteral("Wyślij e-mailem…"), ui.SpeedButton20);
+    QAction* mail = menu->addAction(QStringLiteral("Wyślij e-mailem…"));
     mail->setObjectName(QStringLiteral("mailAction"));
     connect(mail, &QAction::triggered, this, &Tfaktura_f::mailShownBill);
-    ui.SpeedButton20->addAction(preview);
-    ui.SpeedButton20->addAction(mail);
-    ui.SpeedButton20->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ui.SpeedButton20->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.SpeedButton20, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint& at) { menu->popup(ui.SpeedButton20->mapToGlobal(at)); });
 
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(shortcut, &QShortcut::activated, this, [this] {
@@ -80,14 +86,19 @@ void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QString& pdfFile
     writeOutputFile(platform_.files, pdfFile, OutputKind::Pdf, pdf.finish(), protectedOutputFolders());
 }
 
-void Tfaktura_f::SpeedButton20Click()
+void Tfaktura_f::offerBillFileName(QPrinter& printer) const
 {
-    QPrinter printer(QPrinter::HighResolution);
     // The dialog's "print to file" offers the bill's own name in the data
     // folder; the printer itself stays the system's default.
     const QPrinter::OutputFormat format = printer.outputFormat();
     printer.setOutputFileName(dataFolder_ + QLatin1Char('/') + billPdfFileName(printoutFromWindow()));
     printer.setOutputFormat(format);
+}
+
+void Tfaktura_f::SpeedButton20Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    offerBillFileName(printer);
     if (!platform_.dialogs.choosePrinter(this, printer))
         return;
     guarded([&] {
@@ -119,6 +130,7 @@ void Tfaktura_f::paintPreviewPages(QPrinter& printer)
 void Tfaktura_f::showPrintPreview()
 {
     auto* printer = new QPrinter(QPrinter::HighResolution);
+    offerBillFileName(*printer);
     auto* dialog = new QPrintPreviewDialog(printer, this);
     dialog->setObjectName(QStringLiteral("printPreview"));
     dialog->setWindowTitle(QStringLiteral("Podgląd wydruku"));

@@ -4,6 +4,12 @@
 #include "small_disk.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QSignalSpy>
@@ -294,12 +300,47 @@ TEST_F(PrintWindowTest, PreviewShowsEveryCopyAsThePrintoutDraws)
     ASSERT_NE(pages, nullptr);
     QTRY_COMPARE(pages->pageCount(), 3);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Podgląd wydruku"));
+    // Its print dialog offers the same file as the one of "Drukuj".
+    EXPECT_EQ(preview->printer()->outputFileName(), path("Rachunek 7-2009.pdf"));
     expectNoErrors();
     preview->close();
 
     // The shortcut opens it too.
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(window->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview")) != nullptr);
+}
+
+// The extras hang on the right button only: a long press of "Drukuj" is
+// still a click that prints, not a drop-down.
+TEST_F(PrintWindowTest, DrukujKeepsItsClickAndOffersTheExtrasOnTheRightButton)
+{
+    writeCopyCount(QStringLiteral("1"));
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QToolButton* button = ui().SpeedButton20;
+    QStringList popped;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                popped.append(action->text());
+            menu->close();
+        }
+    });
+    closer.start(20);
+
+    QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+    QTest::qWait(button->style()->styleHint(QStyle::SH_ToolButton_PopupDelay, nullptr, button) + 400);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, button->rect().center());
+    EXPECT_EQ(popped, QStringList());
+    EXPECT_EQ(dialogs.offeredPdfFile, path("Rachunek 7-2009.pdf")) << "the long press did not print";
+    popped.clear();
+
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, button->rect().center(),
+                                button->mapToGlobal(button->rect().center()));
+    QApplication::sendEvent(button, &menuEvent);
+    QTRY_COMPARE(popped, QStringList({QStringLiteral("Podgląd wydruku…"), QStringLiteral("Wyślij e-mailem…")}));
 }
 
 TEST_F(PrintWindowTest, MailEntryStartsTheComposerWithTheBillAttached)
