@@ -10,5 +10,3 @@ void setApplicationIdentity()
     QGuiApplication::setApplicationVersion(QStringLiteral(KWITARNIA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.kwitarnia.Kwitarnia"));
 }
-
-QIcon applicationIcon() { return QIcon(QStringLiteral(":/icons/kwitarnia.svg")); }

@@ -5,6 +5,7 @@
 #include "desktop_data_folder.h"
 #include "file_ops.h"
 #include "fitted_window.h"
+#include "pictures.h"
 #include "process_starter.h"
 #include "qt_dialogs.h"
 
