@@ -2,6 +2,7 @@
 
 #include "data_folder.h"
 #include "bill_printout.h"
+#include "bill_totals.h"
 #include "document_form.h"
 #include "document_state.h"
 #include "faktura_ui.h"
@@ -10,6 +11,7 @@
 #include "records.h"
 #include "selection_lines.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringListModel>
 #include <QTimer>
@@ -19,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
@@ -136,8 +139,20 @@ private:
     void PodstawDoFormatki();
     void CzytajOstatniDokument();
     void showLoadedKind();
+    // Grid cells as shown, an open editor's text included.
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
+
+    void closeCalendar();
+
+    // Keyboard: shortcuts of the commands and of the lists.
+    void connectShortcuts();
+    void connectListKeys();
+    // An overlay that opens takes the keyboard; closing it gives the
+    // keyboard back to the control that had it.
+    void takeFocus(QWidget* overlay);
+    void giveFocusBack();
+    void keepFocusOffCoveredForm(QWidget* focused);
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
@@ -147,6 +162,9 @@ private:
     QString storeQuestion() const;
     void normaliseAmounts();
     void storeNumbers();
+
+    // The tick's line totals written into column 6; the totals of the grid.
+    kw::BillTotals showLineTotals();
 
     // Selection list.
     enum class ListMode { Clients, Services, Bills };
@@ -169,6 +187,14 @@ private:
     void copyGridToTable(kw::LineTable table);
 
     kw::BillPrintout printoutFromWindow() const;
+    // The preview and e-mail entries of "Drukuj"'s context menu, and the
+    // preview's shortcut.
+    void connectPrintExtras();
+    QStringList protectedOutputFolders() const;
+    void printToPdfFile(const kw::BillPrintout& bill, const QString& pdfFile);
+    void paintPreviewPages(QPrinter& printer);
+    void showPrintPreview();
+    void mailShownBill();
 
     // Templates.
     kw::DocumentForm documentForm() const;
@@ -207,6 +233,7 @@ private:
     std::unique_ptr<Tfont_f> font_f;
     QTimer timer1_;
     QTimer timer2_;
+    QPointer<QWidget> focusBeforeOverlay_;
     // Deferred start: the overlays are still to be built after the first paint.
     bool overlaysAfterPaint_ = false;
 };

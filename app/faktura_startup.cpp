@@ -47,6 +47,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
     FormCreate();
+    connectShortcuts();
     font_f = std::make_unique<Tfont_f>(platform_.dialogs, platform_.files, [this] { return currentFolder_; });
     timer1_.setInterval(100);
     timer2_.setInterval(100);
@@ -126,6 +127,7 @@ void Tfaktura_f::ensureOverlays()
     ui.setupOverlays();
     ui.lista->setModel(&listModel_);
     connectOverlayHandlers();
+    connectListKeys();
     startOverlays();
 }
 
@@ -261,6 +263,7 @@ void Tfaktura_f::connectHandlers()
     connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
     connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
     connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
+    connectPrintExtras();
     connect(ui.SpeedButton17, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton17Click);
     connect(ui.SpeedButton21, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton21Click);
     connect(ui.SpeedButton22, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton22Click);
