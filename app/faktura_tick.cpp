@@ -40,14 +40,16 @@ void setTextIfChanged(QLabel* label, const QString& text)
 
 void Tfaktura_f::Timer2Timer()
 {
-    ensureOverlays();
     setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton21, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton20, state_.printEnabled());
     setEnabledIfChanged(ui.SpeedButton17, state_.summaryEnabled());
-    setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
+    // The summary's controls may not be built yet: on a busy machine the
+    // first tick can come before the first paint, which must not wait for them.
+    if (ui.hasOverlays())
+        setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
     setVisibleIfChanged(ui.Label26, state_.correctionNoteVisible());
     // A new document never offers the before/after tables of the corrective
     // bill shown before it: they would replace the lines being typed.

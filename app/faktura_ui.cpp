@@ -6,6 +6,7 @@
 #include "month_calendar.h"
 #include "pictures.h"
 #include "control_factory.h"
+#include "designed_palette.h"
 #include "panel_factory.h"
 
 #include <QComboBox>
@@ -17,7 +18,6 @@ using namespace ui;
 
 namespace {
 
-const QColor windowColour(234, 234, 234);
 using Edge = BevelPanel::Edge;
 
 } // namespace
@@ -42,14 +42,13 @@ void FakturaUi::setupOverlays()
 
 void FakturaUi::setupWindow(QWidget* window)
 {
-    window->setWindowTitle(QString());
+    window->setWindowTitle(QStringLiteral("Kwitarnia"));
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(861, 641);
     window->setFont(font("Tahoma", 11));
-    QPalette colours = window->palette();
-    colours.setColor(QPalette::Window, windowColour);
-    window->setPalette(colours);
+    // Before any control: every control takes the roles it does not set itself from here.
+    window->setPalette(designedPalette());
     window->setAutoFillBackground(true);
 
     // Creation order is stacking order: the overlays lie above the columns.

@@ -57,23 +57,3 @@ QIcon magnifierGlyph()
     painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
     return QIcon(pixmap);
 }
-
-QIcon applicationIcon()
-{
-    QPixmap pixmap = blank(32);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(90, 90, 90), 1));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(5.5, 1.5, 18, 27));
-    painter.setPen(QPen(navy, 1.5));
-    for (int line = 0; line < 5; ++line)
-        painter.drawLine(QPointF(9, 7 + line * 4), QPointF(20, 7 + line * 4));
-    painter.setPen(QPen(maroon.darker(130), 1));
-    painter.setBrush(QColor(230, 180, 40));
-    painter.drawEllipse(QRectF(16.5, 17.5, 14, 14));
-    painter.setPen(maroon);
-    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 7, QFont::Bold));
-    painter.drawText(QRectF(16.5, 17.5, 14, 14), Qt::AlignCenter, QStringLiteral("zł"));
-    return QIcon(pixmap);
-}

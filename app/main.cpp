@@ -1,8 +1,11 @@
 #include "Tfaktura_f.h"
 #include "app_fonts.h"
+#include "app_identity.h"
 #include "command_line.h"
-#include "glyphs.h"
+#include "desktop_data_folder.h"
 #include "file_ops.h"
+#include "fitted_window.h"
+#include "pictures.h"
 #include "process_starter.h"
 #include "qt_dialogs.h"
 
@@ -12,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 
@@ -65,13 +69,10 @@ void afterFirstPaint(QWidget& window, std::function<void()> action)
     window.installEventFilter(filter);
 }
 
-void centreOnScreen(QWidget& window)
+QRect availableScreenArea()
 {
-    const QScreen* screen = window.screen();
-    if (!screen)
-        return;
-    const QRect desktop = screen->availableGeometry();
-    window.move(desktop.center() - QPoint(window.width() / 2, window.height() / 2));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 } // namespace
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
         return kw::runCommandLine(args);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kwitarnia"));
+    setApplicationIdentity();
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     QTranslator qtTexts;
     installPolishQtTexts(app, qtTexts);
@@ -96,6 +97,9 @@ int main(int argc, char** argv)
                                         QStringLiteral("Zapisz obraz okna do pliku PNG i zakończ."),
                                         QStringLiteral("FILE"));
     options.addOption(screenshot);
+    const QCommandLineOption desktop(QStringLiteral("desktop"),
+                                     QStringLiteral("Pracuj w folderze danych wybranym ostatnio (start z menu)."));
+    options.addOption(desktop);
     // For the start-up benchmark: ends the process once the window has painted.
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -106,13 +110,20 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
+    if (options.isSet(desktop)) {
+        QSettings memory;
+        const std::optional<QString> folder =
+            kw::desktopDataFolder(dialogs, memory, QDir::home().filePath(QStringLiteral("Kwitarnia")));
+        if (!folder)
+            return 0;
+        QDir::setCurrent(*folder);
+    }
     Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
-    centreOnScreen(faktura_f);
-    // The icon's lettering needs a font of its own; the window shows sooner
-    // without waiting for it.
+    // Reading the SVG loads Qt's SVG plugin; the window shows sooner without
+    // waiting for it.
     afterFirstPaint(faktura_f, [] { QApplication::setWindowIcon(applicationIcon()); });
-    faktura_f.show();
+    const std::unique_ptr<QWidget> scrolledView = showFitted(faktura_f, availableScreenArea());
 
     if (options.isSet(screenshot)) {
         const QString file = options.value(screenshot);

@@ -38,3 +38,9 @@ QPixmap handOffPicture()
 {
     return loadPicture(QStringLiteral(":/pictures/image5.jpg"));
 }
+
+QIcon applicationIcon()
+{
+    registerPictures();
+    return QIcon(QStringLiteral(":/icons/kwitarnia.svg"));
+}

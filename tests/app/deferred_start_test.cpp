@@ -95,8 +95,8 @@ TEST_F(DeferredStart, EndsWithTheWindowOfACompleteStart)
         EXPECT_EQ(got[i].toStdString(), want[i].toStdString());
 }
 
-// Each command, and the tick, that touches a hidden control builds them all
-// first when it comes before the first paint.
+// Each command that touches a hidden control builds them all first when it
+// comes before the first paint.
 TEST_F(DeferredStart, CommandsBeforeTheFirstPaintFindTheHiddenControls)
 {
     const struct {
@@ -118,8 +118,6 @@ TEST_F(DeferredStart, CommandsBeforeTheFirstPaintFindTheHiddenControls)
          [](const FakturaUi& c) { return !c.Panel6->isHidden() && c.ro1->isChecked(); }},
         {"new bill", [](Tfaktura_f&, const FakturaUi& c) { c.SpeedButton6->click(); },
          [](const FakturaUi& c) { return c.szukaj->text().isEmpty(); }},
-        {"tick", [](Tfaktura_f& w, const FakturaUi&) { w.Timer2Timer(); },
-         [](const FakturaUi& c) { return !c.SpeedButton19->isEnabled(); }},
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(command.name);
@@ -129,6 +127,19 @@ TEST_F(DeferredStart, CommandsBeforeTheFirstPaintFindTheHiddenControls)
         ASSERT_TRUE(ui().hasOverlays());
         EXPECT_TRUE(command.shown(ui()));
     }
+}
+
+// On a busy machine the first tick can come before the first paint; it
+// leaves the hidden controls for later, and they start as the tick would
+// leave them.
+TEST_F(DeferredStart, TickBeforeTheFirstPaintLeavesTheHiddenControlsForLater)
+{
+    Tfaktura_f& window = start(StartMode::Deferred);
+    window.Timer2Timer();
+    EXPECT_FALSE(ui().hasOverlays());
+    ui().SpeedButton17->click();
+    ASSERT_TRUE(ui().hasOverlays());
+    EXPECT_FALSE(ui().SpeedButton19->isEnabled());
 }
 
 } // namespace

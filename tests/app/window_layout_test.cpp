@@ -57,7 +57,7 @@ TEST_F(WindowLayout, Window)
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(window.windowTitle().isEmpty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kwitarnia"));
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(234, 234, 234));
     EXPECT_EQ(window.font().family(), QStringLiteral("Tahoma"));
     EXPECT_EQ(window.font().pixelSize(), 11);

@@ -85,7 +85,7 @@ bool DesktopSession::startProgram(const QString& program, const QString& folder)
         if (!windows.isEmpty())
             mainWindow_ = windows.constFirst();
         return !mainWindow_.isEmpty();
-    }, 10000);
+    }, 30000); // a Debug build on a loaded two-core machine can take this long
     if (mainWindow_.isEmpty())
         return false;
     // The overlays are built just after the first paint.

@@ -174,14 +174,14 @@ TEST_F(PrintWindowTest, PrintFontFileUnderTheCurrentFolderIsRead)
     writeCopyCount(QStringLiteral("1"));
     start();
     ASSERT_EQ(print(), 1);
-    EXPECT_FALSE(poppler(QStringLiteral("pdffonts"), {dialogs.pdfFile}).contains(QStringLiteral("DejaVuSerif")));
+    EXPECT_FALSE(poppler(QStringLiteral("pdffonts"), {dialogs.pdfFile}).contains(QStringLiteral("LiberationSerif")));
 
-    writePrintFont(QStringLiteral("DejaVu Serif"), 11); // read again at every print
+    writePrintFont(QStringLiteral("Liberation Serif"), 11); // read again at every print
     ASSERT_EQ(print(), 1);
     expectNoErrors();
     const QString fonts = poppler(QStringLiteral("pdffonts"), {dialogs.pdfFile});
-    EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSerif"))) << fonts.toStdString();
-    EXPECT_EQ(window->fontWindow().printFont().face(), QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(fonts.contains(QStringLiteral("LiberationSerif"))) << fonts.toStdString();
+    EXPECT_EQ(window->fontWindow().printFont().face(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(window->fontWindow().printFont().size(), 11);
 }
 

@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "first_start_files.h"
+
 #include "bill_grid.h"
 #include "records.h"
 
@@ -9,16 +11,6 @@
 #include <QToolButton>
 
 using namespace kw;
-
-namespace {
-
-QByteArray slot(const QByteArray& list, int offset, int width)
-{
-    const int length = quint8(list[offset]);
-    return list.mid(offset + 1, std::min(length, width));
-}
-
-} // namespace
 
 // A delete that removed the document file and failed before renaming its
 // copy must not make the next start begin a new, empty register.
@@ -42,31 +34,7 @@ TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
     start();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
 
-    const QByteArray location = bytes("Admini/siec.dat");
-    ASSERT_EQ(location.size(), 403);
-    EXPECT_EQ(location[0], 1);
-    EXPECT_EQ(location.mid(2, quint8(location[1])), dir.path().toLocal8Bit());
-    EXPECT_EQ(location.mid(202), QByteArray(201, '\0'));
-
-    const QByteArray clients = bytes("Uslugi/klienci.dat");
-    ASSERT_EQ(clients.size(), 3490698);
-    EXPECT_EQ(slot(clients, 0, 5), "01");
-    EXPECT_EQ(slot(clients, 9 * 6, 5), "10");
-    EXPECT_EQ(slot(clients, 5000 * 6, 5), "5001");
-    EXPECT_EQ(clients.mid(30006), QByteArray(3490698 - 30006, '\0'));
-
-    const QByteArray services = bytes("Uslugi/uslugi.dat");
-    ASSERT_EQ(services.size(), 36984);
-    EXPECT_EQ(slot(services, 0, 3), "01");
-    EXPECT_EQ(slot(services, 200 * 4, 3), "201");
-
-    EXPECT_EQ(bytes("Admini/rachunek.dat"), QByteArray(272, '\0'));
-    EXPECT_EQ(bytes("Admini/firma.dat"), QByteArray(306, '\0'));
-    EXPECT_EQ(bytes("Admini/info.dat"), QByteArray(66, '\0'));
-
-    const QByteArray documents = bytes("Uslugi/dokumenty_r.dat");
-    ASSERT_EQ(documents.size(), 3251);
-    EXPECT_EQ(documents, sentinelRecord(QStringLiteral("2009-03-05")).bytes());
+    expectFirstStartFiles(dir.path());
 
     EXPECT_EQ(ui().numerator->text(), "0");
     EXPECT_EQ(ui().rozszerzenie->text(), "2009-03-05");

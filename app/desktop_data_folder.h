@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QString>
+
+#include <optional>
+
+class QSettings;
+
+namespace kw {
+
+// The data folder of a start from the desktop menu: the one remembered in
+// `memory` while it can still be used; otherwise the user is asked whether
+// to create `proposedFolder` or to choose an existing data folder, until a
+// usable folder is given. A folder that cannot be used is explained in one
+// sentence first. The folder given is remembered. Empty when the user
+// cancels the choice of a folder.
+std::optional<QString> desktopDataFolder(Dialogs& dialogs, QSettings& memory, const QString& proposedFolder);
+
+// Why `folder` cannot serve as a data folder, in one Polish sentence; empty
+// when it can.
+QString unusableFolderReason(const QString& folder);
+
+// Creates `folder` with the module's empty sub-folders; the window's first
+// start there writes the initial data files. False when a folder could not
+// be created.
+bool prepareNewDataFolder(const QString& folder);
+
+} // namespace kw

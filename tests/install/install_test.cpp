@@ -1,0 +1,108 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString text(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The build installed into a temporary prefix, as a package would be.
+class InstallTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        prefix = new QTemporaryDir;
+        const ToolRun install = run(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(KW_BUILD_DIR),
+                                                          QStringLiteral("--prefix"), prefix->path()});
+        ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
+    }
+    static void TearDownTestSuite()
+    {
+        delete prefix;
+        prefix = nullptr;
+    }
+
+    static QString installed(const char* relative) { return prefix->filePath(QString::fromUtf8(relative)); }
+
+    static inline QTemporaryDir* prefix = nullptr;
+};
+
+TEST_F(InstallTest, EveryFileOfThePackageIsInstalled)
+{
+    const struct {
+        const char* path;
+        bool executable;
+    } files[] = {
+        {"bin/kwitarnia", true},
+        {"share/applications/pl.kwitarnia.Kwitarnia.desktop", false},
+        {"share/icons/hicolor/scalable/apps/pl.kwitarnia.Kwitarnia.svg", false},
+        {"share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml", false},
+        {"share/man/man1/kwitarnia.1.gz", false},
+        {"share/doc/kwitarnia/copyright", false},
+        {"share/doc/kwitarnia/LICENSE", false},
+    };
+    for (const auto& file : files) {
+        const QFileInfo info(installed(file.path));
+        EXPECT_TRUE(info.isFile() && info.size() > 0) << file.path;
+        EXPECT_EQ(info.isExecutable(), file.executable) << file.path;
+    }
+    EXPECT_TRUE(text(installed("share/doc/kwitarnia/LICENSE")).contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
+    EXPECT_TRUE(text(installed("share/doc/kwitarnia/copyright")).contains(QStringLiteral("GPL-3.0-or-later")));
+}
+
+TEST_F(InstallTest, MenuEntryStartsTheDesktopModeWithTheInstalledIcon)
+{
+    const QString entry = installed("share/applications/pl.kwitarnia.Kwitarnia.desktop");
+    const ToolRun validation = run(QStringLiteral("desktop-file-validate"), {entry});
+    EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
+    EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
+
+    const QString contents = text(entry);
+    for (const char* line : {"Exec=kwitarnia --desktop\n", "Icon=pl.kwitarnia.Kwitarnia\n",
+                             "Categories=Office;Finance;Qt;\n", "StartupWMClass=kwitarnia\n"})
+        EXPECT_TRUE(contents.contains(QString::fromUtf8(line))) << line;
+}
+
+TEST_F(InstallTest, MetainfoIsValidAndNamesThisRelease)
+{
+    const QString metainfo = installed("share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml");
+    const ToolRun validation = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                                                 QStringLiteral("--pedantic"), metainfo});
+    EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
+    EXPECT_TRUE(text(metainfo).contains(QStringLiteral("<release version=\"" KWITARNIA_VERSION "\"")));
+}
+
+TEST_F(InstallTest, ManPageRendersWithoutWarnings)
+{
+    const ToolRun man = run(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"),
+                                                installed("share/man/man1/kwitarnia.1.gz")});
+    EXPECT_EQ(man.exitCode, 0);
+    EXPECT_TRUE(man.err.isEmpty()) << man.err.toStdString();
+    EXPECT_TRUE(man.out.contains(QStringLiteral("kwitarnia --desktop"))) << man.out.toStdString();
+}
+
+} // namespace
