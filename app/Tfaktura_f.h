@@ -9,7 +9,9 @@
 #include "platform.h"
 #include "records.h"
 #include "selection_lines.h"
+#include "settings_window.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringListModel>
 #include <QTimer>
@@ -49,6 +51,8 @@ public:
     int copyCount() const { return copyCount_; }
     const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
     Tfont_f& fontWindow() const { return *font_f; }
+    // The settings window while it is open.
+    SettingsWindow* settingsWindow() const { return settings_f; }
 
 signals:
     // The user confirmed "Koniec pracy ?" and the window has faded out.
@@ -101,6 +105,8 @@ public slots:
     void SpeedButton27Click();
     void SpeedButton30Click();
     void SpeedButton29Click();
+    // "Ustawienia" (Ctrl+, and the window's context menu).
+    void openSettings();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +135,10 @@ private:
     void startUpSequence();
     void applySettings();
     void showSeller();
+    void connectSettingsCommand();
+    // The copy count as stored: its leading digits.
+    static int copyCountOf(const kw::SettingsRecord& settings);
+    void takeSavedSettings(const kw::SettingsRecord& settings);
     void Wygaszaj();
 
     // Window <-> working record.
@@ -205,6 +215,7 @@ private:
     bool gridShowsLinesBefore_ = false;
     // The print-font window, never shown.
     std::unique_ptr<Tfont_f> font_f;
+    QPointer<SettingsWindow> settings_f;
     QTimer timer1_;
     QTimer timer2_;
     // Deferred start: the overlays are still to be built after the first paint.

@@ -4,6 +4,7 @@
 #include "process_starter.h"
 
 #include <QDate>
+#include <QColor>
 #include <QFont>
 #include <QQueue>
 #include <QStringList>
@@ -18,6 +19,7 @@ public:
     QString pdfFile;                // when set, a chosen printer writes this PDF file at 600 dpi
     int printDialogs = 0;           // how often the print dialog was shown
     QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
+    QQueue<QColor> colours;         // for chooseColour(); an empty queue cancels
     QStringList questions;
     QStringList notices;
     QStringList errors;
@@ -30,6 +32,7 @@ public:
     QString saveFile(QWidget*, const QString& filter, const QString& folder) override;
     bool choosePrinter(QWidget*, QPrinter&) override;
     bool chooseFont(QWidget*, QFont& font) override;
+    bool chooseColour(QWidget*, QColor& colour) override;
     QString chooseFolder(QWidget*, const QString& folder) override;
 
 private:
