@@ -27,6 +27,7 @@ FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths,
         auto* row = new QHBoxLayout;
         row->addWidget(edit, 1);
         auto* checkLabel = new QLabel(this);
+        checkLabel->setObjectName(QStringLiteral("sprawdzenie%1").arg(i + 1));
         checkLabel->setStyleSheet(QStringLiteral("color: #b00000"));
         row->addWidget(checkLabel);
         checkLabels_.append(checkLabel);
