@@ -26,7 +26,7 @@ const SlotListLayout& serviceListLayout()
                                         {QStringLiteral("PKWiU"), services::pkwiu},
                                         {QStringLiteral("J.m"), services::unit},
                                         {QStringLiteral("Dopisek"), services::extra},
-                                        {QStringLiteral("Cena brutto"), services::price}}};
+                                        {QStringLiteral("Cena brutto"), services::price, true}}};
     return layout;
 }
 

@@ -14,6 +14,8 @@ namespace kw {
 struct SlotColumn {
     QString caption;
     StringField (*field)(int slot);
+    // An amount, written with a decimal point in the file.
+    bool amount = false;
 };
 
 // The shape of a list file: its record size, its slot count and its

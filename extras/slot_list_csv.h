@@ -1,0 +1,43 @@
+#pragma once
+
+#include "slot_list.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kw {
+
+// Client and service lists exchanged with spreadsheets: a header row ("Nr"
+// and the column captions), then one row per slot in use: its slot number
+// and its texts, amounts with a decimal comma.
+
+QByteArray slotListCsv(const SlotList& list);
+
+// What an import of a CSV file into a list would do.
+struct SlotListImport {
+    struct Row {
+        int slot;
+        QStringList values;
+    };
+    // Rows that can be taken, each with the slot it goes to: the slot its
+    // "Nr" gives, or the next free one when "Nr" is empty.
+    QList<Row> rows;
+    // "wiersz N: reason" for each row that cannot be taken.
+    QStringList refused;
+    // Slots in use that rows would change.
+    QList<int> slotsInUse;
+};
+
+// Reads `csv` against `list`. Refuses rows with a wrong slot number, a slot
+// given twice, too many cells, an empty name, too long a text or a
+// character the files cannot hold, and rows with no free slot left.
+SlotListImport planImport(const SlotList& list, const QByteArray& csv);
+
+// Takes the rows of `plan` into `list`; rows aimed at a slot in use are
+// taken only with `overwrite` and refused otherwise. Returns the report:
+// how many rows were taken, and which were refused and why.
+QString applyImport(SlotList& list, SlotListImport plan, bool overwrite, int* refusedCount = nullptr);
+
+} // namespace kw
