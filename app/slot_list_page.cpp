@@ -3,6 +3,7 @@
 #include "io_error.h"
 #include "platform.h"
 #include "settings_fields.h"
+#include "slot_list_csv.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 
 SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
                            const SlotListLayout& layout, const QString& itemName, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), paths_(paths), file_(files, file, layout.size),
+    : QWidget(parent), dialogs_(dialogs), files_(files), paths_(paths), file_(files, file, layout.size),
       list_(layout, file_.record()), itemName_(itemName)
 {
     search_ = new QLineEdit(this);
@@ -72,9 +73,15 @@ SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& pa
     connect(add, &QPushButton::clicked, this, &SlotListPage::startNew);
     connect(store, &QPushButton::clicked, this, &SlotListPage::storeCurrent);
     connect(remove, &QPushButton::clicked, this, &SlotListPage::deleteCurrent);
+    QPushButton* importing = button(QStringLiteral("Import CSV…"), QStringLiteral("import"), this);
+    QPushButton* exporting = button(QStringLiteral("Eksport CSV…"), QStringLiteral("eksport"), this);
+    connect(importing, &QPushButton::clicked, this, &SlotListPage::importCsv);
+    connect(exporting, &QPushButton::clicked, this, &SlotListPage::exportCsv);
     for (QPushButton* b : {add, store, remove})
         commands->addWidget(b);
     commands->addStretch();
+    for (QPushButton* b : {importing, exporting})
+        commands->addWidget(b);
 
     auto* layoutBox = new QVBoxLayout(this);
     layoutBox->addWidget(search_);
@@ -181,5 +188,48 @@ bool SlotListPage::store(const SlotList& changed)
     }
     list_ = changed;
     showTable();
+    return true;
+}
+
+bool SlotListPage::importCsv()
+{
+    const QString path = dialogs_.openFile(this, slotListCsvFilter(), paths_.folder());
+    if (path.isEmpty())
+        return false;
+    try {
+        const SlotListImport plan = planImport(list_, readCsvFile(files_, path));
+        QStringList used;
+        for (const int slot : plan.slotsInUse)
+            used.append(QString::number(slot));
+        const bool overwrite =
+            !used.isEmpty() && dialogs_.ask(this, QStringLiteral("Plik zmienia zajęte pozycje (%1: nr %2). Nadpisać je ?")
+                                                      .arg(used.size())
+                                                      .arg(used.join(QStringLiteral(", "))));
+        SlotList changed = list_;
+        const QString report = applyImport(changed, plan, overwrite);
+        if (changed.bytes() != list_.bytes() && !store(changed))
+            return false;
+        dialogs_.inform(this, report);
+        return true;
+    } catch (const IoError& error) {
+        dialogs_.showError(this, error.message());
+        return false;
+    }
+}
+
+bool SlotListPage::exportCsv()
+{
+    QString path = dialogs_.saveFile(this, slotListCsvFilter(), paths_.folder());
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QLatin1String(".csv");
+    try {
+        writeSlotListCsv(files_, path, list_);
+    } catch (const IoError& error) {
+        dialogs_.showError(this, error.message());
+        return false;
+    }
+    dialogs_.inform(this, QStringLiteral("Zapisano pozycji: %1 do pliku %2.").arg(list_.slotsInUse().size()).arg(path));
     return true;
 }

@@ -41,6 +41,9 @@ public:
     bool storeCurrent();
     bool deleteCurrent();
     void chooseSlot(int slot);
+    // CSV files of the list; each reports what it did.
+    bool importCsv();
+    bool exportCsv();
 
 private:
     // Stores `changed` as the file; false, with the reason shown, when not.
@@ -49,6 +52,7 @@ private:
     void showSlot();
 
     kw::Dialogs& dialogs_;
+    kw::FileOps& files_;
     kw::DataPaths paths_;
     kw::EditedFile file_;
     kw::SlotList list_;

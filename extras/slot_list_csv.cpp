@@ -1,6 +1,8 @@
 #include "slot_list_csv.h"
 
 #include "csv.h"
+#include "open_file.h"
+#include "record_file.h"
 
 #include <QSet>
 
@@ -39,6 +41,20 @@ QByteArray slotListCsv(const SlotList& list)
         rows.append(row);
     }
     return csvFileBytes(rows);
+}
+
+QString slotListCsvFilter() { return QStringLiteral("Plik CSV|*.csv"); }
+
+void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list)
+{
+    const QByteArray bytes = slotListCsv(list);
+    replaceFileAtomically(ops, path, temporaryNameFor(path), [&](OpenFile& out) { out.writeAt(0, bytes); });
+}
+
+QByteArray readCsvFile(FileOps& ops, const QString& path)
+{
+    const OpenFile file(ops, path, OpenFile::ReadOnly);
+    return file.readExactly(0, file.size());
 }
 
 SlotListImport planImport(const SlotList& list, const QByteArray& csv)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_ops.h"
 #include "slot_list.h"
 
 #include <QByteArray>
@@ -14,6 +15,16 @@ namespace kw {
 // and its texts, amounts with a decimal comma.
 
 QByteArray slotListCsv(const SlotList& list);
+
+// The open and save dialogs' filter for these files.
+QString slotListCsvFilter();
+
+// Writes slotListCsv(list) into `path` as a whole new file; throws IoError
+// leaving any earlier file of that name as it was when it cannot.
+void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list);
+
+// The bytes of the CSV file at `path`; throws IoError when it cannot be read.
+QByteArray readCsvFile(FileOps& ops, const QString& path);
 
 // What an import of a CSV file into a list would do.
 struct SlotListImport {

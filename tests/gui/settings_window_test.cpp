@@ -3,6 +3,7 @@
 #include "file_bytes.h"
 #include "print_font_page.h"
 #include "settings_window.h"
+#include "csv.h"
 #include "slot_list_page.h"
 #include "window_fixture.h"
 
@@ -232,6 +233,39 @@ TEST_F(SettingsWindowTest, AClientIsAddedEditedFoundAndDeletedInItsSlot)
     EXPECT_EQ(after.left(clients::ClientLine1), list.left(clients::ClientLine1));
     ASSERT_EQ(page->table()->rowCount(), 1);
     EXPECT_EQ(page->table()->item(0, 0)->text(), "2");
+}
+
+TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheSame)
+{
+    QList<CsvRow> rows{{"Nr", "Nazwa", "Adres 1", "Adres 2", "Adres 3", "NIP"}};
+    for (int k = 1; k <= 1000; ++k)
+        rows.append({QString::number(k + 10), QStringLiteral("Klient %1 Żółć ąęśćńź; \"Łąka\"").arg(k),
+                     QStringLiteral("ul. Śliwkowa %1").arg(k), QStringLiteral("00-%1 Gdańsk").arg(k), {},
+                     QStringLiteral("1234563218")});
+    const QByteArray csv = csvFileBytes(rows);
+    writeBytes(QStringLiteral("klienci.csv"), csv);
+
+    SlotListPage* page = openSettings().clientsPage();
+    dialogs.fileNames.enqueue(path(QStringLiteral("klienci.csv")));
+    EXPECT_TRUE(page->importCsv());
+    EXPECT_EQ(dialogs.notices.last(), QStringLiteral("Wczytano wierszy: 1000."));
+    EXPECT_EQ(page->table()->rowCount(), 1000);
+    EXPECT_EQ(readString(bytes("Uslugi/klienci.dat"), clients::line(1, 1010)), QStringLiteral("Klient 1000 Żółć ąęśćńź; \"Łąka\""));
+
+    dialogs.fileNames.enqueue(path(QStringLiteral("z_powrotem")));
+    EXPECT_TRUE(page->exportCsv());
+    EXPECT_EQ(bytes("z_powrotem.csv"), csv);
+
+    // A second import would change slots in use: only a yes lets it.
+    rows[1][1] = QStringLiteral("Zmieniony");
+    writeBytes(QStringLiteral("klienci.csv"), csvFileBytes(rows));
+    dialogs.fileNames.enqueue(path(QStringLiteral("klienci.csv")));
+    dialogs.answers.enqueue(false);
+    EXPECT_TRUE(page->importCsv());
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Plik zmienia zajęte pozycje (1: nr 11). Nadpisać je ?"));
+    EXPECT_EQ(dialogs.notices.last(),
+              QStringLiteral("Wczytano wierszy: 999.\nOdrzucono wierszy: 1:\npozycja 11: zajęta, nie nadpisano"));
+    EXPECT_EQ(page->list().entry(11).first(), QStringLiteral("Klient 1 Żółć ąęśćńź; \"Łąka\""));
 }
 
 TEST_F(SettingsWindowTest, TooLongAServiceFieldIsRefusedWithItsLimit)
