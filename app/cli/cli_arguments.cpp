@@ -12,7 +12,8 @@ namespace {
 
 const QStringList commandWords = {QStringLiteral("list"), QStringLiteral("summary"), QStringLiteral("pdf"),
                                   QStringLiteral("words"), QStringLiteral("--help"), QStringLiteral("-h"),
-                                  QStringLiteral("--version")};
+                                  QStringLiteral("--version"), QStringLiteral("settings"),
+                                  QStringLiteral("clients"), QStringLiteral("services")};
 
 [[noreturn]] void wrongCall(const QString& command)
 {
@@ -106,6 +107,19 @@ CliRequest parseCommandLine(const QStringList& args)
         expectCount(args, 2, 2);
         request.command = CliCommand::Words;
         request.amount = checkedAmount(args[1]);
+    } else if (command == QLatin1String("settings")) {
+        expectCount(args, 1, 1);
+        request.command = CliCommand::Settings;
+    } else if (command == QLatin1String("clients") || command == QLatin1String("services")) {
+        expectCount(args, 3, 3);
+        if (args[1] == QLatin1String("import"))
+            request.command = CliCommand::ListImport;
+        else if (args[1] == QLatin1String("export"))
+            request.command = CliCommand::ListExport;
+        else
+            wrongCall(command);
+        request.list = command == QLatin1String("clients") ? SlotListKind::Clients : SlotListKind::Services;
+        request.csvFile = args[2];
     } else {
         throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”; opis poleceń: kwitarnia --help.").arg(command));
     }

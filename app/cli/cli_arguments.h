@@ -7,7 +7,10 @@
 
 namespace kw {
 
-enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words };
+enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Settings, ListImport, ListExport };
+
+// The list a ListImport or ListExport works on.
+enum class SlotListKind { Clients, Services };
 
 // One call of the program from the command line, checked and decoded.
 struct CliRequest {
@@ -18,6 +21,8 @@ struct CliRequest {
     QString month;        // PdfMonth: "YYYY-MM"
     QString outputFile;   // PdfPosition, PdfMonth
     double amount = 0.0;  // Words
+    SlotListKind list = SlotListKind::Clients; // ListImport, ListExport
+    QString csvFile;      // ListImport, ListExport
 };
 
 // Decodes the arguments after the program name. Throws CommandLineError
