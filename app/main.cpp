@@ -1,5 +1,6 @@
 #include "Tfaktura_f.h"
 #include "app_fonts.h"
+#include "cli_data_folder.h"
 #include "command_line.h"
 #include "glyphs.h"
 #include "file_ops.h"
@@ -16,6 +17,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -74,6 +76,24 @@ void centreOnScreen(QWidget& window)
     window.move(desktop.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+// The settings window alone, for the data folder the module started here
+// would use; the process ends when it is closed.
+int runSettingsOnly(kw::Platform& platform)
+{
+    std::unique_ptr<SettingsWindow> window;
+    try {
+        const QString startFolder = QDir::currentPath();
+        window = std::make_unique<SettingsWindow>(platform.dialogs, platform.files,
+                                                  kw::dataPathsFor(platform.files, startFolder), startFolder);
+    } catch (const kw::IoError& error) {
+        platform.dialogs.showError(nullptr, error.message());
+        return 1;
+    }
+    centreOnScreen(*window);
+    window->show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,6 +116,10 @@ int main(int argc, char** argv)
                                         QStringLiteral("Zapisz obraz okna do pliku PNG i zakończ."),
                                         QStringLiteral("FILE"));
     options.addOption(screenshot);
+    const QCommandLineOption settingsOnly(QStringLiteral("settings"),
+                                          QStringLiteral("Otwórz tylko okno ustawień (sprzedawca, numeracja, "
+                                                         "czcionka wydruku, klienci, usługi)."));
+    options.addOption(settingsOnly);
     // For the start-up benchmark: ends the process once the window has painted.
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -106,6 +130,8 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
+    if (options.isSet(settingsOnly))
+        return runSettingsOnly(platform);
     Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);
