@@ -78,7 +78,7 @@ void centreOnScreen(QWidget& window)
 
 // The settings window alone, for the data folder the module started here
 // would use; the process ends when it is closed.
-int runSettingsOnly(kw::Platform& platform)
+int runSettingsOnly(kw::Platform& platform, const QString& screenshotFile)
 {
     std::unique_ptr<SettingsWindow> window;
     try {
@@ -91,6 +91,10 @@ int runSettingsOnly(kw::Platform& platform)
     }
     centreOnScreen(*window);
     window->show();
+    if (!screenshotFile.isEmpty())
+        QTimer::singleShot(300, window.get(), [&window, screenshotFile] {
+            QApplication::exit(window->grab().save(screenshotFile, "PNG") ? 0 : 1);
+        });
     return QApplication::exec();
 }
 
@@ -131,7 +135,7 @@ int main(int argc, char** argv)
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
     if (options.isSet(settingsOnly))
-        return runSettingsOnly(platform);
+        return runSettingsOnly(platform, options.value(screenshot));
     Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     centreOnScreen(faktura_f);

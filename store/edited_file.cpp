@@ -37,9 +37,9 @@ void EditedFile::save(const QByteArray& record)
 {
     Q_ASSERT(record.size() == recordSize_);
     if (changedOnDisk())
-        throw IoError(QStringLiteral("Plik %1 został zmieniony przez inny program od chwili otwarcia. "
-                                     "Zmian nie zapisano: zamknij okno ustawień, otwórz je ponownie "
-                                     "i wprowadź zmiany jeszcze raz.")
+        throw IoError(QStringLiteral("Plik %1 został zmieniony od chwili jego otwarcia (przez inny program "
+                                     "albo zapisanie dokumentu). Zmian nie zapisano: zamknij okno ustawień, "
+                                     "otwórz je ponownie i wprowadź zmiany jeszcze raz.")
                           .arg(path_));
     const QByteArray contents = record + (contents_ ? contents_->mid(recordSize_) : QByteArray());
     RecordFile(ops_, path_, recordSize_).replace(contents);

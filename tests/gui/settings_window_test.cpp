@@ -181,7 +181,7 @@ TEST_F(SettingsWindowTest, AFileChangedOnDiskSinceOpeningIsNotOverwritten)
     fill(page, seller);
     page->saveButton()->click();
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("został zmieniony przez inny program")));
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("został zmieniony od chwili jego otwarcia")));
     EXPECT_EQ(bytes("Admini/firma.dat"), other);
     EXPECT_EQ(ui().Label55->text(), QString());
 }

@@ -59,7 +59,7 @@ TEST_F(EditedFileTest, SaveIsRefusedWhenAnotherProgramChangedTheFile)
             ADD_FAILURE() << "save returned";
         } catch (const IoError& e) {
             EXPECT_TRUE(e.message().contains(path())) << e.what();
-            EXPECT_TRUE(e.message().contains(QStringLiteral("zmieniony przez inny program"))) << e.what();
+            EXPECT_TRUE(e.message().contains(QStringLiteral("zmieniony od chwili jego otwarcia"))) << e.what();
         }
         EXPECT_EQ(onDisk(), left);
     }
