@@ -1,6 +1,7 @@
 #include "fields_page.h"
 
 #include "io_error.h"
+#include "named_button.h"
 #include "platform.h"
 
 #include <QFormLayout>
@@ -39,8 +40,7 @@ FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths,
         connect(edits_[check.field], &QLineEdit::textChanged, this, [this, check] { showCheck(check); });
         showCheck(check);
     }
-    save_ = new QPushButton(QStringLiteral("Zapisz"), this);
-    save_->setObjectName(QStringLiteral("zapisz"));
+    save_ = namedButton(QStringLiteral("Zapisz"), QStringLiteral("zapisz"), this);
     connect(save_, &QPushButton::clicked, this, &FieldsPage::saveFields);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -1,6 +1,7 @@
 #include "print_font_page.h"
 
 #include "io_error.h"
+#include "named_button.h"
 #include "platform.h"
 
 #include <QDir>
@@ -13,13 +14,6 @@
 using namespace kw;
 
 namespace {
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 // What the printout would letter with when the file gives no usable font.
 FontChoice printedChoice(const PrintFontRecord& record)
@@ -43,9 +37,9 @@ PrintFontPage::PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fo
     sample_ = new QLabel(QStringLiteral("Rachunek nr 1/2026 — Zażółć gęślą jaźń 1234,56 PLN"), this);
     sample_->setObjectName(QStringLiteral("probka"));
     sample_->setMinimumHeight(60);
-    QPushButton* font = button(QStringLiteral("Wybierz czcionkę…"), QStringLiteral("czcionka"), this);
-    QPushButton* colour = button(QStringLiteral("Kolor…"), QStringLiteral("kolor"), this);
-    QPushButton* save = button(QStringLiteral("Zapisz"), QStringLiteral("zapisz"), this);
+    QPushButton* font = namedButton(QStringLiteral("Wybierz czcionkę…"), QStringLiteral("czcionka"), this);
+    QPushButton* colour = namedButton(QStringLiteral("Kolor…"), QStringLiteral("kolor"), this);
+    QPushButton* save = namedButton(QStringLiteral("Zapisz"), QStringLiteral("zapisz"), this);
     connect(font, &QPushButton::clicked, this, &PrintFontPage::chooseFont);
     connect(colour, &QPushButton::clicked, this, &PrintFontPage::chooseColour);
     connect(save, &QPushButton::clicked, this, &PrintFontPage::saveFont);

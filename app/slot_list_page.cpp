@@ -1,6 +1,7 @@
 #include "slot_list_page.h"
 
 #include "io_error.h"
+#include "named_button.h"
 #include "platform.h"
 #include "settings_fields.h"
 #include "slot_list_csv.h"
@@ -15,17 +16,6 @@
 #include <QVBoxLayout>
 
 using namespace kw;
-
-namespace {
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
                            const SlotListLayout& layout, const QString& itemName, QWidget* parent)
@@ -67,14 +57,14 @@ SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& pa
     }
 
     auto* commands = new QHBoxLayout;
-    QPushButton* add = button(QStringLiteral("Nowa pozycja"), QStringLiteral("nowa"), this);
-    QPushButton* store = button(QStringLiteral("Zapisz pozycję"), QStringLiteral("zapisz"), this);
-    QPushButton* remove = button(QStringLiteral("Usuń pozycję"), QStringLiteral("usun"), this);
+    QPushButton* add = namedButton(QStringLiteral("Nowa pozycja"), QStringLiteral("nowa"), this);
+    QPushButton* store = namedButton(QStringLiteral("Zapisz pozycję"), QStringLiteral("zapisz"), this);
+    QPushButton* remove = namedButton(QStringLiteral("Usuń pozycję"), QStringLiteral("usun"), this);
     connect(add, &QPushButton::clicked, this, &SlotListPage::startNew);
     connect(store, &QPushButton::clicked, this, &SlotListPage::storeCurrent);
     connect(remove, &QPushButton::clicked, this, &SlotListPage::deleteCurrent);
-    QPushButton* importing = button(QStringLiteral("Import CSV…"), QStringLiteral("import"), this);
-    QPushButton* exporting = button(QStringLiteral("Eksport CSV…"), QStringLiteral("eksport"), this);
+    QPushButton* importing = namedButton(QStringLiteral("Import CSV…"), QStringLiteral("import"), this);
+    QPushButton* exporting = namedButton(QStringLiteral("Eksport CSV…"), QStringLiteral("eksport"), this);
     connect(importing, &QPushButton::clicked, this, &SlotListPage::importCsv);
     connect(exporting, &QPushButton::clicked, this, &SlotListPage::exportCsv);
     for (QPushButton* b : {add, store, remove})
