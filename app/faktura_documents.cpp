@@ -7,6 +7,7 @@
 #include "data_files.h"
 #include "dbl_click_line_edit.h"
 #include "document_file.h"
+#include "fields_page.h"
 #include "record_file.h"
 
 #include <QComboBox>
@@ -127,6 +128,8 @@ void Tfaktura_f::storeNumbers()
     }
     settings_.set(settings::Signature, ui.podpis->text());
     RecordFile(platform_.files, file, settings::Size).replace(settings_.bytes());
+    if (settings_f)
+        settings_f->numberingPage()->reloadIfUntouched();
 }
 
 void Tfaktura_f::SpeedButton8Click()

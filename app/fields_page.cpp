@@ -19,9 +19,8 @@ FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths,
       checks_(checks)
 {
     auto* form = new QFormLayout;
-    const QStringList texts = fieldTexts(fields_, file_.record());
     for (qsizetype i = 0; i < fields_.size(); ++i) {
-        auto* edit = new QLineEdit(texts[i], this);
+        auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("pole%1").arg(i + 1));
         edit->setToolTip(fields_[i].meaning);
         edits_.append(edit);
@@ -36,16 +35,44 @@ FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths,
         caption->setToolTip(fields_[i].meaning);
         form->addRow(caption, row);
     }
-    for (const Check& check : checks_) {
+    for (const Check& check : checks_)
         connect(edits_[check.field], &QLineEdit::textChanged, this, [this, check] { showCheck(check); });
-        showCheck(check);
-    }
+    showTexts(fieldTexts(fields_, file_.record()));
     save_ = namedButton(QStringLiteral("Zapisz"), QStringLiteral("zapisz"), this);
     connect(save_, &QPushButton::clicked, this, &FieldsPage::saveFields);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addStretch();
     layout->addWidget(save_, 0, Qt::AlignRight);
+}
+
+QStringList FieldsPage::typedTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit* edit : edits_)
+        texts.append(edit->text());
+    return texts;
+}
+
+void FieldsPage::showTexts(const QStringList& texts)
+{
+    for (qsizetype i = 0; i < edits_.size(); ++i)
+        edits_[i]->setText(texts[i]);
+    for (const Check& check : checks_)
+        showCheck(check);
+}
+
+void FieldsPage::reloadIfUntouched()
+{
+    if (typedTexts() != fieldTexts(fields_, file_.record()))
+        return;
+    try {
+        file_.reload();
+    } catch (const IoError&) {
+        // The page keeps what it showed; a save reports the file's state.
+        return;
+    }
+    showTexts(fieldTexts(fields_, file_.record()));
 }
 
 void FieldsPage::showCheck(const Check& check)
@@ -66,9 +93,7 @@ bool FieldsPage::checksConfirmed()
 
 bool FieldsPage::saveFields()
 {
-    QStringList texts;
-    for (const QLineEdit* edit : edits_)
-        texts.append(edit->text());
+    const QStringList texts = typedTexts();
     const QString problem = fieldsProblem(fields_, texts);
     if (!problem.isEmpty()) {
         dialogs_.inform(this, problem + QStringLiteral(" Niczego nie zapisano."));

@@ -44,11 +44,18 @@ public:
     // Stores the texts; false, with the reason shown, when they were not.
     bool saveFields();
 
+    // After this program wrote the file itself: shows the file as it is now
+    // unless the page holds changes not yet stored (their save is then
+    // refused as for any change on disk).
+    void reloadIfUntouched();
+
 signals:
     // The file now holds `record`.
     void saved(const QByteArray& record);
 
 private:
+    QStringList typedTexts() const;
+    void showTexts(const QStringList& texts);
     void showCheck(const Check& check);
     // Whether every failed check was confirmed.
     bool checksConfirmed();

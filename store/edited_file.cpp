@@ -9,14 +9,22 @@
 namespace kw {
 
 EditedFile::EditedFile(FileOps& ops, const QString& path, int recordSize, bool mayBeMissing)
-    : ops_(ops), path_(path), recordSize_(recordSize)
+    : ops_(ops), path_(path), recordSize_(recordSize), mayBeMissing_(mayBeMissing), contents_(readChecked())
 {
-    contents_ = readContents();
-    if (!contents_ && !mayBeMissing)
-        throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path, describeErrno(ENOENT)));
-    if (contents_ && contents_->size() < recordSize)
-        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(path).arg(recordSize));
 }
+
+std::optional<QByteArray> EditedFile::readChecked() const
+{
+    std::optional<QByteArray> contents = readContents();
+    if (!contents && !mayBeMissing_)
+        throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path_, describeErrno(ENOENT)));
+    if (contents && contents->size() < recordSize_)
+        throw IoError(
+            QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(path_).arg(recordSize_));
+    return contents;
+}
+
+void EditedFile::reload() { contents_ = readChecked(); }
 
 std::optional<QByteArray> EditedFile::readContents() const
 {

@@ -27,6 +27,10 @@ public:
     // (changed, replaced, removed or created since).
     bool changedOnDisk() const;
 
+    // Reads the file again, taking it as it is now; throws like the
+    // constructor and then keeps the contents read before.
+    void reload();
+
     // Replaces the file atomically with `record` followed by the bytes that
     // followed the first record. Throws IoError with a notice for the user,
     // writing nothing, when the file changed on disk since it was read; and
@@ -35,10 +39,13 @@ public:
 
 private:
     std::optional<QByteArray> readContents() const;
+    // The file's contents, checked as the constructor describes.
+    std::optional<QByteArray> readChecked() const;
 
     FileOps& ops_;
     QString path_;
     int recordSize_;
+    bool mayBeMissing_;
     // Empty while the file does not exist.
     std::optional<QByteArray> contents_;
 };

@@ -172,6 +172,32 @@ TEST_F(SettingsWindowTest, NumberingKeepsTheBytesOfFieldsNotChangedAndTheWindowT
     EXPECT_EQ(ui().SpeedButton20->toolTip(), QStringLiteral(" Wydruk rachunku razy 2"));
 }
 
+TEST_F(SettingsWindowTest, StoringABillShowsItsNumberOnAnUntouchedNumberingPage)
+{
+    FieldsPage* page = openSettings().numberingPage();
+    const auto storeNewBill = [this] {
+        ui().SpeedButton6->click();
+        ui().odbiorca1->setText(QStringLiteral("Jan"));
+        dialogs.answers.enqueue(true);
+        ui().SpeedButton2->click();
+    };
+    storeNewBill();
+    EXPECT_EQ(page->edit(1)->text(), QStringLiteral("1"));
+    page->edit(6)->setText(QStringLiteral("2"));
+    page->saveButton()->click();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::CopyCount), QStringLiteral("2"));
+
+    // Changes not yet stored stay on the page, and storing them is refused.
+    page->edit(5)->setText(QStringLiteral("Kopia"));
+    storeNewBill();
+    EXPECT_EQ(page->edit(5)->text(), QStringLiteral("Kopia"));
+    EXPECT_EQ(page->edit(1)->text(), QStringLiteral("1"));
+    page->saveButton()->click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::BillNumber), QStringLiteral("2"));
+}
+
 TEST_F(SettingsWindowTest, AFileChangedOnDiskSinceOpeningIsNotOverwritten)
 {
     FieldsPage* page = openSettings().sellerPage();
