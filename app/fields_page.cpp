@@ -38,7 +38,7 @@ FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths,
     for (const Check& check : checks_)
         connect(edits_[check.field], &QLineEdit::textChanged, this, [this, check] { showCheck(check); });
     showTexts(fieldTexts(fields_, file_.record()));
-    save_ = namedButton(QStringLiteral("Zapisz"), QStringLiteral("zapisz"), this);
+    save_ = namedButton(QStringLiteral("&Zapisz"), QStringLiteral("zapisz"), this);
     connect(save_, &QPushButton::clicked, this, &FieldsPage::saveFields);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

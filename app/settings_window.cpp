@@ -8,6 +8,8 @@
 #include "tax_numbers.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -70,4 +72,6 @@ SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths
     pages_->addTab(services_, QStringLiteral("Usługi"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
+    seller_->edit(0)->setFocus();
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }

@@ -57,14 +57,14 @@ SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& pa
     }
 
     auto* commands = new QHBoxLayout;
-    QPushButton* add = namedButton(QStringLiteral("Nowa pozycja"), QStringLiteral("nowa"), this);
-    QPushButton* store = namedButton(QStringLiteral("Zapisz pozycję"), QStringLiteral("zapisz"), this);
-    QPushButton* remove = namedButton(QStringLiteral("Usuń pozycję"), QStringLiteral("usun"), this);
+    QPushButton* add = namedButton(QStringLiteral("&Nowa pozycja"), QStringLiteral("nowa"), this);
+    QPushButton* store = namedButton(QStringLiteral("&Zapisz pozycję"), QStringLiteral("zapisz"), this);
+    QPushButton* remove = namedButton(QStringLiteral("&Usuń pozycję"), QStringLiteral("usun"), this);
     connect(add, &QPushButton::clicked, this, &SlotListPage::startNew);
     connect(store, &QPushButton::clicked, this, &SlotListPage::storeCurrent);
     connect(remove, &QPushButton::clicked, this, &SlotListPage::deleteCurrent);
-    QPushButton* importing = namedButton(QStringLiteral("Import CSV…"), QStringLiteral("import"), this);
-    QPushButton* exporting = namedButton(QStringLiteral("Eksport CSV…"), QStringLiteral("eksport"), this);
+    QPushButton* importing = namedButton(QStringLiteral("&Import CSV…"), QStringLiteral("import"), this);
+    QPushButton* exporting = namedButton(QStringLiteral("&Eksport CSV…"), QStringLiteral("eksport"), this);
     connect(importing, &QPushButton::clicked, this, &SlotListPage::importCsv);
     connect(exporting, &QPushButton::clicked, this, &SlotListPage::exportCsv);
     for (QPushButton* b : {add, store, remove})
