@@ -2,6 +2,7 @@
 
 #include "data_folder.h"
 #include "bill_printout.h"
+#include "bill_totals.h"
 #include "document_form.h"
 #include "document_state.h"
 #include "faktura_ui.h"
@@ -146,8 +147,20 @@ private:
     void PodstawDoFormatki();
     void CzytajOstatniDokument();
     void showLoadedKind();
+    // Grid cells as shown, an open editor's text included.
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
+
+    void closeCalendar();
+
+    // Keyboard: shortcuts of the commands and of the lists.
+    void connectShortcuts();
+    void connectListKeys();
+    // An overlay that opens takes the keyboard; closing it gives the
+    // keyboard back to the control that had it.
+    void takeFocus(QWidget* overlay);
+    void giveFocusBack();
+    void keepFocusOffCoveredForm(QWidget* focused);
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
@@ -157,6 +170,9 @@ private:
     QString storeQuestion() const;
     void normaliseAmounts();
     void storeNumbers();
+
+    // The tick's line totals written into column 6; the totals of the grid.
+    kw::BillTotals showLineTotals();
 
     // Selection list.
     enum class ListMode { Clients, Services, Bills };
@@ -218,6 +234,7 @@ private:
     QPointer<SettingsWindow> settings_f;
     QTimer timer1_;
     QTimer timer2_;
+    QPointer<QWidget> focusBeforeOverlay_;
     // Deferred start: the overlays are still to be built after the first paint.
     bool overlaysAfterPaint_ = false;
 };

@@ -7,19 +7,16 @@
 namespace {
 
 // Wine ships a Tahoma with Polish letters but outside fontconfig's folders.
-const char* const wineTahomaFiles[] = {
-    "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
-};
+// Its bold face draws thin strokes at the window's small sizes; bold Tahoma
+// is drawn from the regular face instead.
+const char* const wineTahoma = "/usr/share/wine/fonts/tahoma.ttf";
 
 } // namespace
 
 void installFontSubstitutes()
 {
-    for (const char* path : wineTahomaFiles) {
-        if (QFile::exists(QString::fromLatin1(path)))
-            QFontDatabase::addApplicationFont(QString::fromLatin1(path));
-    }
+    if (QFile::exists(QString::fromLatin1(wineTahoma)))
+        QFontDatabase::addApplicationFont(QString::fromLatin1(wineTahoma));
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

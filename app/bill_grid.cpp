@@ -1,6 +1,8 @@
 #include "bill_grid.h"
 
 #include <QHeaderView>
+#include <QEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -75,6 +77,56 @@ void BillGrid::setTextColour(const QColor& colour)
     colours.setColor(QPalette::Inactive, QPalette::Text, colour);
     colours.setColor(QPalette::Disabled, QPalette::Text, colour);
     setPalette(colours);
+}
+
+QWidget* BillGrid::editorAt(int row, int column) const
+{
+    return indexWidget(model()->index(row, column));
+}
+
+QString BillGrid::shownText(int row, int column) const
+{
+    if (const auto* editor = qobject_cast<const QLineEdit*>(editorAt(row, column)))
+        return editor->text();
+    return item(row, column)->text();
+}
+
+bool BillGrid::isEditing(int row, int column) const { return editorAt(row, column) != nullptr; }
+
+void BillGrid::setCellText(int row, int column, const QString& text)
+{
+    if (QWidget* editor = editorAt(row, column))
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    item(row, column)->setText(text);
+}
+
+void BillGrid::commitOpenEditor()
+{
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+bool BillGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Qt waits a double-click interval before editing a clicked current
+    // cell; keys typed meanwhile went to the type-ahead search.
+    if (trigger == SelectedClicked)
+        trigger = EditKeyPressed;
+    if (!QTableWidget::edit(index, trigger, event))
+        return false;
+    // The editor lies over the cell and takes the second click of a double-click.
+    if (QWidget* editor = indexWidget(index))
+        editor->installEventFilter(this);
+    return true;
+}
+
+bool BillGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick)
+        emit dblClicked();
+    return QTableWidget::eventFilter(watched, event);
 }
 
 void BillGrid::mouseDoubleClickEvent(QMouseEvent* event)

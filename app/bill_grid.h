@@ -6,6 +6,9 @@
 // column 0 (line numbers) are fixed cells held in the table itself, so that
 // grid cell (row r, column c) is item(r, c). Fixed cells are shaded, cannot
 // be edited and are skipped by Tab and the arrow keys. Every cell has an item.
+//
+// A string grid: a click on the current cell or a typed key edits that cell
+// at once, and typed text never moves the cursor to another cell.
 class BillGrid : public QTableWidget
 {
     Q_OBJECT
@@ -18,13 +21,27 @@ public:
     // Colour of the text in all cells, fixed ones included.
     void setTextColour(const QColor& colour);
 
+    // What the cell shows: while its editor is open, the text typed there.
+    QString shownText(int row, int column) const;
+    bool isEditing(int row, int column) const;
+    // Replaces a cell's text. An editor open on the cell is closed first, so
+    // it cannot write the old text back when it loses the focus.
+    void setCellText(int row, int column, const QString& text);
+    // Puts the text of the open editor, if any, into its cell and closes it.
+    void commitOpenEditor();
+
 signals:
-    // Any double-click on the grid, on a fixed cell as well as an editable one.
+    // Any double-click on the grid, on a fixed cell as well as an editable
+    // one, and on a cell being edited.
     void dblClicked();
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void keyboardSearch(const QString&) override {}
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createItems();
+    QWidget* editorAt(int row, int column) const;
 };

@@ -12,6 +12,7 @@ void Tfaktura_f::SpeedButton7Click()
     ui.MonthCalendar1->setGeometry(419, 93, 254, 154);
     ui.MonthCalendar1->show();
     ui.MonthCalendar1->raise();
+    takeFocus(ui.MonthCalendar1);
 }
 
 void Tfaktura_f::MonthCalendar1DblClick()
@@ -21,7 +22,13 @@ void Tfaktura_f::MonthCalendar1DblClick()
                                 .arg(date.year())
                                 .arg(date.month(), 2, 10, QLatin1Char('0'))
                                 .arg(date.day(), 2, 10, QLatin1Char('0')));
-    ui.MonthCalendar1->hide();
+    closeCalendar();
 }
 
-void Tfaktura_f::MonthCalendar1KeyPress() { ui.MonthCalendar1->hide(); }
+void Tfaktura_f::MonthCalendar1KeyPress() { closeCalendar(); }
+
+void Tfaktura_f::closeCalendar()
+{
+    ui.MonthCalendar1->hide();
+    giveFocusBack();
+}

@@ -58,9 +58,12 @@ QString Tfaktura_f::storeQuestion() const
     return state_.isNew() ? QStringLiteral("Zapisać nowy rachunek ?") : QStringLiteral("Zapisać zmiany w rachunku ?");
 }
 
-// Non-zero quantities and prices are stored with two decimals, right-aligned.
+// Non-zero quantities and prices are stored with two decimals, right-aligned,
+// and the line totals follow the figures stored, so that a reload, the
+// printout and the summary show what the window showed.
 void Tfaktura_f::normaliseAmounts()
 {
+    ui.tabela->commitOpenEditor();
     for (int r = 1; r <= doc::Lines; ++r) {
         for (const auto& [column, width] : {std::pair{4, 7}, std::pair{5, 8}}) {
             const double value = readAmount(cellText(r, column));
@@ -68,6 +71,7 @@ void Tfaktura_f::normaliseAmounts()
                 setCellText(r, column, formatAmount(value, width));
         }
     }
+    showLineTotals();
 }
 
 void Tfaktura_f::SpeedButton2Click()

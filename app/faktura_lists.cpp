@@ -26,6 +26,7 @@ void Tfaktura_f::showList(ListMode mode, const QString& title, SelectionLines li
     ui.Panel3->setGeometry(4, 4, 678, 618);
     ui.Panel3->show();
     ui.Panel3->raise();
+    takeFocus(ui.lista);
 }
 
 void Tfaktura_f::selectListLine(int index)
@@ -39,7 +40,9 @@ void Tfaktura_f::closeList()
 {
     ui.Panel3->hide();
     ui.Panel1->setEnabled(true);
+    giveFocusBack();
 }
+
 
 // Opening a list disables the command column; a list that fails to load
 // gives it back, so the window is never left without commands.

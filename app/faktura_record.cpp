@@ -17,9 +17,9 @@
 using namespace kw;
 
 
-QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->item(row, column)->text(); }
+QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->shownText(row, column); }
 
-void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabela->item(row, column)->setText(text); }
+void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabela->setCellText(row, column, text); }
 
 namespace {
 

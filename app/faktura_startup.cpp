@@ -50,6 +50,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     connectHandlers();
     connectSettingsCommand();
     FormCreate();
+    connectShortcuts();
     font_f = std::make_unique<Tfont_f>(platform_.dialogs, platform_.files, [this] { return currentFolder_; });
     timer1_.setInterval(100);
     timer2_.setInterval(100);
@@ -130,6 +131,7 @@ void Tfaktura_f::ensureOverlays()
     ui.setupOverlays();
     ui.lista->setModel(&listModel_);
     connectOverlayHandlers();
+    connectListKeys();
     startOverlays();
 }
 

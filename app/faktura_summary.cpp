@@ -25,6 +25,7 @@ void Tfaktura_f::SpeedButton17Click()
     ui.Panel5->raise();
     if (ui.Panel6->isVisible())
         ui.Panel6->raise();
+    takeFocus(ui.lata);
 }
 
 void Tfaktura_f::SpeedButton24Click()
@@ -70,4 +71,5 @@ void Tfaktura_f::SpeedButton18Click()
 {
     ui.Panel5->hide();
     ui.Panel1->setEnabled(true);
+    giveFocusBack();
 }

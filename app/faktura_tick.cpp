@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 using namespace kw;
@@ -60,20 +61,30 @@ void Tfaktura_f::Timer2Timer()
     setEnabledIfChanged(ui.SpeedButton2, state_.saveEnabled());
     setEnabledIfChanged(ui.SpeedButton8, state_.deleteEnabled());
 
-    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != today_)
-        ui.termin_zaplaty->setEditText(today_);
+    // The issue date shown is today's for a new bill; a stored cash bill
+    // keeps the term it was issued with.
+    const QString issueDate = ui.data_wystawienia->text();
+    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != issueDate)
+        ui.termin_zaplaty->setEditText(issueDate);
 
+    const BillTotals totals = showLineTotals();
+    billTotalText_ = totals.totalText;
+    setTextIfChanged(ui.Label17, totals.totalLabel);
+    setTextIfChanged(ui.Label19, totals.zlotyWords);
+    setTextIfChanged(ui.Label58, totals.groszWords);
+}
+
+// A line total being typed over is left to the user until the cell is left.
+BillTotals Tfaktura_f::showLineTotals()
+{
     std::array<LineCells, 3> cells;
     for (int r = 1; r <= 3; ++r)
         cells[r - 1] = {cellText(r, 4), cellText(r, 5)};
     const BillTotals totals = computeBillTotals(cells);
     for (int r = 1; r <= 3; ++r) {
         const LineTotal& line = totals.lines[r - 1];
-        if (line.writeTotal && cellText(r, 6) != line.totalText)
+        if (line.writeTotal && !ui.tabela->isEditing(r, 6) && cellText(r, 6) != line.totalText)
             setCellText(r, 6, line.totalText);
     }
-    billTotalText_ = totals.totalText;
-    setTextIfChanged(ui.Label17, totals.totalLabel);
-    setTextIfChanged(ui.Label19, totals.zlotyWords);
-    setTextIfChanged(ui.Label58, totals.groszWords);
+    return totals;
 }

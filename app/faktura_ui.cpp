@@ -28,6 +28,7 @@ void FakturaUi::setup(QWidget* window)
     setupCommandColumn();
     setupDocumentArea();
     setupTabOrder();
+    setupAccessibleNames();
 }
 
 void FakturaUi::setupOverlays()
@@ -76,11 +77,14 @@ void FakturaUi::setupCommandColumn()
 
     SpeedButton21 = commandButton(p, "SpeedButton21", QStringLiteral("Zapisz szablon"),
                                   QStringLiteral("Zapis obrazu dokumentu"), {16, 226, 125, 22}, arial);
-    SpeedButton22 = commandButton(p, "SpeedButton22", QStringLiteral("Wstaw szablon"), QString(),
+    SpeedButton22 = commandButton(p, "SpeedButton22", QStringLiteral("Wstaw szablon"),
+                                  QStringLiteral("Wypełnienie nowego rachunku z szablonu"),
                                   {16, 251, 125, 22}, arial);
-    SpeedButton23 = commandButton(p, "SpeedButton23", QStringLiteral("Usuń szablon"), QString(),
+    SpeedButton23 = commandButton(p, "SpeedButton23", QStringLiteral("Usuń szablon"),
+                                  QStringLiteral("Usuwanie pliku szablonu"),
                                   {12, 276, 129, 22}, arial);
-    SpeedButton25 = commandButton(p, "SpeedButton25", QStringLiteral("Ewidencja"), QString(),
+    SpeedButton25 = commandButton(p, "SpeedButton25", QStringLiteral("Ewidencja"),
+                                  QStringLiteral("Przekazanie kwoty brutto do Ewidencji sprzedaży"),
                                   {16, 316, 125, 22}, arial);
     SpeedButton20 = commandButton(p, "SpeedButton20", QStringLiteral("Drukuj"), QString(),
                                   {16, 344, 125, 22}, arial);
@@ -97,9 +101,10 @@ void FakturaUi::setupCommandColumn()
                                  {12, 484, 129, 22}, arial);
     SpeedButton6 = commandButton(p, "SpeedButton6", QStringLiteral("Nowy rachunek"),
                                  QStringLiteral("Tworzenie nowego rachunku"), {12, 512, 129, 22}, tahoma);
-    SpeedButton4 = commandButton(p, "SpeedButton4", QStringLiteral("Pomoc"), QString(),
+    SpeedButton4 = commandButton(p, "SpeedButton4", QStringLiteral("Pomoc"), QStringLiteral("Opis pracy z modułem"),
                                  {12, 540, 129, 22}, tahoma);
-    SpeedButton1 = commandButton(p, "SpeedButton1", QStringLiteral("Zamknij moduł"), QString(),
+    SpeedButton1 = commandButton(p, "SpeedButton1", QStringLiteral("Zamknij moduł"),
+                                 QStringLiteral("Zakończenie pracy z modułem"),
                                  {8, 568, 133, 22}, font("Tahoma", 12, true));
 }
 
@@ -144,6 +149,7 @@ void FakturaUi::setupDocumentArea()
     data_uslugi = edit(p, "data_uslugi", {536, 144, 97, editHeight});
     SpeedButton7 = textButton(p, "SpeedButton7", QStringLiteral("?"), {634, 144, 23, 21},
                               font("Arial", 13, true), maroon);
+    SpeedButton7->setToolTip(QStringLiteral("Kalendarz"));
     Label11 = label(p, "Label11", QStringLiteral("Termin płatności"), 429, 177, caption, grey);
     termin_zaplaty = comboBox(p, "termin_zaplaty", {536, 174, 121, editHeight},
                               {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")},
@@ -188,21 +194,47 @@ void FakturaUi::setupDocumentArea()
 void FakturaUi::setupCalendar()
 {
     MonthCalendar1 = make<MonthCalendar>(Panel2, "MonthCalendar1", {204, 94, 169, 153});
+    MonthCalendar1->setAccessibleName(QStringLiteral("Kalendarz daty usługi"));
     MonthCalendar1->hide();
     // Its place among the document area's controls, as if built with them.
     MonthCalendar1->stackUnder(Bevel2);
-    QWidget::setTabOrder(termin_zaplaty, MonthCalendar1);
-    QWidget::setTabOrder(MonthCalendar1, tabela);
+    QWidget::setTabOrder(data_uslugi, MonthCalendar1);
+    QWidget::setTabOrder(MonthCalendar1, termin_zaplaty);
 }
 
-// The calendar joins the order between the payment term and the grid when
+// Reading order: the left column, then the right one, of each part of the
+// form from the top. The calendar joins it after the date of service when
 // it is built.
 void FakturaUi::setupTabOrder()
 {
-    QWidget* const order[] = {miejscowosc, data_wystawienia, numerator,    rozszerzenie,
-                              odbiorca1,   odbiorca2,        odbiorca3,    odbiorca4,
-                              nip_odbiorcy, data_uslugi,     podpis,       forma_zaplaty,
-                              termin_zaplaty, tabela};
+    QWidget* const order[] = {miejscowosc,   data_wystawienia, numerator,      rozszerzenie, odbiorca1,
+                              odbiorca2,     odbiorca3,        odbiorca4,      nip_odbiorcy, forma_zaplaty,
+                              data_uslugi,   termin_zaplaty,   podpis,         tabela};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// Names a screen reader speaks: the field's caption, and for a "?" what it opens.
+void FakturaUi::setupAccessibleNames()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {miejscowosc, "Miejscowość"},
+        {data_wystawienia, "Data wystawienia"},
+        {numerator, "Rachunek nr"},
+        {rozszerzenie, "Rozszerzenie numeru rachunku"},
+        {odbiorca1, "Odbiorca, wiersz 1"},
+        {odbiorca2, "Odbiorca, wiersz 2"},
+        {odbiorca3, "Odbiorca, wiersz 3"},
+        {odbiorca4, "Odbiorca, wiersz 4"},
+        {nip_odbiorcy, "Nip"},
+        {forma_zaplaty, "Forma zapłaty"},
+        {data_uslugi, "Data usługi"},
+        {termin_zaplaty, "Termin płatności"},
+        {podpis, "Podpis wystawcy"},
+        {tabela, "Tabelka dokumentu"},
+        {SpeedButton5, "Baza klientów"},
+        {SpeedButton7, "Kalendarz daty usługi"},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromUtf8(name));
 }

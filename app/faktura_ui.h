@@ -197,4 +197,5 @@ private:
     void setupSummary();
     void setupHandOff();
     void setupTabOrder();
+    void setupAccessibleNames();
 };

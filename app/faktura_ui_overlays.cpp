@@ -48,13 +48,18 @@ void FakturaUi::setupSelectionList()
     setTextStyle(lista, caption, blue);
     Label21 = label(p, "Label21", QStringLiteral("Wpisz sukaną frazę i naciśnij przycisk lupy."), 18, 568,
                     font("Arial", 11), navy);
+    lista->setAccessibleName(QStringLiteral("Lista do wyboru"));
     szukaj = edit(p, "szukaj", {15, 587, 329, editHeight});
+    szukaj->setAccessibleName(QStringLiteral("Szukana fraza"));
     SpeedButton12 = textButton(p, "SpeedButton12", QString(), {346, 587, 23, 22}, caption, navy);
     SpeedButton12->setIcon(magnifierGlyph());
-    SpeedButton11 = commandButton(p, "SpeedButton11", QStringLiteral("Wstaw"), QString(),
+    SpeedButton12->setAccessibleName(QStringLiteral("Szukaj"));
+    SpeedButton12->setToolTip(QStringLiteral("Szukaj frazy (Enter)"));
+    SpeedButton11 = commandButton(p, "SpeedButton11", QStringLiteral("Wstaw"),
+                                  QStringLiteral("Wstawienie wybranej pozycji (Enter)"),
                                   {576, 559, 89, 22}, caption);
-    SpeedButton10 = commandButton(p, "SpeedButton10", QStringLiteral("Powrót"), QString(),
-                                  {576, 587, 89, 22}, caption);
+    SpeedButton10 = commandButton(p, "SpeedButton10", QStringLiteral("Powrót"),
+                                  QStringLiteral("Powrót bez wstawiania (Esc)"), {576, 587, 89, 22}, caption);
 }
 
 void FakturaUi::setupHelp()
@@ -79,7 +84,8 @@ void FakturaUi::setupSummary()
     const QFont caption = font("Arial", 12);
     const QFont rows = font("Courier New", 13);
 
-    Label27 = label(p, "Label27", QStringLiteral("Podliczenie dokumentów"), 13, 12, title, maroon);
+    // As wide as the panel: its title later names the buyers counted.
+    Label27 = label(p, "Label27", QStringLiteral("Podliczenie dokumentów"), 13, 12, title, maroon, 650);
     Label60 = label(p, "Label60", QStringLiteral("Podliczenie dokumentów"), 13, 30, title, maroon, 650);
     Bevel4 = bevel(p, "Bevel4", {13, 53, 656, 2}, Bevel::Shape::TopLine);
 
@@ -130,6 +136,9 @@ void FakturaUi::setupSummary()
     SpeedButton24 = textButton(p, "SpeedButton24", QStringLiteral("?"), {329, 579, 23, 22},
                                font("Arial", 16), maroon);
     SpeedButton24->setToolTip(QStringLiteral("Pobierz listę klientów"));
+    SpeedButton24->setAccessibleName(QStringLiteral("Pobierz listę klientów"));
+    lata->setAccessibleName(QStringLiteral("Wybierz rok"));
+    klienci->setAccessibleName(QStringLiteral("Wybierz klienta"));
     SpeedButton24->setCursor(Qt::PointingHandCursor);
     SpeedButton19 = commandButton(p, "SpeedButton19", QStringLiteral("Wylicz"), QString(),
                                   {548, 557, 121, 22}, caption);

@@ -21,6 +21,16 @@ QString qtFilter(const QString& filter)
     return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
 }
 
+// The extension of a filter's only pattern, "sza" for "Szablon dokumentów|*.sza".
+QString defaultSuffix(const QString& filter)
+{
+    const QString pattern = filter.mid(filter.indexOf(QLatin1Char('|')) + 1);
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(';'))
+        || pattern.contains(QLatin1Char(' ')))
+        return QString();
+    return pattern.mid(2);
+}
+
 } // namespace
 
 bool QtDialogs::ask(QWidget* parent, const QString& question)
@@ -46,9 +56,17 @@ QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QStrin
     return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter(filter));
 }
 
+// A name typed without the extension gets it, so the file is found again
+// by the open dialogs that list only that extension.
 QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), folder, qtFilter(filter));
+    QFileDialog dialog(parent, QString(), folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)

@@ -159,9 +159,20 @@ TEST_F(WindowLayout, RightAlignedLabelsKeepTheirRightEdge)
 
 TEST_F(WindowLayout, HintsFontsAndColours)
 {
-    EXPECT_EQ(control("SpeedButton9")->toolTip(), QStringLiteral("Korygowanie wczytanego rachunku"));
-    EXPECT_EQ(control("SpeedButton3")->toolTip(), QStringLiteral("Wczytanie istniejącego rachunku "));
-    EXPECT_EQ(control("SpeedButton5")->toolTip(), QStringLiteral("Baza klientów"));
+    EXPECT_EQ(control("SpeedButton9")->toolTip(), QStringLiteral("Korygowanie wczytanego rachunku (Ctrl+K)"));
+    EXPECT_EQ(control("SpeedButton3")->toolTip(), QStringLiteral("Wczytanie istniejącego rachunku  (Ctrl+O)"));
+    EXPECT_EQ(control("SpeedButton5")->toolTip(), QStringLiteral("Baza klientów (F4)"));
+    // Every button a user may point at says what it does.
+    for (const char* name : {"SpeedButton22", "SpeedButton23", "SpeedButton25", "SpeedButton4", "SpeedButton1",
+                             "SpeedButton13", "SpeedButton7", "SpeedButton11", "SpeedButton10", "SpeedButton12"})
+        EXPECT_FALSE(control(name)->toolTip().isEmpty()) << name;
+    // Fields are named by their captions, the "?" buttons by what they open.
+    EXPECT_EQ(control("forma_zaplaty")->accessibleName(), QStringLiteral("Forma zapłaty"));
+    EXPECT_EQ(control("odbiorca3")->accessibleName(), QStringLiteral("Odbiorca, wiersz 3"));
+    EXPECT_EQ(control("SpeedButton7")->accessibleName(), QStringLiteral("Kalendarz daty usługi"));
+    for (const char* name : {"miejscowosc", "data_wystawienia", "numerator", "rozszerzenie", "nip_odbiorcy",
+                             "data_uslugi", "termin_zaplaty", "podpis", "tabela", "SpeedButton5", "szukaj", "lista"})
+        EXPECT_FALSE(control(name)->accessibleName().isEmpty()) << name;
     EXPECT_EQ(control("SpeedButton24")->toolTip(), QStringLiteral("Pobierz listę klientów"));
 
     QWidget* close = control("SpeedButton1");
@@ -180,6 +191,34 @@ TEST_F(WindowLayout, HintsFontsAndColours)
     EXPECT_EQ(control("Panel2")->palette().color(QPalette::Window), QColor(228, 241, 241));
 }
 
+// The bold caption of "Zamknij moduł" has heavier strokes than the same
+// caption drawn regular.
+TEST_F(WindowLayout, CloseModuleIsDrawnBold)
+{
+    auto* close = control<QAbstractButton>("SpeedButton1");
+    const auto ink = [close] {
+        const QImage picture = close->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                dark += qGray(picture.pixel(x, y)) < 160;
+        return dark;
+    };
+    const int bold = ink();
+    QFont regular = close->font();
+    regular.setBold(false);
+    close->setFont(regular);
+    EXPECT_GT(bold, ink() * 5 / 4);
+}
+
+// A label whose caption changes shows the longest caption whole.
+TEST_F(WindowLayout, SummaryTitleFitsItsLongestCaption)
+{
+    auto* title = control<QLabel>("Label27");
+    EXPECT_GE(title->width(),
+              title->fontMetrics().horizontalAdvance(QStringLiteral("Podliczenie dokumentów dla wszystkich klientów")));
+}
+
 TEST_F(WindowLayout, OverlaysLieAboveTheColumnsInOrder)
 {
     const QObjectList& children = window.children();
@@ -196,10 +235,11 @@ TEST_F(WindowLayout, OverlaysLieAboveTheColumnsInOrder)
 
 TEST_F(WindowLayout, TabOrderOfTheDocumentFields)
 {
+    // Reading order: the left column, then the right one.
     const QStringList order = {"miejscowosc", "data_wystawienia", "numerator", "rozszerzenie",
                                "odbiorca1", "odbiorca2", "odbiorca3", "odbiorca4",
-                               "nip_odbiorcy", "data_uslugi", "podpis", "forma_zaplaty",
-                               "termin_zaplaty", "MonthCalendar1", "tabela"};
+                               "nip_odbiorcy", "forma_zaplaty", "data_uslugi", "MonthCalendar1",
+                               "termin_zaplaty", "podpis", "tabela"};
     // Walk the focus chain and note each listed control the first time it or
     // one of its inner parts comes up.
     QStringList seen;

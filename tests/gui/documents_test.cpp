@@ -121,6 +121,7 @@ TEST_F(DocumentsTest, StoringALoadedBillOverwritesItInPlace)
     DocumentRecord expected = bill("2", "Kowalski");
     expected.set(doc::BuyerLine2, QStringLiteral("ul. Długa 1"));
     expected.set(lineCell(LineTable::Bill, 4, 1), QStringLiteral("   2.00"));
+    expected.set(lineCell(LineTable::Bill, 6, 1), QStringLiteral("    20.00"));
     ASSERT_EQ(documents().size(), before.size());
     EXPECT_EQ(stored(2), expected);
     EXPECT_EQ(documents().left(doc::Size), before.left(doc::Size));

@@ -57,7 +57,7 @@ TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
     EXPECT_EQ(ui().data_wystawienia->text(), "");
     EXPECT_EQ(ui().Label22->text(), "Edycja wczytanego rachunku");
     EXPECT_EQ(ui().Label25->text(), "Tabelka rachunku");
-    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy ");
+    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy  (Ctrl+P)");
     EXPECT_EQ(window->copyCount(), 0);
     EXPECT_TRUE(ui().SpeedButton9->isEnabled());
     EXPECT_EQ(window->documentState().currentRecord(), 1);
@@ -106,7 +106,7 @@ TEST_F(WindowTest, SettingsAndSellerAreShown)
     writeBytes("Admini/firma.dat", c.bytes());
 
     start();
-    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy 2");
+    EXPECT_EQ(ui().SpeedButton20->toolTip(), " Wydruk rachunku razy 2 (Ctrl+P)");
     EXPECT_EQ(window->copyCount(), 2);
     EXPECT_EQ(ui().Label13->text(), QStringLiteral("oryginał"));
     EXPECT_EQ(ui().Label14->text(), "Stopka");

@@ -68,9 +68,10 @@ TEST_F(TickTest, TheRealTimerRunsTheTick)
     QTRY_COMPARE(ui().Label17->text(), QStringLiteral("       20.00 PLN"));
 }
 
-TEST_F(TickTest, CashForcesTheTermToTodayOnEveryTick)
+TEST_F(TickTest, CashForcesTheTermToTheIssueDateOnEveryTick)
 {
     start();
+    ui().SpeedButton6->click();
     ui().forma_zaplaty->setEditText(QStringLiteral("Gotówka"));
     ui().termin_zaplaty->setEditText(QStringLiteral("14 dni"));
     window->Timer2Timer();
@@ -91,8 +92,48 @@ TEST_F(TickTest, CashForcesTheTermToTodayOnEveryTick)
     ui().forma_zaplaty->setEditText(QStringLiteral("Gotówka"));
     window->Timer2Timer();
     store();
-    EXPECT_EQ(stored(1).get(doc::PaymentMethod), QStringLiteral("Gotówka"));
-    EXPECT_EQ(stored(1).get(doc::PaymentTerm), "2009-03-05");
+    EXPECT_EQ(stored(2).get(doc::PaymentMethod), QStringLiteral("Gotówka"));
+    EXPECT_EQ(stored(2).get(doc::PaymentTerm), "2009-03-05");
+}
+
+// Re-storing an old cash bill keeps the term it was issued with.
+TEST_F(TickTest, AStoredCashBillKeepsItsTerm)
+{
+    DocumentRecord old = bill("13", "Kowalski");
+    old.set(doc::IssueDate, QStringLiteral("2009-05-20"));
+    old.set(doc::PaymentMethod, QStringLiteral("Gotówka"));
+    old.set(doc::PaymentTerm, QStringLiteral("2009-05-20"));
+    writeDocuments({sentinel(), old});
+    start();
+    window->Timer2Timer();
+    EXPECT_EQ(ui().termin_zaplaty->currentText(), "2009-05-20");
+    ui().odbiorca2->setText(QStringLiteral("ul. Nowa 2"));
+    store();
+    EXPECT_EQ(stored(2).get(doc::PaymentTerm), "2009-05-20");
+    EXPECT_EQ(stored(2).get(doc::BuyerLine2), QStringLiteral("ul. Nowa 2"));
+}
+
+// The figures stored, reloaded and shown agree: 3 x 4,3325 is stored as
+// 3.00 x 4.33 with the line total 12.99, not the 13.00 shown before storing.
+TEST_F(TickTest, StoringComputesTheLineTotalsFromTheStoredFigures)
+{
+    start();
+    ui().SpeedButton6->click();
+    setCell(1, 4, "3");
+    setCell(1, 5, "4.3325");
+    setCell(2, 4, "1");
+    setCell(2, 5, "30");
+    window->Timer2Timer();
+    EXPECT_EQ(cell(1, 6), "    13.00");
+    EXPECT_EQ(ui().Label17->text(), "       43.00 PLN");
+    store();
+    const DocumentRecord r = stored(2);
+    EXPECT_EQ(r.get(lineCell(LineTable::Bill, 5, 1)), "    4.33");
+    EXPECT_EQ(r.get(lineCell(LineTable::Bill, 6, 1)), "    12.99");
+    EXPECT_EQ(r.get(lineCell(LineTable::Bill, 6, 2)), "    30.00");
+    window->Timer2Timer();
+    EXPECT_EQ(cell(1, 6), "    12.99");
+    EXPECT_EQ(ui().Label17->text(), "       42.99 PLN");
 }
 
 TEST_F(TickTest, CommandsFollowTheDocumentState)
