@@ -37,8 +37,8 @@ PrintFontPage::PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fo
     sample_ = new QLabel(QStringLiteral("Rachunek nr 1/2026 — Zażółć gęślą jaźń 1234,56 PLN"), this);
     sample_->setObjectName(QStringLiteral("probka"));
     sample_->setMinimumHeight(60);
-    QPushButton* font = namedButton(QStringLiteral("&Wybierz czcionkę…"), QStringLiteral("czcionka"), this);
-    QPushButton* colour = namedButton(QStringLiteral("&Kolor…"), QStringLiteral("kolor"), this);
+    QPushButton* font = namedButton(QStringLiteral("Wybierz &czcionkę…"), QStringLiteral("czcionka"), this);
+    QPushButton* colour = namedButton(QStringLiteral("K&olor…"), QStringLiteral("kolor"), this);
     QPushButton* save = namedButton(QStringLiteral("&Zapisz"), QStringLiteral("zapisz"), this);
     connect(font, &QPushButton::clicked, this, &PrintFontPage::chooseFont);
     connect(colour, &QPushButton::clicked, this, &PrintFontPage::chooseColour);

@@ -65,11 +65,12 @@ SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("strony"));
-    pages_->addTab(seller_, QStringLiteral("Sprzedawca"));
-    pages_->addTab(numbering_, QStringLiteral("Numeracja i wydruk"));
-    pages_->addTab(font_, QStringLiteral("Czcionka wydruku"));
-    pages_->addTab(clients_, QStringLiteral("Klienci"));
-    pages_->addTab(services_, QStringLiteral("Usługi"));
+    // Each page's access key differs from those of every page's buttons.
+    pages_->addTab(seller_, QStringLiteral("&Sprzedawca"));
+    pages_->addTab(numbering_, QStringLiteral("Numeracja i &wydruk"));
+    pages_->addTab(font_, QStringLiteral("Czcionka wy&druku"));
+    pages_->addTab(clients_, QStringLiteral("&Klienci"));
+    pages_->addTab(services_, QStringLiteral("Usłu&gi"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     seller_->edit(0)->setFocus();
