@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
@@ -195,6 +196,14 @@ private:
     void copyGridToTable(kw::LineTable table);
 
     kw::BillPrintout printoutFromWindow() const;
+    // The preview and e-mail entries of "Drukuj"'s context menu, and the
+    // preview's shortcut.
+    void connectPrintExtras();
+    QStringList protectedOutputFolders() const;
+    void printToPdfFile(const kw::BillPrintout& bill, const QString& pdfFile);
+    void paintPreviewPages(QPrinter& printer);
+    void showPrintPreview();
+    void mailShownBill();
 
     // Templates.
     kw::DocumentForm documentForm() const;

@@ -272,6 +272,7 @@ void Tfaktura_f::connectHandlers()
     connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
     connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
     connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
+    connectPrintExtras();
     connect(ui.SpeedButton17, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton17Click);
     connect(ui.SpeedButton21, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton21Click);
     connect(ui.SpeedButton22, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton22Click);

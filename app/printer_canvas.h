@@ -1,17 +1,19 @@
 #pragma once
 
-#include "canvas_font.h"
-#include "page_metrics.h"
-#include "print_canvas.h"
+#include "painter_canvas.h"
 
 #include <QPainter>
 
 class QPrinter;
 
-// Paints one print job on a QPrinter, a real printer or a PDF file. The
-// origin is the corner of the printable area; PDF output uses the whole
-// page, since a PDF has no unprintable margin and Qt would otherwise add one.
-class PrinterCanvas : public kw::PrintCanvas {
+// The painter a PrinterCanvas draws with, made before the canvas uses it.
+struct PrinterPainter {
+    QPainter ownPainter;
+};
+
+// Paints one print job on a QPrinter. The origin is the corner of the
+// printable area.
+class PrinterCanvas : private PrinterPainter, public kw::PainterCanvas {
 public:
     // `printer` must outlive the canvas.
     explicit PrinterCanvas(QPrinter& printer);
@@ -20,23 +22,10 @@ public:
     PrinterCanvas(const PrinterCanvas&) = delete;
     PrinterCanvas& operator=(const PrinterCanvas&) = delete;
 
-    void SetFontColour(const QColor& colour) override;
     void SetPortrait() override;
     void BeginJob() override;
-    void PreparePageMetrics() override;
-    void SetPrintFont(const QString& face, int points) override;
-    void SetBold(quint8 flag) override;
-    void DrawBox(int x, int y, int width, int height) override;
-    void PrintText(int x, int y, const QString& text) override;
     void EndJob() override;
 
 private:
-    void applyFont();
-    QString printerName() const;
-
     QPrinter& printer_;
-    QPainter painter_;
-    kw::PageMetrics metrics_;
-    kw::CanvasFont font_;
-    QColor textColour_ = Qt::black;
 };

@@ -215,7 +215,7 @@ bool SlotListPage::exportCsv()
     if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         path += QLatin1String(".csv");
     try {
-        writeSlotListCsv(files_, path, list_);
+        writeSlotListCsv(files_, path, list_, {paths_.folder()});
     } catch (const IoError& error) {
         dialogs_.showError(this, error.message());
         return false;

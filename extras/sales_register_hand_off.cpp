@@ -9,7 +9,7 @@ namespace kw {
 
 QString salesRegisterNotFoundNotice()
 {
-    return QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedzaży.");
+    return QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedaży.");
 }
 
 HandOffResult handOffToSalesRegister(FileOps& ops, const DataPaths& paths, const QString& folder,

@@ -2,7 +2,7 @@
 
 #include "csv.h"
 #include "open_file.h"
-#include "record_file.h"
+#include "output_file.h"
 
 #include <QSet>
 
@@ -45,10 +45,9 @@ QByteArray slotListCsv(const SlotList& list)
 
 QString slotListCsvFilter() { return QStringLiteral("Plik CSV|*.csv"); }
 
-void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list)
+void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders)
 {
-    const QByteArray bytes = slotListCsv(list);
-    replaceFileAtomically(ops, path, temporaryNameFor(path), [&](OpenFile& out) { out.writeAt(0, bytes); });
+    writeOutputFile(ops, path, OutputKind::Csv, slotListCsv(list), protectedFolders(baseFolders));
 }
 
 QByteArray readCsvFile(FileOps& ops, const QString& path)

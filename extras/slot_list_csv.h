@@ -19,9 +19,11 @@ QByteArray slotListCsv(const SlotList& list);
 // The open and save dialogs' filter for these files.
 QString slotListCsvFilter();
 
-// Writes slotListCsv(list) into `path` as a whole new file; throws IoError
-// leaving any earlier file of that name as it was when it cannot.
-void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list);
+// Writes slotListCsv(list) into `path` as an output file for the user
+// (writeOutputFile: never into the data folders `baseFolders` hold, never
+// over a file of another kind); throws IoError leaving any earlier file of
+// that name as it was when it cannot.
+void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders);
 
 // The bytes of the CSV file at `path`; throws IoError when it cannot be read.
 QByteArray readCsvFile(FileOps& ops, const QString& path);

@@ -104,6 +104,12 @@ int barCount(double amount)
     return rounded >= largest ? std::numeric_limits<int>::max() : int(rounded);
 }
 
+QString summaryTitle(const QString& client)
+{
+    return client == anyClient() ? QStringLiteral("Podliczenie dokumentów dla wszystkich klientów")
+                                 : QStringLiteral("Podliczenie dokumentów dla wybranego klienta");
+}
+
 YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, const QString& year,
                                    const QString& client)
 {
@@ -141,12 +147,9 @@ YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, co
         summary.barPositions[m] = std::min(barCount(summary.totals[m]), summary.barMaximum);
 
     if (anyCounted) {
-        if (everyClient) {
-            summary.title = QStringLiteral("Podliczenie dokumentów dla wszystkich klientów");
-        } else {
-            summary.title = QStringLiteral("Podliczenie dokumentów dla wybranego klienta");
+        summary.title = summaryTitle(client);
+        if (!everyClient)
             summary.clientLabel = client;
-        }
     }
     return summary;
 }

@@ -26,6 +26,9 @@ struct YearlySummary {
     std::optional<QString> clientLabel;     // Label60, only for a chosen client
 };
 
+// The summary's title for `client` (anyClient() for every buyer).
+QString summaryTitle(const QString& client);
+
 // Adds up the documents of `documentFile` month by month. A record counts
 // when `year` occurs in its issue date and, unless `client` is anyClient(),
 // `client` occurs in its first buyer line (case-sensitive substring search;

@@ -2,6 +2,8 @@
 
 #include "printed_amounts.h"
 
+#include <algorithm>
+
 namespace kw {
 
 namespace {
@@ -13,6 +15,7 @@ struct TableColumn {
     int x;
     int width;
 };
+constexpr int totalBoxRight = 200;
 constexpr std::array<TableColumn, 6> tableColumns{{{10, 100}, {110, 20}, {130, 10}, {140, 20}, {160, 20}, {180, 20}}};
 
 // Draws the page against one canvas with the print font's face and size.
@@ -138,7 +141,9 @@ private:
         c_.SetPrintFont(lineTableFace, size_ - 1);
         plain();
         c_.DrawBox(180, 158, 20, 5);
-        c_.PrintText(181, 159, payable);
+        // Right-aligned to the box's right edge: from x 181 the figures and
+        // " PLN" would run off an A4 page.
+        c_.PrintText(totalBoxRight - c_.TextWidth(payable), 159, payable);
 
         font(size_ + 2);
         bold();
@@ -155,12 +160,18 @@ private:
 
         c_.SetPrintFont(lineTableFace, size_ + 2);
         bold();
-        c_.PrintText(10, 208, QStringLiteral("Do zapłaty pierwotnie było:"));
-        c_.PrintText(75, 208, printedAmount(amounts_.beforeCorrection));
-        c_.PrintText(10, 212, QStringLiteral("Do zapłaty po korekcie jest:"));
-        c_.PrintText(75, 212, printedAmount(amounts_.afterCorrection));
-        c_.PrintText(10, 216, QStringLiteral("Różnica do zapłaty:"));
-        c_.PrintText(75, 216, printedAmount(amounts_.payable));
+        captionedAmount(208, QStringLiteral("Do zapłaty pierwotnie było:"), amounts_.beforeCorrection);
+        captionedAmount(212, QStringLiteral("Do zapłaty po korekcie jest:"), amounts_.afterCorrection);
+        captionedAmount(216, QStringLiteral("Różnica do zapłaty:"), amounts_.payable);
+    }
+
+    // The amount starts at x 75, or one character after its caption where the
+    // caption reaches further, so a large print font never covers the
+    // caption's end with the amount's white cell.
+    void captionedAmount(int y, const QString& caption, double amount)
+    {
+        c_.PrintText(10, y, caption);
+        c_.PrintText(std::max(75, 10 + c_.TextWidth(caption + QLatin1Char(' '))), y, printedAmount(amount));
     }
 
     void drawFoot()

@@ -18,4 +18,17 @@ void CanvasFont::setStyleFlag(quint8 flag)
     strikeOut = false;
 }
 
+QFont CanvasFont::applyTo(QFont base) const
+{
+    if (!face.isEmpty())
+        base.setFamily(face);
+    if (height != 0)
+        base.setPixelSize(qAbs(height));
+    base.setBold(bold);
+    base.setItalic(italic);
+    base.setUnderline(underline);
+    base.setStrikeOut(strikeOut);
+    return base;
+}
+
 } // namespace kw

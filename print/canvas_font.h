@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,6 +22,11 @@ struct CanvasFont {
     void setFace(const QString& name);
     // 1: bold only; 0: no style at all; any other value changes nothing.
     void setStyleFlag(quint8 flag);
+
+    // `base` with this face, height and style. Qt's pixel size is the
+    // character height without internal leading, what a negative height asks
+    // for; a positive one is taken as the same size, and 0 keeps the size.
+    QFont applyTo(QFont base) const;
 
     friend bool operator==(const CanvasFont&, const CanvasFont&) = default;
 };

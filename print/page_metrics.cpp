@@ -35,4 +35,9 @@ int PageMetrics::fontHeight(int points) const
     return -roundHalfToEven(points * resolutionY_ / 72.0);
 }
 
+int PageMetrics::unitsCovering(double dots) const
+{
+    return dotsPerUnitX_ > 0 ? int(std::ceil(dots / dotsPerUnitX_)) : 0;
+}
+
 } // namespace kw

@@ -35,6 +35,8 @@ public:
     int xDots(int units) const { return units * dotsPerUnitX_; }
     int yDots(int units) const { return units * dotsPerUnitY_; }
     DotBox box(int x, int y, int width, int height) const;
+    // The whole units across that cover `dots` dots (rounded up).
+    int unitsCovering(double dots) const;
 
     // The font height in dots for a size in points, from the vertical
     // resolution itself: negative, i.e. a character height without the

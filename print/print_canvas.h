@@ -35,6 +35,9 @@ public:
     // One line of text with its top-left corner at (x, y), on a white cell;
     // never wrapped or clipped.
     virtual void PrintText(int x, int y, const QString& text) = 0;
+    // How many whole units `text` covers across in the current font, so the
+    // layout can right-align a text or start one after another.
+    virtual int TextWidth(const QString& text) = 0;
     // Ends the print job and sends it; throws PrintError when it failed.
     virtual void EndJob() = 0;
 };

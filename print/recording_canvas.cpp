@@ -2,6 +2,8 @@
 
 #include "print_error.h"
 
+#include <QFontMetricsF>
+
 namespace kw {
 
 RecordingCanvas::RecordingCanvas(int dotsPerInchX, int dotsPerInchY)
@@ -80,6 +82,11 @@ void RecordingCanvas::PrintText(int x, int y, const QString& text)
     call.y = y;
     call.text = text;
     call.dots = metrics_.box(x, y, 0, 0);
+}
+
+int RecordingCanvas::TextWidth(const QString& text)
+{
+    return metrics_.unitsCovering(QFontMetricsF(font_.applyTo(QFont())).horizontalAdvance(text));
 }
 
 void RecordingCanvas::EndJob()

@@ -55,6 +55,8 @@ public:
     void SetBold(quint8 flag) override;
     void DrawBox(int x, int y, int width, int height) override;
     void PrintText(int x, int y, const QString& text) override;
+    // Measured with the real font at the recording's resolution; not recorded.
+    int TextWidth(const QString& text) override;
     void EndJob() override;
 
 private:

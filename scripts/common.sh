@@ -2,7 +2,7 @@
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           libgl-dev libjpeg62-turbo-dev libgtest-dev fonts-liberation fonts-wine poppler-utils
-          xvfb xdotool x11-xkb-utils)
+          libzip-dev unzip xdg-utils python3 xvfb xdotool x11-xkb-utils)
 
 ensure_packages() {
   local missing=()

@@ -10,10 +10,14 @@ namespace kw {
 
 namespace {
 
-const QStringList commandWords = {QStringLiteral("list"), QStringLiteral("summary"), QStringLiteral("pdf"),
-                                  QStringLiteral("words"), QStringLiteral("--help"), QStringLiteral("-h"),
-                                  QStringLiteral("--version"), QStringLiteral("settings"),
-                                  QStringLiteral("clients"), QStringLiteral("services")};
+const QStringList commandWords = {QStringLiteral("list"),   QStringLiteral("summary"), QStringLiteral("pdf"),
+                                  QStringLiteral("words"),  QStringLiteral("backup"),  QStringLiteral("mail"),
+                                  QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version"),
+                                  QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services")};
+
+const QString csvOption = QStringLiteral("--csv");
+const QString monthOption = QStringLiteral("--month");
+const QString endOfOptions = QStringLiteral("--");
 
 [[noreturn]] void wrongCall(const QString& command)
 {
@@ -21,10 +25,50 @@ const QStringList commandWords = {QStringLiteral("list"), QStringLiteral("summar
                                .arg(command));
 }
 
-void expectCount(const QStringList& args, qsizetype minimum, qsizetype maximum)
+// The words after the command: its options (with the CSV file that may
+// follow --csv) and its arguments, in order.
+struct CommandWords {
+    QString command;
+    QStringList arguments;
+    QStringList options;
+    QString csvFile;
+
+    bool has(const QString& option) const { return options.contains(option); }
+
+    // Throws unless every option is one of `allowed` and the argument count
+    // lies between `minimum` and `maximum`.
+    void expect(const QStringList& allowed, qsizetype minimum, qsizetype maximum) const
+    {
+        for (const QString& option : options) {
+            if (!allowed.contains(option))
+                throw CommandLineError(
+                    QStringLiteral("Nieznana opcja „%1” polecenia %2; opis poleceń: kwitarnia --help.")
+                        .arg(option, command));
+        }
+        if (arguments.size() < minimum || arguments.size() > maximum)
+            wrongCall(command);
+    }
+};
+
+CommandWords splitWords(const QStringList& args)
 {
-    if (args.size() < minimum || args.size() > maximum)
-        wrongCall(args.first());
+    CommandWords words;
+    words.command = args.value(0);
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& word = args[i];
+        if (optionsEnded || !word.startsWith(endOfOptions)) {
+            words.arguments.append(word);
+        } else if (word == endOfOptions) {
+            optionsEnded = true;
+        } else {
+            words.options.append(word);
+            // The word after --csv, unless it is an option, names the file.
+            if (word == csvOption && i + 1 < args.size() && !args[i + 1].startsWith(endOfOptions))
+                words.csvFile = args[++i];
+        }
+    }
+    return words;
 }
 
 QString checkedYear(const QString& text)
@@ -71,58 +115,79 @@ double checkedAmount(const QString& text)
 
 } // namespace
 
-bool isCommandLine(const QStringList& args) { return !args.isEmpty() && commandWords.contains(args.first()); }
+bool isCommandLine(const QStringList& args)
+{
+    // Options meant for the window start with a dash; any other first word
+    // is a command, and a mistyped one is reported rather than opening the
+    // window.
+    return !args.isEmpty() && (commandWords.contains(args.first()) || !args.first().startsWith(QLatin1Char('-')));
+}
 
 CliRequest parseCommandLine(const QStringList& args)
 {
+    const CommandWords words = splitWords(args);
+    const QStringList& arguments = words.arguments;
     CliRequest request;
-    const QString command = args.value(0);
+    const QString& command = words.command;
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        expectCount(args, 1, 1);
+        words.expect({}, 0, 0);
         request.command = CliCommand::Help;
     } else if (command == QLatin1String("--version")) {
-        expectCount(args, 1, 1);
+        words.expect({}, 0, 0);
         request.command = CliCommand::Version;
     } else if (command == QLatin1String("list")) {
-        expectCount(args, 1, 1);
+        words.expect({csvOption}, 0, 0);
         request.command = CliCommand::List;
     } else if (command == QLatin1String("summary")) {
-        expectCount(args, 2, 3);
+        words.expect({csvOption}, 1, 2);
         request.command = CliCommand::Summary;
-        request.year = checkedYear(args[1]);
-        request.client = args.size() == 3 ? args[2] : anyClient();
+        request.year = checkedYear(arguments[0]);
+        request.client = arguments.size() == 2 ? arguments[1] : anyClient();
     } else if (command == QLatin1String("pdf")) {
-        if (args.value(1) == QLatin1String("--month")) {
-            expectCount(args, 4, 4);
+        words.expect({monthOption}, 2, 2);
+        if (words.has(monthOption)) {
             request.command = CliCommand::PdfMonth;
-            request.month = checkedMonth(args[2]);
-            request.outputFile = args[3];
+            request.month = checkedMonth(arguments[0]);
         } else {
-            expectCount(args, 3, 3);
             request.command = CliCommand::PdfPosition;
-            request.position = checkedPosition(args[1]);
-            request.outputFile = args[2];
+            request.position = checkedPosition(arguments[0]);
         }
+        request.outputFile = arguments[1];
     } else if (command == QLatin1String("words")) {
-        expectCount(args, 2, 2);
+        words.expect({}, 1, 1);
         request.command = CliCommand::Words;
-        request.amount = checkedAmount(args[1]);
+        request.amount = checkedAmount(arguments[0]);
+    } else if (command == QLatin1String("backup")) {
+        words.expect({}, 1, 1);
+        request.command = CliCommand::Backup;
+        request.outputFile = arguments[0];
+    } else if (command == QLatin1String("mail")) {
+        words.expect({}, 1, 2);
+        request.command = CliCommand::Mail;
+        request.position = checkedPosition(arguments[0]);
+        request.address = arguments.value(1);
     } else if (command == QLatin1String("settings")) {
-        expectCount(args, 1, 1);
+        words.expect({}, 0, 0);
         request.command = CliCommand::Settings;
     } else if (command == QLatin1String("clients") || command == QLatin1String("services")) {
-        expectCount(args, 3, 3);
-        if (args[1] == QLatin1String("import"))
+        words.expect({}, 2, 2);
+        if (arguments[0] == QLatin1String("import"))
             request.command = CliCommand::ListImport;
-        else if (args[1] == QLatin1String("export"))
+        else if (arguments[0] == QLatin1String("export"))
             request.command = CliCommand::ListExport;
         else
             wrongCall(command);
         request.list = command == QLatin1String("clients") ? SlotListKind::Clients : SlotListKind::Services;
-        request.csvFile = args[2];
+        request.csvFile = arguments[1];
     } else {
-        throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”; opis poleceń: kwitarnia --help.").arg(command));
+        throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
+                                              "mail, settings, clients, services, --help, --version; "
+                                              "opis poleceń: kwitarnia --help.")
+                                   .arg(command));
     }
+    request.csv = words.has(csvOption);
+    if (request.csv)
+        request.outputFile = words.csvFile;
     return request;
 }
 

@@ -7,7 +7,7 @@
 
 namespace kw {
 
-enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Settings, ListImport, ListExport };
+enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Backup, Mail, Settings, ListImport, ListExport };
 
 // The list a ListImport or ListExport works on.
 enum class SlotListKind { Clients, Services };
@@ -17,17 +17,21 @@ struct CliRequest {
     CliCommand command = CliCommand::Help;
     QString year;         // Summary: four digits
     QString client;       // Summary: anyClient() when none was given
-    std::optional<qint64> position; // PdfPosition: 1-based; empty for the last document
+    std::optional<qint64> position; // PdfPosition, Mail: 1-based; empty for the last document
     QString month;        // PdfMonth: "YYYY-MM"
-    QString outputFile;   // PdfPosition, PdfMonth
+    bool csv = false;     // List, Summary: CSV instead of text lines
+    QString outputFile;   // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
+    QString address;      // Mail: the recipient, may be empty
     double amount = 0.0;  // Words
     SlotListKind list = SlotListKind::Clients; // ListImport, ListExport
     QString csvFile;      // ListImport, ListExport
 };
 
-// Decodes the arguments after the program name. Throws CommandLineError
-// naming what is wrong: an unknown command, a missing or extra argument, a
-// malformed position, year, month or amount.
+// Decodes the arguments after the program name. Options start with "--";
+// a "--" on its own ends them, so what follows (e.g. "-5") is an argument.
+// Throws CommandLineError naming what is wrong: an unknown command or
+// option, a missing or extra argument, a malformed position, year, month or
+// amount.
 CliRequest parseCommandLine(const QStringList& args);
 
 } // namespace kw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bill_printout.h"
 #include "cli_arguments.h"
 #include "data_folder.h"
 #include "file_ops.h"
@@ -18,11 +19,26 @@ namespace kw {
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
 
-// The summary panel's lines for `year` and `client` (anyClient() for all).
+// Every bill and corrective bill, the opening record left out, as a CSV
+// table with one header row (see deliverCsv for `csvFile`).
+void listDocumentsCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& csvFile);
+
+// The summary panel's lines for `year` and `client` (anyClient() for all):
+// always the title, the client when one is given, twelve months, the basis.
 void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& year, const QString& client);
+
+// The month totals of the summary as a CSV table (see deliverCsv).
+void yearlySummaryCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
+                      const QString& client, const QString& csvFile);
 
 // The "Słownie" line a printout shows for `amount`.
 void printAmountWords(double amount);
+
+// The printout of the document at `position` (the last one when empty), as
+// "Drukuj" prints it right after loading. Throws CommandLineError when there
+// is no document at that position.
+BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const QString& startFolder,
+                                    std::optional<qint64> position);
 
 // The document at `position` (the last one when empty) printed into
 // `pdfFile` as one page.
@@ -47,5 +63,14 @@ void exportCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, cons
 // changed. Prints the report; throws CommandLineError after storing the
 // rows it took when some were refused.
 void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile);
+
+// A ZIP archive of every data file written as `zipFile` (see
+// makeBackupArchive and writeOutputFile).
+void backupDataFolder(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& zipFile);
+
+// The desktop's mail composer opened with the document at `position` (the
+// last one when empty) attached as a PDF, to `address` when one is given.
+void mailDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
+                  const QString& address);
 
 } // namespace kw

@@ -9,6 +9,9 @@ namespace kw {
 // One line on standard output.
 void printLine(const QString& line);
 
+// Bytes on standard output as they are.
+void printBytes(const QByteArray& bytes);
+
 // A message as one line on standard error: line breaks inside it become
 // blanks, so a script reading the first line gets all of it.
 void printError(const QString& message);

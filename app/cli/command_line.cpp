@@ -23,10 +23,27 @@ void run(const CliRequest& request)
     case CliCommand::Help: printLine(commandLineHelp()); return;
     case CliCommand::Version: printLine(versionText()); return;
     case CliCommand::Words: printAmountWords(request.amount); return;
-    case CliCommand::List: listDocuments(ops, dataPathsFor(ops, startFolder)); return;
-    case CliCommand::Summary:
-        printYearlySummary(ops, dataPathsFor(ops, startFolder), request.year, request.client);
+    case CliCommand::List:
+        if (request.csv)
+            listDocumentsCsv(ops, dataPathsFor(ops, startFolder), startFolder, request.outputFile);
+        else
+            listDocuments(ops, dataPathsFor(ops, startFolder));
         return;
+    case CliCommand::Summary:
+        if (request.csv)
+            yearlySummaryCsv(ops, dataPathsFor(ops, startFolder), startFolder, request.year, request.client,
+                             request.outputFile);
+        else
+            printYearlySummary(ops, dataPathsFor(ops, startFolder), request.year, request.client);
+        return;
+    case CliCommand::Backup:
+        backupDataFolder(ops, dataPathsFor(ops, startFolder), startFolder, request.outputFile);
+        return;
+    case CliCommand::Mail: {
+        const OffscreenGui gui;
+        mailDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.address);
+        return;
+    }
     case CliCommand::PdfPosition: {
         const OffscreenGui gui;
         exportDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.outputFile);

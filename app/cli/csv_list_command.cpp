@@ -8,6 +8,8 @@
 #include "record_file.h"
 #include "slot_list_csv.h"
 
+#include <QDir>
+
 namespace kw {
 
 namespace {
@@ -30,7 +32,7 @@ void exportCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, cons
     requireDataFile(listFile);
     const SlotListLayout& layout = layoutOf(list);
     const SlotList entries(layout, RecordFile(ops, listFile, layout.size).readFirst());
-    writeSlotListCsv(ops, csvFile, entries);
+    writeSlotListCsv(ops, csvFile, entries, {paths.folder(), QDir::currentPath()});
     printLine(QStringLiteral("Zapisano pozycji: %1 do pliku %2.").arg(entries.slotsInUse().size()).arg(csvFile));
 }
 

@@ -2,9 +2,64 @@
 
 #include "cli_data_folder.h"
 #include "cli_output.h"
+#include "csv_output.h"
+#include "printed_amounts.h"
+#include "records.h"
 #include "selection_lines.h"
+#include "stored_documents.h"
 
 namespace kw {
+
+namespace {
+
+// The opening record of the file, which is no bill.
+constexpr qint64 openingPosition = 1;
+
+CsvRow listHeader()
+{
+    CsvRow header = {QStringLiteral("Pozycja"),         QStringLiteral("Rodzaj"),
+                     QStringLiteral("Numer"),           QStringLiteral("Rozszerzenie"),
+                     QStringLiteral("Data wystawienia"), QStringLiteral("Nabywca 1"),
+                     QStringLiteral("Nabywca 2"),       QStringLiteral("Nabywca 3"),
+                     QStringLiteral("Nabywca 4"),       QStringLiteral("NIP nabywcy"),
+                     QStringLiteral("Forma zapłaty"),   QStringLiteral("Termin płatności")};
+    for (int line = 1; line <= 3; ++line) {
+        for (const char* column : {"Nazwa", "PKWiU", "J.m.", "Ilość", "Cena", "Razem"})
+            header.append(QStringLiteral("%1 %2").arg(QString::fromUtf8(column)).arg(line));
+    }
+    header.append(QStringLiteral("Do zapłaty"));
+    return header;
+}
+
+CsvRow documentRow(qint64 position, const DocumentRecord& document)
+{
+    CsvRow row = {QString::number(position),
+                  document.get(doc::DocKind),
+                  document.get(doc::DocNumber),
+                  document.get(doc::NumberSuffix),
+                  document.get(doc::IssueDate),
+                  document.get(doc::BuyerLine1),
+                  document.get(doc::BuyerLine2),
+                  document.get(doc::BuyerLine3),
+                  document.get(doc::BuyerLine4),
+                  document.get(doc::BuyerTaxId),
+                  document.get(doc::PaymentMethod),
+                  document.get(doc::PaymentTerm)};
+    // A corrective bill's own lines are the corrected ones, as its printout
+    // shows them first.
+    const LineTable table = isCorrective(document) ? LineTable::Correction : LineTable::Bill;
+    for (int line = 1; line <= 3; ++line) {
+        for (int column = 1; column <= 6; ++column) {
+            const QString cell = document.get(lineCell(table, column, line));
+            // Quantity, price and total are numbers for the spreadsheet.
+            row.append(column >= 4 ? csvAmountText(cell) : cell);
+        }
+    }
+    row.append(csvAmount(printedAmounts(document).payable));
+    return row;
+}
+
+} // namespace
 
 void listDocuments(FileOps& ops, const DataPaths& paths)
 {
@@ -12,6 +67,18 @@ void listDocuments(FileOps& ops, const DataPaths& paths)
     const SelectionLines lines = billLines(ops, paths.documentFile());
     for (qsizetype i = 0; i < lines.texts.size(); ++i)
         printLine(QStringLiteral("%1: %2").arg(lines.sources[i]).arg(lines.texts[i]));
+}
+
+void listDocumentsCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& csvFile)
+{
+    storedDocumentCount(ops, paths.documentFile());
+    QList<CsvRow> rows = {listHeader()};
+    forEachStoredDocument(ops, paths.documentFile(), [&](qint64 position, QByteArrayView record) {
+        const DocumentRecord document = DocumentRecord::fromBytes(record);
+        if (position != openingPosition && hasKnownKind(document))
+            rows.append(documentRow(position, document));
+    });
+    deliverCsv(ops, paths, startFolder, rows, csvFile);
 }
 
 } // namespace kw

@@ -4,19 +4,20 @@
 #include "cli_error.h"
 #include "cli_output.h"
 #include "document_file.h"
-#include "document_journal.h"
-#include "document_lock.h"
-#include "pdf_bill_job.h"
-#include "record_stream.h"
+#include "output_file.h"
+#include "pdf_document.h"
+#include "stored_documents.h"
 #include "stored_printout.h"
 
 namespace kw {
 
 namespace {
 
-void reportWritten(const QString& pdfFile, int pages)
+void writePdf(FileOps& ops, const DataPaths& paths, const QString& startFolder, PdfDocument& pdf,
+              const QString& pdfFile)
 {
-    printLine(QStringLiteral("Zapisano plik %1 (stron: %2).").arg(pdfFile).arg(pages));
+    writeOutputFile(ops, pdfFile, OutputKind::Pdf, pdf.finish(), protectedFolders({paths.folder(), startFolder}));
+    printLine(QStringLiteral("Zapisano plik %1 (stron: %2).").arg(pdfFile).arg(pdf.pageCount()));
 }
 
 bool issuedIn(const DocumentRecord& document, const QString& month)
@@ -26,8 +27,8 @@ bool issuedIn(const DocumentRecord& document, const QString& month)
 
 } // namespace
 
-void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder,
-                    std::optional<qint64> position, const QString& pdfFile)
+BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const QString& startFolder,
+                                    std::optional<qint64> position)
 {
     const qint64 count = storedDocumentCount(ops, paths.documentFile());
     const qint64 chosen = position.value_or(count);
@@ -35,12 +36,16 @@ void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFo
         throw CommandLineError(
             QStringLiteral("Nie ma dokumentu na pozycji %1 (pozycje od 1 do %2).").arg(chosen).arg(count));
     const DocumentRecord document = DocumentFile(ops, paths).read(chosen);
-    const PrintSources sources = readPrintSources(ops, paths, startFolder);
+    return storedPrintout(document, readPrintSources(ops, paths, startFolder));
+}
 
-    PdfBillJob job(pdfFile);
-    job.addPage(storedPrintout(document, sources));
-    job.finish();
-    reportWritten(pdfFile, job.pageCount());
+void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder,
+                    std::optional<qint64> position, const QString& pdfFile)
+{
+    const BillPrintout bill = storedDocumentPrintout(ops, paths, startFolder, position);
+    PdfDocument pdf(billTitle(bill));
+    pdf.addBill(bill);
+    writePdf(ops, paths, startFolder, pdf, pdfFile);
 }
 
 void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& month,
@@ -49,21 +54,16 @@ void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolde
     storedDocumentCount(ops, paths.documentFile());
     const PrintSources sources = readPrintSources(ops, paths, startFolder);
 
-    PdfBillJob job(pdfFile);
-    DocumentLock lock(paths.documentFile(), DocumentLock::Reading);
-    DocumentJournal(ops, paths.documentFile()).recover(lock);
-    RecordStream stream(ops, paths.documentFile(), doc::Size);
-    QByteArrayView record;
-    while (stream.next(record)) {
+    PdfDocument pdf(QStringLiteral("Rachunki z miesiąca %1").arg(month));
+    forEachStoredDocument(ops, paths.documentFile(), [&](qint64, QByteArrayView record) {
         const DocumentRecord document = DocumentRecord::fromBytes(record);
         if (issuedIn(document, month))
-            job.addPage(storedPrintout(document, sources));
-    }
-    if (job.pageCount() == 0)
+            pdf.addBill(storedPrintout(document, sources));
+    });
+    if (pdf.pageCount() == 0)
         throw CommandLineError(QStringLiteral("Brak rachunków wystawionych w miesiącu %1; nie zapisano pliku %2.")
                                    .arg(month, pdfFile));
-    job.finish();
-    reportWritten(pdfFile, job.pageCount());
+    writePdf(ops, paths, startFolder, pdf, pdfFile);
 }
 
 } // namespace kw

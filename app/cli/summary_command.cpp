@@ -2,6 +2,7 @@
 
 #include "cli_data_folder.h"
 #include "cli_output.h"
+#include "csv_output.h"
 #include "yearly_summary.h"
 
 #include <array>
@@ -24,13 +25,26 @@ void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& yea
 {
     storedDocumentCount(ops, paths.documentFile());
     const YearlySummary summary = computeYearlySummary(ops, paths.documentFile(), year, client);
-    if (summary.title)
-        printLine(*summary.title);
-    if (summary.clientLabel)
-        printLine(*summary.clientLabel);
+    // The title even when nothing matched, so a script finds every month on
+    // the same line whatever the data.
+    printLine(summaryTitle(client));
+    if (client != anyClient())
+        printLine(client);
     for (int m = 0; m < 12; ++m)
         printLine(monthNames[m].leftJustified(nameColumn) + summary.totalLabels[m]);
     printLine(QString(nameColumn, QLatin1Char(' ')) + summary.basisLabel);
+}
+
+
+void yearlySummaryCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
+                      const QString& client, const QString& csvFile)
+{
+    storedDocumentCount(ops, paths.documentFile());
+    const YearlySummary summary = computeYearlySummary(ops, paths.documentFile(), year, client);
+    QList<CsvRow> rows = {{QStringLiteral("Miesiąc"), QStringLiteral("Kwota")}};
+    for (int m = 0; m < 12; ++m)
+        rows.append({monthNames[m], csvAmount(summary.totals[m])});
+    deliverCsv(ops, paths, startFolder, rows, csvFile);
 }
 
 } // namespace kw

@@ -19,12 +19,14 @@ QStringList ProcessResult::outLines() const
     return lines;
 }
 
-ProcessResult runKwitarnia(const QString& folder, const QStringList& args)
+ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_CTYPE"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    for (const QString& setting : extraEnvironment)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
 
     QProcess process;
     process.setProcessEnvironment(env);

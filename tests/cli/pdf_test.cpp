@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace kw {
 namespace {
@@ -110,17 +111,50 @@ TEST_F(CliPdfTest, AnExistingFileIsReplacedOnlyByAFinishedExport)
     const QString file = pdf("wynik.pdf");
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("stary plik");
+    old.write("%PDF-1.4 stary plik");
     old.close();
 
     EXPECT_EQ(run({QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2010-01"), file}).exitCode, 1);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("stary plik"));
+    EXPECT_EQ(old.readAll(), QByteArray("%PDF-1.4 stary plik"));
     old.close();
 
     ASSERT_EQ(export_({QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-04"), file}, file), 1);
     expectContains(pdfPageText(file, 1), {QStringLiteral("Żaneta Łęcka")});
     EXPECT_EQ(QDir(out_.path()).entryList(QDir::Files), QStringList{QStringLiteral("wynik.pdf")});
+}
+
+// Bills are kept for years: the PDF names the bill and the program and is
+// PDF/A-1b with every font embedded.
+TEST_F(CliPdfTest, ThePdfIsNamedAndArchivable)
+{
+    const QString file = pdf("korekta.pdf");
+    ASSERT_EQ(export_({QStringLiteral("pdf"), QStringLiteral("3"), file}, file), 1);
+    QProcess info;
+    info.start(popplerTool(QStringLiteral("pdfinfo")), {file});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Title: +Rachunek korygujący 1/K/2009\n"))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Creator: +Kwitarnia " KWITARNIA_VERSION "\n"))))
+        << text.toStdString();
+
+    QFile bytes(file);
+    ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+    const QByteArray content = bytes.readAll();
+    EXPECT_TRUE(content.contains("pdfaid:part=\"1\"") && content.contains("pdfaid:conformance=\"B\""));
+    EXPECT_TRUE(content.contains("/S/GTS_PDFA1"));
+
+    const QString fontsTool = popplerTool(QStringLiteral("pdffonts"));
+    if (fontsTool.isEmpty())
+        return;
+    QProcess fonts;
+    fonts.start(fontsTool, {file});
+    ASSERT_TRUE(fonts.waitForFinished(60000));
+    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GT(lines.size(), 2);
+    for (const QString& line : lines.mid(2))
+        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +\\d+")))) << line.toStdString();
 }
 
 } // namespace

@@ -99,14 +99,51 @@ TEST_F(CliTest, SummaryForOneClientNamesIt)
     EXPECT_EQ(lines[14], QStringLiteral("                  100.00 PLN = 100%"));
 }
 
-TEST_F(CliTest, SummaryOfAYearWithoutDocumentsHasNoTitle)
+// The same number of lines whatever the data, so a script can rely on it.
+TEST_F(CliTest, SummaryOfAYearWithoutDocumentsKeepsItsShape)
 {
     const ProcessResult result = run({QStringLiteral("summary"), QStringLiteral("2010")});
     expectSuccess(result);
     const QStringList lines = result.outLines();
-    ASSERT_EQ(lines.size(), 13);
-    EXPECT_EQ(lines[0], QStringLiteral("Styczeń             0.00 PLN"));
-    EXPECT_EQ(lines[12], QStringLiteral("                    0.00 PLN = 100%"));
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines[0], QStringLiteral("Podliczenie dokumentów dla wszystkich klientów"));
+    EXPECT_EQ(lines[1], QStringLiteral("Styczeń             0.00 PLN"));
+    EXPECT_EQ(lines[13], QStringLiteral("                    0.00 PLN = 100%"));
+
+    const ProcessResult client = run({QStringLiteral("summary"), QStringLiteral("2010"), QStringLiteral("Nikt")});
+    expectSuccess(client);
+    ASSERT_EQ(client.outLines().size(), 15);
+    EXPECT_EQ(client.outLines()[1], QStringLiteral("Nikt"));
+}
+
+// A mistyped command is reported, never taken for the window's start; "--"
+// ends the options, so a negative amount can follow it.
+TEST(CliArguments, UnknownCommandsAndOptionsAreReportedAndDoubleDashEndsOptions)
+{
+    QTemporaryDir empty;
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString output;
+    };
+    const QList<Case> cases = {
+        {{QStringLiteral("lsit")}, 1, QStringLiteral("Nieznane polecenie „lsit”. Polecenia: list, summary, pdf")},
+        {{QStringLiteral("Rachunek.pdf")}, 1, QStringLiteral("Nieznane polecenie „Rachunek.pdf”")},
+        {{QStringLiteral("list"), QStringLiteral("--cvs")}, 1, QStringLiteral("Nieznana opcja „--cvs” polecenia list")},
+        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("-5")}, 0, QStringLiteral("Słownie :   minus pięć złotych")},
+        {{QStringLiteral("words"), QStringLiteral("-5")}, 0, QStringLiteral("Słownie :   minus pięć złotych")},
+        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("--5")}, 1, QStringLiteral("Nieprawidłowa kwota „--5”")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const ProcessResult result = runKwitarnia(empty.path(), c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err.toStdString();
+        EXPECT_TRUE((c.exitCode == 0 ? result.out : result.err).startsWith(c.output))
+            << result.out.toStdString() << result.err.toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1);
+        }
+    }
 }
 
 TEST(CliWords, SayTheAmountAsThePrintoutDoes)

@@ -160,7 +160,7 @@ TEST_F(HandOffTest, MissingProgramGivesTheNoticeAndStoresTheFolder)
     const HandOffResult result =
         handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), example(), starter);
     EXPECT_EQ(result.outcome, HandOffResult::NotFound);
-    EXPECT_EQ(result.notice, QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedzaży."));
+    EXPECT_EQ(result.notice, QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedaży."));
     EXPECT_EQ(starter.calls, 0);
     EXPECT_EQ(stored(), programFolder());
 }

@@ -110,7 +110,7 @@ TEST_F(HandOffWindowTest, NothingStartsWhenTheProgramIsMissingOrTheLineTooLong)
         QString noticeStart;
     } cases[] = {
         {"no program", path("Uslugi"), QStringLiteral("      123.45"),
-         QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedzaży.")},
+         QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedaży.")},
         {"line too long", path("Programy"), QString(240, u'1'),
          QStringLiteral("Polecenie uruchomienia Ewidencji sprzedaży ma")},
     };

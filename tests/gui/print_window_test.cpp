@@ -1,51 +1,23 @@
 #include "bill_window_test.h"
 
 #include "Tfont_f.h"
+#include "small_disk.h"
+
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include <sys/inotify.h>
-#include <unistd.h>
 
 using namespace kw;
 
 namespace {
-
-// Counts how often files in a folder were closed after being opened for
-// writing. A PDF printer opens and closes its output file once per job.
-// Opens are watched too: inotify merges identical events queued one after
-// the other, so two closes in a row would count as one.
-class ClosedForWriting {
-public:
-    explicit ClosedForWriting(const QString& folder) : fd_(inotify_init1(IN_NONBLOCK))
-    {
-        inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN | IN_CLOSE_WRITE);
-    }
-    ~ClosedForWriting() { ::close(fd_); }
-    ClosedForWriting(const ClosedForWriting&) = delete;
-    ClosedForWriting& operator=(const ClosedForWriting&) = delete;
-
-    int count(const QString& fileName) const
-    {
-        int closes = 0;
-        alignas(inotify_event) char buffer[8192];
-        ssize_t size;
-        while ((size = ::read(fd_, buffer, sizeof buffer)) > 0) {
-            for (char* p = buffer; p < buffer + size;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(p);
-                if ((event->mask & IN_CLOSE_WRITE) && event->len > 0 && QFile::decodeName(event->name) == fileName)
-                    ++closes;
-                p += sizeof(inotify_event) + event->len;
-            }
-        }
-        return closes;
-    }
-
-private:
-    int fd_;
-};
 
 // The output of a poppler tool for `pdf`; empty when the tool is missing.
 QString poppler(const QString& tool, const QStringList& arguments)
@@ -86,20 +58,30 @@ protected:
     }
 
     // Prints with the print dialog answered `chosen`; returns the number of
-    // print jobs written to the PDF file.
+    // pages of the PDF file, 0 when there is none.
     int print(bool chosen = true)
     {
-        ClosedForWriting closes(path("wydruki"));
         dialogs.printerAnswers.enqueue(chosen);
         ui().SpeedButton20->click();
-        return closes.count(QStringLiteral("rachunek.pdf"));
+        return pageCount(dialogs.pdfFile);
+    }
+
+    static int pageCount(const QString& pdf)
+    {
+        if (!QFile::exists(pdf))
+            return 0;
+        static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
+        return pages.match(poppler(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
     }
 
     bool popplerMissing() const { return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
 };
 
-TEST_F(PrintWindowTest, EachCopyIsAJobOfItsOwnAfterOnePrintDialog)
+// A file holds every copy, one a page, where a printer gets a job a copy.
+TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
 {
+    if (popplerMissing())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed; the pages are not counted";
     const struct {
         const char* copies;
         int jobs;
@@ -239,6 +221,111 @@ TEST_F(PrintWindowTest, CancelledFontDialogWritesNothing)
     expectNoErrors();
     EXPECT_FALSE(QFile::exists(path("FONT/44.abc")));
     EXPECT_EQ(window->fontWindow().printFont().size(), 0);
+}
+
+TEST_F(PrintWindowTest, ThePrintDialogOffersTheBillsNameInTheDataFolder)
+{
+    writeCopyCount(QStringLiteral("1"));
+    start();
+    print(false);
+    EXPECT_EQ(dialogs.offeredPdfFile, path("Rachunek 7-2009.pdf"));
+}
+
+// Print to file never replaces a data file, whatever the spelling, and a
+// failed write is reported and leaves no file.
+TEST_F(PrintWindowTest, PrintToFileRefusesDataFilesAndReportsFailedWrites)
+{
+    writeCopyCount(QStringLiteral("2"));
+    QDir(dir.path()).mkdir(QStringLiteral("Szablony"));
+    writePrintFont(QStringLiteral("Arial"), 10);
+    ASSERT_TRUE(QFile::link(path("Uslugi/dokumenty_r.dat"), path("wydruki/skrót.pdf")));
+    start();
+    const QByteArray documents = bytes("Uslugi/dokumenty_r.dat");
+    const QByteArray font = bytes("FONT/font_trelmo_2007.dat");
+    const QStringList targets = {path("Uslugi/dokumenty_r.dat"), path("USLUGI/DOKUMENTY_R.DAT"),
+                                 path("wydruki/skrót.pdf"), path("FONT/font_trelmo_2007.dat"),
+                                 path("Szablony/nowy.pdf"), QStringLiteral("/dev/full")};
+    for (const QString& target : targets) {
+        dialogs.errors.clear();
+        dialogs.pdfFile = target;
+        print();
+        ASSERT_EQ(dialogs.errors.size(), 1) << target.toStdString();
+        EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Nie zapisano pliku ") + target))
+            << dialogs.errors[0].toStdString();
+    }
+    EXPECT_EQ(bytes("Uslugi/dokumenty_r.dat"), documents);
+    EXPECT_EQ(bytes("FONT/font_trelmo_2007.dat"), font);
+    EXPECT_FALSE(QFile::exists(path("Szablony/nowy.pdf")));
+
+    // A disk that fills up half-way through the write.
+    dialogs.errors.clear();
+    dialogs.pdfFile = path("wydruki/rachunek.pdf");
+    files.failAt(FileCall::Write, 1, ENOSPC, true);
+    print();
+    files.reset();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Nie można zapisać pliku ") + dialogs.pdfFile))
+        << dialogs.errors[0].toStdString();
+    EXPECT_EQ(QDir(path("wydruki")).entryList(QDir::Files), QStringList{QStringLiteral("skrót.pdf")});
+
+    SmallDisk disk(64);
+    if (disk.available()) {
+        disk.fill(QStringLiteral(".zapełnienie"));
+        dialogs.errors.clear();
+        dialogs.pdfFile = disk.path() + QStringLiteral("/rachunek.pdf");
+        print();
+        EXPECT_EQ(dialogs.errors.size(), 1);
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral(".zapełnienie")});
+    }
+}
+
+TEST_F(PrintWindowTest, PreviewShowsEveryCopyAsThePrintoutDraws)
+{
+    writeCopyCount(QStringLiteral("3"));
+    start();
+    window->show();
+    auto* action = ui().SpeedButton20->findChild<QAction*>(QStringLiteral("printPreviewAction"));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QStringLiteral("Podgląd wydruku…"));
+    action->trigger();
+    QPrintPreviewDialog* preview = nullptr;
+    QTRY_VERIFY((preview = window->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview"))) != nullptr);
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    QTRY_COMPARE(pages->pageCount(), 3);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Podgląd wydruku"));
+    expectNoErrors();
+    preview->close();
+
+    // The shortcut opens it too.
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(window->findChild<QPrintPreviewDialog*>(QStringLiteral("printPreview")) != nullptr);
+}
+
+TEST_F(PrintWindowTest, MailEntryStartsTheComposerWithTheBillAttached)
+{
+    QTemporaryDir bin;
+    const QString log = bin.filePath(QStringLiteral("args.txt"));
+    QFile fake(bin.filePath(QStringLiteral("xdg-email")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"%1.tmp\"\n"
+                              "mv \"%1.tmp\" \"%1\"\n").arg(log).toUtf8());
+    fake.close();
+    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":/usr/bin:/bin");
+    start();
+    ui().SpeedButton20->findChild<QAction*>(QStringLiteral("mailAction"))->trigger();
+    qputenv("PATH", oldPath);
+    expectNoErrors();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 5000);
+    const QStringList args = QString::fromUtf8(bytes(QDir(dir.path()).relativeFilePath(log))).split(
+        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(args.size(), 4);
+    EXPECT_EQ(args.mid(0, 3), QStringList({QStringLiteral("--subject"), QStringLiteral("Rachunek 7/2009"),
+                                           QStringLiteral("--attach")}));
+    EXPECT_TRUE(args[3].endsWith(QStringLiteral("/Rachunek 7-2009.pdf")));
+    QDir(QFileInfo(args[3]).absolutePath()).removeRecursively();
 }
 
 } // namespace

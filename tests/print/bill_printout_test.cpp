@@ -103,7 +103,7 @@ TEST(BillPage, OrdinaryBillIsDrawnInTheLayoutsOrder)
     expected << "font Arial 17" << "bold 1" << "text 115,80 Rachunek nr 7/2009" << "bold 0"
              << "font Arial 10" << "text 115,87 ORYGINAŁ / KOPIA";
     expected << headAfterTitle() << tableLog(135, billLines, 10);
-    expected << "font Courier New 9" << "bold 0" << "box 180,158,20,5" << "text 181,159        12.50 PLN"
+    expected << "font Courier New 9" << "bold 0" << "box 180,158,20,5" << "text 170,159        12.50 PLN"
              << "font Arial 12" << "bold 1" << "text 10,177 Do zapłaty :          12.50 PLN";
     expected << foot(183, QStringLiteral("Słownie :    ") +
                               words(12, QStringLiteral("złotych"), 50, QStringLiteral("groszy")));
@@ -132,8 +132,8 @@ TEST(BillPage, CorrectiveBillShowsBothTablesAndTheDifference)
              << "text 10,162 Korekta dotyczy rachunku nr 7/2009 o następującym wyglądzie pierwotnym";
     expected << tableLog(166, before, 10);
     expected << "font Courier New 12" << "bold 1"
-             << "text 10,208 Do zapłaty pierwotnie było:" << "text 75,208        50.00 PLN"
-             << "text 10,212 Do zapłaty po korekcie jest:" << "text 75,212        30.00 PLN"
+             << "text 10,208 Do zapłaty pierwotnie było:" << "text 80,208        50.00 PLN"
+             << "text 10,212 Do zapłaty po korekcie jest:" << "text 83,212        30.00 PLN"
              << "text 10,216 Różnica do zapłaty:" << "text 75,216       -20.00 PLN";
     expected << foot(222, QStringLiteral("Słownie :   minus ") + words(20, QStringLiteral("złotych"), 0, {}));
 
@@ -218,7 +218,7 @@ TEST_P(BillAmounts, TotalBoxPayableAndWordsAgree)
     setLine(bill.document, LineTable::Bill, 2, {"b", "", "", "", "", GetParam().line2});
     const QStringList log = pageLog(bill);
 
-    EXPECT_TRUE(log.contains(QStringLiteral("text 181,159 ") + GetParam().payableText));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 170,159 ") + GetParam().payableText));
     EXPECT_TRUE(log.contains(QStringLiteral("text 10,177 Do zapłaty :   ") + GetParam().payableText));
     EXPECT_TRUE(log.contains(QStringLiteral("text 10,183 ") + GetParam().wordsLine))
         << log.filter(QStringLiteral("10,183")).join(QLatin1Char('\n')).toStdString();

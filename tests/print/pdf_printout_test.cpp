@@ -1,8 +1,7 @@
 #include "bill_fixture.h"
-#include "print_error.h"
-#include "printer_canvas.h"
+#include "pdf_document.h"
 
-#include <QPrinter>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -12,6 +11,8 @@
 
 #include "qt_printers.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace kw {
@@ -22,16 +23,17 @@ struct PdfWord {
     QString text;
     double xMin;
     double yMin;
+    double xMax;
 };
 
 std::vector<PdfWord> wordsOf(const QString& html)
 {
     static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
     std::vector<PdfWord> words;
     for (const QRegularExpressionMatch& m : word.globalMatch(html))
-        words.push_back({QTextDocumentFragment::fromHtml(m.captured(3)).toPlainText(), m.captured(1).toDouble(),
-                         m.captured(2).toDouble()});
+        words.push_back({QTextDocumentFragment::fromHtml(m.captured(4)).toPlainText(), m.captured(1).toDouble(),
+                         m.captured(2).toDouble(), m.captured(3).toDouble()});
     return words;
 }
 
@@ -52,12 +54,12 @@ protected:
     std::vector<PdfWord> printToPdf(const BillPrintout& bill)
     {
         const QString pdf = dir_.filePath(QStringLiteral("rachunek.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setResolution(600);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printBill(bill, 1, [&printer](int) { return std::make_unique<PrinterCanvas>(printer); });
+        PdfDocument document(billTitle(bill));
+        document.addBill(bill);
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(document.finish());
+        file.close();
 
         QProcess run;
         run.start(pdftotext_, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
@@ -101,10 +103,11 @@ TEST_F(PdfPrintout, SellerBuyerAmountsAndWordsStandAtTheirPlaces)
     expectAt(words, QStringLiteral("Rachunek"), 115, 80);
     expectAt(words, QStringLiteral("Strzyżenie"), 11, 144);
 
-    // The total box: seven blanks of Courier New 9 pt (0.6 em each) before
-    // the figure.
-    const double blanks = 7 * 0.6 * 9.0 / pointsPerUnit;
-    expectAt(words, QStringLiteral("12.50"), 181 + blanks, 159);
+    // The total box's text ends at its right edge, x 200.
+    const PdfWord* pln = find(words, QStringLiteral("PLN"), 157 * pointsPerUnit);
+    ASSERT_NE(pln, nullptr);
+    EXPECT_NEAR(pln->xMax, 200 * pointsPerUnit, 1.0 * pointsPerUnit);
+    expectAt(words, QStringLiteral("12.50"), 200 - 9 * 0.6 * 9.0 / pointsPerUnit, 159);
     expectAt(words, QStringLiteral("Do"), 10, 177);
     expectAt(words, QStringLiteral("Słownie"), 10, 183);
 
@@ -120,14 +123,72 @@ TEST_F(PdfPrintout, SellerBuyerAmountsAndWordsStandAtTheirPlaces)
     expectAt(words, QStringLiteral("Wydruk"), 10, 261);
 }
 
-TEST(PrinterCanvasJob, UnwritableOutputIsReported)
+// An A4 page is 595.28 points wide.
+constexpr double pageWidth = 595.28;
+
+// The words on the line at `yUnits`, left to right.
+std::vector<PdfWord> lineAt(const std::vector<PdfWord>& words, double yUnits)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QStringLiteral("/nonexistent-folder/rachunek.pdf"));
-    EXPECT_THROW(printBill(sampleBill(), 2, [&printer](int) { return std::make_unique<PrinterCanvas>(printer); }),
-                 PrintError);
+    std::vector<PdfWord> line;
+    for (const PdfWord& w : words)
+        if (std::abs(w.yMin - yUnits * pointsPerUnit) < 1.5 * pointsPerUnit)
+            line.push_back(w);
+    std::sort(line.begin(), line.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    return line;
 }
+
+class PdfPrintoutAtSize : public PdfPrintout, public ::testing::WithParamInterface<int> {
+protected:
+    BillPrintout atSize(BillPrintout bill) const
+    {
+        bill.lettering.size = GetParam();
+        return bill;
+    }
+};
+
+// The longest amount the 12-character field holds stays whole on the page.
+TEST_P(PdfPrintoutAtSize, TheTotalBoxKeepsItsWholeAmountOnThePage)
+{
+    BillPrintout bill = atSize(sampleBill());
+    setLine(bill.document, LineTable::Bill, 1, {"a", "", "", "", "", "999999999.99"});
+    setLine(bill.document, LineTable::Bill, 2, {"b", "", "", "", "", ""});
+    const std::vector<PdfWord> words = printToPdf(bill);
+
+    const std::vector<PdfWord> box = lineAt(words, 159);
+    ASSERT_EQ(box.size(), 2u);
+    EXPECT_EQ(box[0].text, QStringLiteral("999999999.99"));
+    EXPECT_EQ(box[1].text, QStringLiteral("PLN"));
+    EXPECT_LE(box[1].xMax, 200 * pointsPerUnit + 0.5);
+    EXPECT_LE(box[1].xMax, pageWidth);
+}
+
+TEST_P(PdfPrintoutAtSize, EachCorrectiveAmountStartsAfterItsCaption)
+{
+    BillPrintout bill = atSize(sampleCorrectiveBill());
+    setLine(bill.document, LineTable::Bill, 1, {"a", "", "", "", "", "99999999.99"});
+    setLine(bill.document, LineTable::Bill, 2, {"b", "", "", "", "", ""});
+    setLine(bill.document, LineTable::Correction, 1, {"a", "", "", "", "", "0.00"});
+    const std::vector<PdfWord> words = printToPdf(bill);
+
+    const std::pair<int, const char*> lines[] = {
+        {208, "było:"}, {212, "jest:"}, {216, "zapłaty:"}};
+    for (const auto& [y, captionEnd] : lines) {
+        const std::vector<PdfWord> line = lineAt(words, y);
+        ASSERT_GE(line.size(), 2u) << y;
+        // The amount's first word follows the caption's last with a gap.
+        const auto caption = std::find_if(line.begin(), line.end(), [&](const PdfWord& w) {
+            return w.text == QString::fromUtf8(captionEnd);
+        });
+        ASSERT_NE(caption, line.end());
+        ASSERT_NE(caption + 1, line.end());
+        EXPECT_GT((caption + 1)->xMin, caption->xMax) << y;
+        EXPECT_GE((caption + 1)->xMin, 75 * pointsPerUnit - 1) << y;
+        EXPECT_EQ(line.back().text, QStringLiteral("PLN")) << y;
+        EXPECT_LE(line.back().xMax, pageWidth) << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PrintFontSizes, PdfPrintoutAtSize, ::testing::Values(8, 10, 14));
 
 } // namespace
 } // namespace kw

@@ -39,6 +39,7 @@ QString ScriptedDialogs::chooseFolder(QWidget*, const QString& folder) { return 
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
 {
     ++printDialogs;
+    offeredPdfFile = printer.outputFileName();
     const bool chosen = !printerAnswers.isEmpty() && printerAnswers.dequeue();
     if (chosen && !pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);

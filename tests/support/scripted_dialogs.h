@@ -18,6 +18,7 @@ public:
     QQueue<bool> printerAnswers;    // for choosePrinter(); an empty queue cancels
     QString pdfFile;                // when set, a chosen printer writes this PDF file at 600 dpi
     int printDialogs = 0;           // how often the print dialog was shown
+    QString offeredPdfFile;         // the file name the last print dialog offered for printing to a file
     QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
     QQueue<QColor> colours;         // for chooseColour(); an empty queue cancels
     QStringList questions;

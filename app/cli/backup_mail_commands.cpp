@@ -1,0 +1,26 @@
+#include "cli_commands.h"
+
+#include "backup_archive.h"
+#include "bill_mail.h"
+#include "cli_data_folder.h"
+#include "cli_output.h"
+#include "output_file.h"
+
+namespace kw {
+
+void backupDataFolder(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& zipFile)
+{
+    storedDocumentCount(ops, paths.documentFile());
+    const BackupArchive archive = makeBackupArchive(ops, paths);
+    writeOutputFile(ops, zipFile, OutputKind::Zip, archive.bytes, protectedFolders({paths.folder(), startFolder}));
+    printLine(QStringLiteral("Zapisano kopię zapasową %1 (plików: %2).").arg(zipFile).arg(archive.fileCount));
+}
+
+void mailDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
+                  const QString& address)
+{
+    const QString file = mailBill(ops, storedDocumentPrintout(ops, paths, startFolder, position), address);
+    printLine(QStringLiteral("Otwarto program pocztowy z załącznikiem %1.").arg(file));
+}
+
+} // namespace kw

@@ -1,0 +1,20 @@
+#include "csv_output.h"
+
+#include "cli_output.h"
+#include "output_file.h"
+
+namespace kw {
+
+void deliverCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QList<CsvRow>& rows,
+                const QString& csvFile)
+{
+    const QByteArray bytes = csvFileBytes(rows);
+    if (csvFile.isEmpty()) {
+        printBytes(bytes);
+        return;
+    }
+    writeOutputFile(ops, csvFile, OutputKind::Csv, bytes, protectedFolders({paths.folder(), startFolder}));
+    printLine(QStringLiteral("Zapisano plik %1 (wierszy: %2).").arg(csvFile).arg(rows.size()));
+}
+
+} // namespace kw

@@ -1,0 +1,70 @@
+#include "painter_canvas.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace kw {
+
+bool PainterCanvas::beginPainting(QPaintDevice& device)
+{
+    if (!painter_.begin(&device))
+        return false;
+    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setBrush(Qt::white);
+    return true;
+}
+
+void PainterCanvas::SetFontColour(const QColor& colour)
+{
+    textColour_ = colour;
+}
+
+void PainterCanvas::PreparePageMetrics()
+{
+    const QPaintDevice* device = painter_.device();
+    metrics_ = PageMetrics::forResolution(device->logicalDpiX(), device->logicalDpiY());
+}
+
+void PainterCanvas::applyFont()
+{
+    painter_.setFont(font_.applyTo(painter_.font()));
+}
+
+void PainterCanvas::SetPrintFont(const QString& face, int points)
+{
+    font_.setFace(face);
+    font_.height = metrics_.fontHeight(points);
+    applyFont();
+}
+
+void PainterCanvas::SetBold(quint8 flag)
+{
+    font_.setStyleFlag(flag);
+    applyFont();
+}
+
+void PainterCanvas::DrawBox(int x, int y, int width, int height)
+{
+    const DotBox box = metrics_.box(x, y, width, height);
+    painter_.setPen(QPen(Qt::black, 1));
+    painter_.setBrush(Qt::white);
+    painter_.drawRect(QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)));
+}
+
+void PainterCanvas::PrintText(int x, int y, const QString& text)
+{
+    const QFontMetrics fm(painter_.font(), painter_.device());
+    const QPoint topLeft(metrics_.xDots(x), metrics_.yDots(y));
+    painter_.fillRect(QRect(topLeft, QSize(fm.horizontalAdvance(text), fm.height())), Qt::white);
+    painter_.setPen(textColour_);
+    painter_.drawText(topLeft + QPoint(0, fm.ascent()), text);
+}
+
+int PainterCanvas::TextWidth(const QString& text)
+{
+    const QFontMetricsF fm(painter_.font(), painter_.device());
+    return metrics_.unitsCovering(fm.horizontalAdvance(text));
+}
+
+} // namespace kw

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "bill_printout.h"
+#include "paged_document.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPdfWriter>
+#include <QString>
+
+namespace kw {
+
+// "Rachunek 14/2009" or "Rachunek korygujący 1/K/2009": what a bill is called
+// in a PDF's title and a mail's subject.
+QString billTitle(const BillPrintout& bill);
+
+// "Rachunek 14-2009.pdf": the title made a file name.
+QString billPdfFileName(const BillPrintout& bill);
+
+// Bill pages as a PDF file's bytes, painted in memory at 600 dpi on whole A4
+// pages, so that a file is written only once the document is whole. The
+// document carries its title and the program as its creator, and is made as
+// PDF/A-1b, fonts embedded, since bills are kept for years. Needs a
+// QGuiApplication.
+class PdfDocument {
+public:
+    explicit PdfDocument(const QString& title);
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    // Adds `copies` pages of `bill`, as "Drukuj" prints each copy. Throws
+    // PrintError when a page cannot be added.
+    void addBill(const BillPrintout& bill, int copies = 1);
+    int pageCount() const { return document_.pageCount(); }
+
+    // The finished file. Throws PrintError when the document could not be
+    // completed.
+    QByteArray finish();
+
+private:
+    QBuffer buffer_;
+    QPdfWriter writer_;
+    PagedDocument document_;
+};
+
+} // namespace kw

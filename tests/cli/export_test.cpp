@@ -1,0 +1,188 @@
+#include "cli_fixture.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace kw {
+namespace {
+
+using Table = QList<QStringList>;
+
+// The rows of a CSV file as Python's csv module reads it, the way
+// spreadsheets do: semicolons, RFC 4180 quotes, the UTF-8 mark stripped.
+Table readWithPython(const QString& csvFile)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"), QStringLiteral("import csv, json, sys\n"
+                                                       "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                                                       "    print(json.dumps(list(csv.reader(f, delimiter=';'))))"),
+                  csvFile});
+    EXPECT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    Table rows;
+    for (const QJsonValue& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        QStringList cells;
+        for (const QJsonValue& cell : row.toArray())
+            cells.append(cell.toString());
+        rows.append(cells);
+    }
+    return rows;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CliExportTest : public CliTest {
+protected:
+    void SetUp() override
+    {
+        CliTest::SetUp();
+        ASSERT_TRUE(out_.isValid());
+    }
+
+    // Runs the command into `name` in the output folder and returns its rows.
+    Table csvOf(QStringList args, const char* name)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+            return {};
+        const QString file = out_.filePath(QString::fromLatin1(name));
+        args << file;
+        const ProcessResult result = run(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.out.startsWith(QStringLiteral("Zapisano plik ") + file)) << result.out.toStdString();
+        EXPECT_TRUE(fileBytes(file).startsWith("\xEF\xBB\xBF"));
+        return readWithPython(file);
+    }
+
+    QTemporaryDir out_;
+};
+
+TEST_F(CliExportTest, ListCsvHoldsEveryBillWithPolishLettersAndDecimalCommas)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+        GTEST_SKIP() << "python3 is not installed; the CSV is not read back";
+    const Table rows = csvOf({QStringLiteral("list"), QStringLiteral("--csv")}, "lista.csv");
+    // The header, then positions 2 to 5: the opening record and the record
+    // of an unknown kind are no bills.
+    ASSERT_EQ(rows.size(), 5);
+    for (const QStringList& row : rows)
+        EXPECT_EQ(row.size(), 31);
+    EXPECT_EQ(rows[0].mid(0, 5), QStringList({QStringLiteral("Pozycja"), QStringLiteral("Rodzaj"),
+                                               QStringLiteral("Numer"), QStringLiteral("Rozszerzenie"),
+                                               QStringLiteral("Data wystawienia")}));
+    EXPECT_EQ(rows[0].last(), QStringLiteral("Do zapłaty"));
+    EXPECT_EQ(rows[1].mid(0, 6), QStringList({QStringLiteral("2"), QStringLiteral("F"), QStringLiteral("7"),
+                                               QStringLiteral("2009"), QStringLiteral("2009-03-05"),
+                                               QStringLiteral("Jan Kowalski")}));
+    EXPECT_EQ(rows[1][10], QStringLiteral("Gotówka"));
+    EXPECT_EQ(rows[1].mid(12, 6), QStringList({QStringLiteral("Naprawa zegarka"), QString(), QStringLiteral("szt."),
+                                                QStringLiteral("1,00"), QStringLiteral("120,00"),
+                                                QStringLiteral("120,00")}));
+    EXPECT_EQ(rows[1].last(), QStringLiteral("120,00"));
+    // The corrective bill: its corrected line and the change it makes.
+    EXPECT_EQ(rows[2][1], QStringLiteral("K"));
+    EXPECT_EQ(rows[2][17], QStringLiteral("100,00"));
+    EXPECT_EQ(rows[2].last(), QStringLiteral("-20,00"));
+    EXPECT_EQ(rows[3][5], QStringLiteral("Żaneta Łęcka"));
+    EXPECT_EQ(rows[3][6], QStringLiteral("ul. Długa 5"));
+}
+
+TEST_F(CliExportTest, SummaryCsvHasAMonthPerRow)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+        GTEST_SKIP() << "python3 is not installed; the CSV is not read back";
+    const Table rows = csvOf({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv")}, "rok.csv");
+    ASSERT_EQ(rows.size(), 13);
+    EXPECT_EQ(rows[0], QStringList({QStringLiteral("Miesiąc"), QStringLiteral("Kwota")}));
+    EXPECT_EQ(rows[3], QStringList({QStringLiteral("Marzec"), QStringLiteral("110,00")}));
+    EXPECT_EQ(rows[4], QStringList({QStringLiteral("Kwiecień"), QStringLiteral("35,50")}));
+    EXPECT_EQ(rows[12], QStringList({QStringLiteral("Grudzień"), QStringLiteral("0,00")}));
+}
+
+TEST_F(CliExportTest, CsvWithoutAFileGoesToStandardOutput)
+{
+    const ProcessResult result =
+        run({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("Łęcka"), QStringLiteral("--csv")});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Miesiąc;Kwota\r\nStyczeń;0,00\r\n"))) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("\r\nKwiecień;35,50\r\n")));
+}
+
+TEST_F(CliExportTest, BackupUnpacksToTheDataFolderByteForByte)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        GTEST_SKIP() << "unzip is not installed; the backup is not unpacked";
+    writePrintFontFile(start(), QStringLiteral("Arial"), 10);
+    QDir(start()).mkpath(QStringLiteral("Szablony/stare"));
+    QFile sza(start() + QStringLiteral("/Szablony/stare/strzyżenie.sza"));
+    ASSERT_TRUE(sza.open(QIODevice::WriteOnly));
+    sza.write(QByteArray(3251, '\x01'));
+    sza.close();
+
+    const QString zip = out_.filePath(QStringLiteral("kopia.zip"));
+    const ProcessResult result = run({QStringLiteral("backup"), zip});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QMap<QString, QByteArray> data = folderSnapshot(start());
+    const qsizetype files = std::count_if(data.keyBegin(), data.keyEnd(),
+                                          [](const QString& path) { return !path.endsWith(QLatin1Char('/')); });
+    EXPECT_EQ(result.out, QStringLiteral("Zapisano kopię zapasową %1 (plików: %2).\n").arg(zip).arg(files));
+
+    QTemporaryDir restored;
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-q"), zip, QStringLiteral("-d"), restored.path()});
+    ASSERT_TRUE(unzip.waitForFinished(60000));
+    ASSERT_EQ(unzip.exitCode(), 0) << unzip.readAllStandardError().toStdString();
+    EXPECT_EQ(folderSnapshot(restored.path()), data);
+}
+
+TEST_F(CliExportTest, MailStartsTheComposerWithTheBillAttached)
+{
+    // A stand-in for xdg-email that writes down its arguments, one a line.
+    QTemporaryDir bin;
+    const QString log = bin.filePath(QStringLiteral("wywołanie.txt"));
+    QFile fake(bin.filePath(QStringLiteral("xdg-email")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"%1.tmp\"\n"
+                              "mv \"%1.tmp\" \"%1\"\n").arg(log).toUtf8());
+    fake.close();
+    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList path = {QStringLiteral("PATH=%1:/usr/bin:/bin").arg(bin.path())};
+
+    const ProcessResult result =
+        runKwitarnia(start(), {QStringLiteral("mail"), QStringLiteral("3"), QStringLiteral("jan@example.com")}, path);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    for (int i = 0; i < 100 && !QFile::exists(log); ++i)
+        QThread::msleep(50);
+    const QStringList args = QString::fromUtf8(fileBytes(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(args.size(), 5) << args.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(args[0], QStringLiteral("--subject"));
+    EXPECT_EQ(args[1], QStringLiteral("Rachunek korygujący 1/K/2009"));
+    EXPECT_EQ(args[2], QStringLiteral("--attach"));
+    EXPECT_TRUE(args[3].endsWith(QStringLiteral("/Rachunek korygujący 1-K-2009.pdf"))) << args[3].toStdString();
+    EXPECT_TRUE(fileBytes(args[3]).startsWith("%PDF-"));
+    EXPECT_EQ(args[4], QStringLiteral("jan@example.com"));
+    EXPECT_EQ(result.out, QStringLiteral("Otwarto program pocztowy z załącznikiem %1.\n").arg(args[3]));
+    QDir(QFileInfo(args[3]).absolutePath()).removeRecursively();
+
+    // No composer, or an address the composer would take for an option.
+    const ProcessResult missing =
+        runKwitarnia(start(), {QStringLiteral("mail"), QStringLiteral("last")}, {QStringLiteral("PATH=/nonexistent")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("Nie znaleziono programu xdg-email"))) << missing.err.toStdString();
+    const ProcessResult option = runKwitarnia(
+        start(), {QStringLiteral("mail"), QStringLiteral("2"), QStringLiteral("--"), QStringLiteral("--utf8")}, path);
+    EXPECT_EQ(option.exitCode, 1);
+    EXPECT_TRUE(option.err.startsWith(QStringLiteral("Nieprawidłowy adres e-mail"))) << option.err.toStdString();
+}
+
+} // namespace
+} // namespace kw
