@@ -10,6 +10,7 @@
 #include "platform.h"
 #include "records.h"
 #include "selection_lines.h"
+#include "settings_window.h"
 
 #include <QPointer>
 #include <QString>
@@ -52,6 +53,8 @@ public:
     int copyCount() const { return copyCount_; }
     const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
     Tfont_f& fontWindow() const { return *font_f; }
+    // The settings window while it is open.
+    SettingsWindow* settingsWindow() const { return settings_f; }
 
 signals:
     // The user confirmed "Koniec pracy ?" and the window has faded out.
@@ -104,6 +107,8 @@ public slots:
     void SpeedButton27Click();
     void SpeedButton30Click();
     void SpeedButton29Click();
+    // "Ustawienia" (Ctrl+, and the window's context menu).
+    void openSettings();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +137,10 @@ private:
     void startUpSequence();
     void applySettings();
     void showSeller();
+    void connectSettingsCommand();
+    // The copy count as stored: its leading digits.
+    static int copyCountOf(const kw::SettingsRecord& settings);
+    void takeSavedSettings(const kw::SettingsRecord& settings);
     void Wygaszaj();
 
     // Window <-> working record.
@@ -235,6 +244,7 @@ private:
     bool gridShowsLinesBefore_ = false;
     // The print-font window, never shown.
     std::unique_ptr<Tfont_f> font_f;
+    QPointer<SettingsWindow> settings_f;
     QTimer timer1_;
     QTimer timer2_;
     QPointer<QWidget> focusBeforeOverlay_;

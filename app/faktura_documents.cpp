@@ -8,6 +8,7 @@
 #include "dbl_click_line_edit.h"
 #include "document_file.h"
 #include "next_number.h"
+#include "fields_page.h"
 #include "record_file.h"
 
 #include <QComboBox>
@@ -111,9 +112,17 @@ void Tfaktura_f::SpeedButton2Click()
 }
 
 // The settings file keeps the place, the signature and the number of the
-// last stored document of each kind.
+// last stored document of each kind. Its other fields are taken from the
+// file as it is now, so a change made in the settings window of another
+// instance since this one read it is not written back over.
 void Tfaktura_f::storeNumbers()
 {
+    const QString file = paths().settingsFile();
+    try {
+        settings_ = readSingleRecord<SettingsRecord>(platform_.files, file);
+    } catch (const IoError&) {
+        // A file that cannot be read now is replaced from the record in memory.
+    }
     settings_.set(settings::Place, ui.miejscowosc->text());
     if (isCorrective(working_)) {
         settings_.set(settings::CorrectionNumber, ui.numerator->text());
@@ -123,7 +132,9 @@ void Tfaktura_f::storeNumbers()
         settings_.set(settings::BillSuffix, ui.rozszerzenie->text());
     }
     settings_.set(settings::Signature, ui.podpis->text());
-    RecordFile(platform_.files, paths().settingsFile(), settings::Size).replace(settings_.bytes());
+    RecordFile(platform_.files, file, settings::Size).replace(settings_.bytes());
+    if (settings_f)
+        settings_f->numberingPage()->reloadIfUntouched();
 }
 
 void Tfaktura_f::showNextNumber(const QString& last, const QString& document)

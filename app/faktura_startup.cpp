@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "bill_grid.h"
 #include "dbl_click_line_edit.h"
 #include "bevels.h"
@@ -48,6 +50,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     ui.setup(this);
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
+    connectSettingsCommand();
     FormCreate();
     connectShortcuts();
     font_f = std::make_unique<Tfont_f>(platform_.dialogs, platform_.files, [this] { return currentFolder_; });
@@ -109,7 +112,9 @@ void Tfaktura_f::startOverlays()
 {
     ui.lata->clear();
     ui.lata->clearEditText();
-    for (int year = 2009; year <= 2020; ++year)
+    // The first year of the module to the current one, so this year is
+    // chosen rather than typed.
+    for (int year = 2009; year <= std::max(2009, platform_.clock.today().year()); ++year)
         ui.lata->addItem(QString::number(year));
     ui.lata->setCurrentIndex(-1);
     ui.lata->clearEditText();
@@ -196,8 +201,13 @@ void Tfaktura_f::applySettings()
     ui.rozszerzenie->setText(settings_.get(settings::BillSuffix));
     ui.Label13->setText(settings_.get(settings::CopyLabel));
     ui.podpis->setText(settings_.get(settings::Signature));
-    copyCount_ = int(std::min<qint64>(readCount(settings_.get(settings::CopyCount)), 999));
+    copyCount_ = copyCountOf(settings_);
     ui.Label14->setText(settings_.get(settings::PrintFootnote));
+}
+
+int Tfaktura_f::copyCountOf(const SettingsRecord& settings)
+{
+    return int(std::min<qint64>(readCount(settings.get(settings::CopyCount)), 999));
 }
 
 void Tfaktura_f::showSeller()

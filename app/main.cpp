@@ -1,6 +1,7 @@
 #include "Tfaktura_f.h"
 #include "app_fonts.h"
 #include "app_identity.h"
+#include "cli_data_folder.h"
 #include "command_line.h"
 #include "desktop_data_folder.h"
 #include "file_ops.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -20,6 +22,7 @@
 #include <QTranslator>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -75,6 +78,28 @@ QRect availableScreenArea()
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// The settings window alone, for the data folder the module started here
+// would use; the process ends when it is closed.
+int runSettingsOnly(kw::Platform& platform, const QString& screenshotFile)
+{
+    std::unique_ptr<SettingsWindow> window;
+    try {
+        const QString startFolder = QDir::currentPath();
+        window = std::make_unique<SettingsWindow>(platform.dialogs, platform.files,
+                                                  kw::dataPathsFor(platform.files, startFolder), startFolder);
+    } catch (const kw::IoError& error) {
+        platform.dialogs.showError(nullptr, error.message());
+        return 1;
+    }
+    window->move(availableScreenArea().center() - window->rect().center());
+    window->show();
+    if (!screenshotFile.isEmpty())
+        QTimer::singleShot(300, window.get(), [&window, screenshotFile] {
+            QApplication::exit(window->grab().save(screenshotFile, "PNG") ? 0 : 1);
+        });
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -100,6 +125,10 @@ int main(int argc, char** argv)
     const QCommandLineOption desktop(QStringLiteral("desktop"),
                                      QStringLiteral("Pracuj w folderze danych wybranym ostatnio (start z menu)."));
     options.addOption(desktop);
+    const QCommandLineOption settingsOnly(QStringLiteral("settings"),
+                                          QStringLiteral("Otwórz tylko okno ustawień (sprzedawca, numeracja, "
+                                                         "czcionka wydruku, klienci, usługi)."));
+    options.addOption(settingsOnly);
     // For the start-up benchmark: ends the process once the window has painted.
     QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -110,6 +139,7 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
+    bool newDataFolder = false;
     if (options.isSet(desktop)) {
         QSettings memory;
         const std::optional<QString> folder =
@@ -117,13 +147,20 @@ int main(int argc, char** argv)
         if (!folder)
             return 0;
         QDir::setCurrent(*folder);
+        // A folder without a seller file was just made: the user's first stop is
+        // the settings, to enter the company's name before the first bill.
+        newDataFolder = !QFileInfo::exists(kw::DataPaths(*folder).sellerFile());
     }
+    if (options.isSet(settingsOnly))
+        return runSettingsOnly(platform, options.value(screenshot));
     Tfaktura_f faktura_f(platform, QDir::currentPath(), nullptr, Tfaktura_f::StartMode::Deferred);
     QObject::connect(&faktura_f, &Tfaktura_f::moduleClosed, &app, [] { QApplication::exit(0); });
     // Reading the SVG loads Qt's SVG plugin; the window shows sooner without
     // waiting for it.
     afterFirstPaint(faktura_f, [] { QApplication::setWindowIcon(applicationIcon()); });
     const std::unique_ptr<QWidget> scrolledView = showFitted(faktura_f, availableScreenArea());
+    if (newDataFolder)
+        QTimer::singleShot(0, &faktura_f, &Tfaktura_f::openSettings);
 
     if (options.isSet(screenshot)) {
         const QString file = options.value(screenshot);

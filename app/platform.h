@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTime>
 
+class QColor;
 class QFont;
 class QPrinter;
 class QWidget;
@@ -32,6 +33,8 @@ public:
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // The font dialog; false when cancelled.
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
+    // The colour dialog; false when cancelled.
+    virtual bool chooseColour(QWidget* parent, QColor& colour) = 0;
     // Picks a folder; empty when cancelled.
     virtual QString chooseFolder(QWidget* parent, const QString& folder) = 0;
 };

@@ -1,5 +1,6 @@
 #include "qt_dialogs.h"
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -81,6 +82,14 @@ bool QtDialogs::chooseFont(QWidget* parent, QFont& font)
     if (ok)
         font = chosen;
     return ok;
+}
+
+bool QtDialogs::chooseColour(QWidget* parent, QColor& colour)
+{
+    const QColor chosen = QColorDialog::getColor(colour, parent, QStringLiteral("Kolor czcionki wydruku"));
+    if (chosen.isValid())
+        colour = chosen;
+    return chosen.isValid();
 }
 
 QString QtDialogs::chooseFolder(QWidget* parent, const QString& folder)

@@ -15,6 +15,7 @@ public:
     QString saveFile(QWidget* parent, const QString& filter, const QString& folder) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
+    bool chooseColour(QWidget* parent, QColor& colour) override;
     QString chooseFolder(QWidget* parent, const QString& folder) override;
 };
 

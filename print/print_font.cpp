@@ -29,9 +29,10 @@ qint32 wordFromColour(const QColor& colour)
     return qint32(quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16);
 }
 
-PrintFontRecord recordFromChoice(const FontChoice& choice)
+} // namespace
+
+PrintFontRecord withFontChoice(PrintFontRecord r, const FontChoice& choice)
 {
-    PrintFontRecord r;
     r.setInt32At(printfont::Colour, wordFromColour(choice.colour));
     r.set(printfont::Face, choice.font.family());
     r.setInt32At(printfont::PointSize, qMax(0, qRound(choice.font.pointSizeF())));
@@ -48,7 +49,7 @@ PrintFontRecord recordFromChoice(const FontChoice& choice)
     return r;
 }
 
-FontChoice choiceFromRecord(const PrintFontRecord& r)
+FontChoice fontChoiceOf(const PrintFontRecord& r)
 {
     QFont font(r.get(printfont::Face));
     const int points = r.int32At(printfont::PointSize);
@@ -61,8 +62,6 @@ FontChoice choiceFromRecord(const PrintFontRecord& r)
     font.setStrikeOut(style & StrikeOut);
     return {font, colourFromWord(r.int32At(printfont::Colour))};
 }
-
-} // namespace
 
 QString PrintFont::pathOf(const QString& fileName, const QString& folder)
 {
@@ -98,12 +97,12 @@ std::optional<FontChoice> PrintFont::dialogPreset(const QString& fileName, const
     if (!record)
         return std::nullopt;
     record_ = *record;
-    return choiceFromRecord(record_);
+    return fontChoiceOf(record_);
 }
 
 void PrintFont::write(const FontChoice& choice, const QString& fileName, const QString& folder)
 {
-    const PrintFontRecord record = recordFromChoice(choice);
+    const PrintFontRecord record = withFontChoice(PrintFontRecord(), choice);
     RecordFile(ops_, pathOf(fileName, folder), PrintFontRecord::Size).replace(record.bytes());
     take(record);
 }

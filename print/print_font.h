@@ -29,6 +29,13 @@ struct FontChoice {
     QColor colour;
 };
 
+// `record` with the colour, face (cut to 60 characters), size in whole
+// points and style bits of `choice`; its padding bytes as they were.
+PrintFontRecord withFontChoice(PrintFontRecord record, const FontChoice& choice);
+
+// The font and colour a record describes, as the font dialog shows them.
+FontChoice fontChoiceOf(const PrintFontRecord& record);
+
 // The print font: the record last read or written, and the face and size
 // copied from it. Before the first read the record is all zeros, the face
 // empty and the size 0.

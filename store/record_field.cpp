@@ -34,4 +34,10 @@ void writeString(QByteArray& record, StringField field, const QString& text)
     std::memcpy(at + 1, encoded.constData(), encoded.size());
 }
 
+void writeChangedString(QByteArray& record, StringField field, const QString& text)
+{
+    if (readString(record, field) != text)
+        writeString(record, field, text);
+}
+
 } // namespace kw

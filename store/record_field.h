@@ -24,6 +24,10 @@ void appendString(QString& out, const char* record, qsizetype recordSize, String
 // Writes `text` cut to the field's width; the unused bytes become zero.
 void writeString(QByteArray& record, StringField field, const QString& text);
 
+// Writes like writeString, but only when the field does not hold `text`
+// already: an unchanged field keeps its bytes as another program left them.
+void writeChangedString(QByteArray& record, StringField field, const QString& text);
+
 // Writes an array-of-strings element: element k (1-based) of an array that
 // starts at `arrayOffset`.
 constexpr StringField element(int arrayOffset, int maxChars, int k)

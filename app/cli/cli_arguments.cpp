@@ -12,7 +12,8 @@ namespace {
 
 const QStringList commandWords = {QStringLiteral("list"),   QStringLiteral("summary"), QStringLiteral("pdf"),
                                   QStringLiteral("words"),  QStringLiteral("backup"),  QStringLiteral("mail"),
-                                  QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version")};
+                                  QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version"),
+                                  QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services")};
 
 const QString csvOption = QStringLiteral("--csv");
 const QString monthOption = QStringLiteral("--month");
@@ -165,9 +166,23 @@ CliRequest parseCommandLine(const QStringList& args)
         request.command = CliCommand::Mail;
         request.position = checkedPosition(arguments[0]);
         request.address = arguments.value(1);
+    } else if (command == QLatin1String("settings")) {
+        words.expect({}, 0, 0);
+        request.command = CliCommand::Settings;
+    } else if (command == QLatin1String("clients") || command == QLatin1String("services")) {
+        words.expect({}, 2, 2);
+        if (arguments[0] == QLatin1String("import"))
+            request.command = CliCommand::ListImport;
+        else if (arguments[0] == QLatin1String("export"))
+            request.command = CliCommand::ListExport;
+        else
+            wrongCall(command);
+        request.list = command == QLatin1String("clients") ? SlotListKind::Clients : SlotListKind::Services;
+        request.csvFile = arguments[1];
     } else {
         throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
-                                              "mail, --help, --version; opis poleceń: kwitarnia --help.")
+                                              "mail, settings, clients, services, --help, --version; "
+                                              "opis poleceń: kwitarnia --help.")
                                    .arg(command));
     }
     request.csv = words.has(csvOption);

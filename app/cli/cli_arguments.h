@@ -7,7 +7,10 @@
 
 namespace kw {
 
-enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Backup, Mail };
+enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Backup, Mail, Settings, ListImport, ListExport };
+
+// The list a ListImport or ListExport works on.
+enum class SlotListKind { Clients, Services };
 
 // One call of the program from the command line, checked and decoded.
 struct CliRequest {
@@ -20,6 +23,8 @@ struct CliRequest {
     QString outputFile;   // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
     QString address;      // Mail: the recipient, may be empty
     double amount = 0.0;  // Words
+    SlotListKind list = SlotListKind::Clients; // ListImport, ListExport
+    QString csvFile;      // ListImport, ListExport
 };
 
 // Decodes the arguments after the program name. Options start with "--";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bill_printout.h"
+#include "cli_arguments.h"
 #include "data_folder.h"
 #include "file_ops.h"
 
@@ -11,8 +12,9 @@
 namespace kw {
 
 // The commands of the command line. Each reads the data files through
-// `ops` without changing or creating any of them, prints its result on
-// standard output and throws CommandLineError or IoError when it cannot.
+// `ops`, prints its result on standard output and throws CommandLineError
+// or IoError when it cannot. Only importCsvList changes a data file; none
+// creates one.
 
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
@@ -48,6 +50,19 @@ void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFo
 // there is none.
 void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& month,
                  const QString& pdfFile);
+
+// "caption: text" for each field of the seller file, then of the settings
+// file.
+void printSettings(FileOps& ops, const DataPaths& paths);
+
+// The client or service list of the data folder written into `csvFile`.
+void exportCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile);
+
+// The rows of `csvFile` taken into the client or service list of the data
+// folder under the lock of the module's writers; slots in use are never
+// changed. Prints the report; throws CommandLineError after storing the
+// rows it took when some were refused.
+void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile);
 
 // A ZIP archive of every data file written as `zipFile` (see
 // makeBackupArchive and writeOutputFile).

@@ -49,6 +49,13 @@ void run(const CliRequest& request)
         exportDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.outputFile);
         return;
     }
+    case CliCommand::Settings: printSettings(ops, dataPathsFor(ops, startFolder)); return;
+    case CliCommand::ListExport:
+        exportCsvList(ops, dataPathsFor(ops, startFolder), request.list, request.csvFile);
+        return;
+    case CliCommand::ListImport:
+        importCsvList(ops, dataPathsFor(ops, startFolder), request.list, request.csvFile);
+        return;
     case CliCommand::PdfMonth: {
         const OffscreenGui gui;
         exportMonth(ops, dataPathsFor(ops, startFolder), startFolder, request.month, request.outputFile);

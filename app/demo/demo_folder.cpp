@@ -44,9 +44,9 @@ CompanyRecord demoSeller()
     c.set(company::SellerLine1, QStringLiteral("Pracownia Usług Komputerowych „Bajt”"));
     c.set(company::SellerLine2, QStringLiteral("ul. Źródlana 12/3"));
     c.set(company::SellerLine3, QStringLiteral("30-547 Kraków"));
-    c.set(company::SellerTaxId, QStringLiteral("676-123-45-67"));
+    c.set(company::SellerTaxId, QStringLiteral("676-123-45-65"));
     c.set(company::SellerBank, QStringLiteral("PKO BP S.A. o/Kraków"));
-    c.set(company::SellerAccount, QStringLiteral("12 3456 7890 1234 5678 9012 3456"));
+    c.set(company::SellerAccount, QStringLiteral("04 1234 5678 9012 3456 7890 1234"));
     return c;
 }
 
@@ -54,10 +54,10 @@ ClientListRecord demoClients()
 {
     struct Client { const char* l1; const char* l2; const char* l3; const char* l4; const char* nip; };
     const Client list[] = {
-        {"Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "", "677-001-22-33"},
+        {"Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "", "677-001-22-32"},
         {"Gabinet Weterynaryjny „Żbik”", "os. Słoneczne 14", "32-020 Wieliczka", "", ""},
         {"Anna Ślusarczyk", "ul. Ogrodowa 7 m. 2", "30-001 Kraków", "", ""},
-        {"Księgarnia Źródło s.c.", "Rynek Główny 40", "31-010 Kraków", "pawilon B", "676-987-65-43"},
+        {"Księgarnia Źródło s.c.", "Rynek Główny 40", "31-010 Kraków", "pawilon B", "676-987-65-47"},
     };
     ClientListRecord r = emptyClientList();
     int slot = 1;

@@ -7,12 +7,15 @@
 
 #include "document_file.h"
 #include "document_template.h"
+#include "edited_file.h"
 #include "failure_sweep.h"
 #include "file_bytes.h"
 #include "io_error.h"
 #include "print_font.h"
 #include "record_file.h"
 #include "sales_register_folder.h"
+#include "settings_fields.h"
+#include "slot_list_csv.h"
 #include "temp_data_folder.h"
 
 #include <QDir>
@@ -59,7 +62,8 @@ protected:
 
     QString templatePath() const { return folder.path() + QStringLiteral("/Szablony/stały klient.sza"); }
 
-    // Five documents, settings, a template, ewidencja.dat and the font file.
+    // Five documents, settings, seller, client list, a template,
+    // ewidencja.dat and the font file.
     void prepareFiles(bool tornTail)
     {
         QDir(folder.path()).mkpath(QStringLiteral("Szablony"));
@@ -69,6 +73,8 @@ protected:
             documents += document(n).bytes();
         writeFileBytes(paths().documentFile(), documents + (tornTail ? QByteArray(1000, 'x') : QByteArray()));
         writeFileBytes(paths().settingsFile(), settingsNumbered(5).bytes());
+        writeFileBytes(paths().sellerFile(), CompanyRecord().bytes());
+        writeFileBytes(paths().clientFile(), emptyClientList().bytes());
         writeFileBytes(templatePath(), document(40).bytes());
         SalesRegisterRecord register_;
         register_.set(salesregister::Folder, QStringLiteral("C:\\Ewidencja"));
@@ -108,6 +114,18 @@ protected:
             {"delete", [this, p] { DocumentFile(ops, p).remove(4, document(4)); }},
             {"template save", [this] { saveTemplate(ops, templatePath(), document(41)); }},
             {"ewidencja.dat", [this, p] { writeSalesRegisterFolder(ops, p, QStringLiteral("D:\\Księgi")); }},
+            {"seller from the settings window",
+             [this, p] {
+                 EditedFile seller(ops, p.sellerFile(), company::Size);
+                 saveDataFile(seller, p, QByteArray(company::Size, 'S'));
+             }},
+            {"client list import",
+             [this, p] {
+                 EditedFile file(ops, p.clientFile(), clients::Size);
+                 SlotList list(clientListLayout(), file.record());
+                 applyImport(list, planImport(list, "Nr;Nazwa\r\n7;Żaneta Łęcka\r\n"), false);
+                 saveDataFile(file, p, list.bytes());
+             }},
             {"font file",
              [this] {
                  PrintFont(ops).write({QFont(QStringLiteral("Liberation Serif"), 12), Qt::darkBlue},
@@ -173,7 +191,8 @@ TEST_F(EveryWriterFaultTest, EachFailureLeavesEveryFileWholeAndIsReported)
             }
         }
     }
-    std::cout << "[ faults   ] " << points << " injection points over 7 writing operations, " << completedAnyway
+    std::cout << "[ faults   ] " << points << " injection points over " << writers().size()
+              << " writing operations, " << completedAnyway
               << " of them after the result was in place or finished from the journal\n";
     RecordProperty("injection_points", points);
     EXPECT_GE(points, 80);

@@ -113,6 +113,21 @@ TEST_F(DocumentsTest, NoNextNumberLeavesTheFieldEmptyWithANotice)
     EXPECT_EQ(ui().numerator->text(), "9999999999");
 }
 
+TEST_F(DocumentsTest, StoringNumbersKeepsSettingsChangedByAnotherInstanceSinceTheyWereRead)
+{
+    writeBytes("Admini/rachunek.dat", settingsWith("Gdańsk", "7", "Ewa").bytes());
+    start();
+    ui().SpeedButton6->click();
+    SettingsRecord changed = settingsWith("Gdańsk", "7", "Ewa");
+    changed.set(settings::CopyCount, QStringLiteral("3"));
+    changed.set(settings::PrintFootnote, QStringLiteral("Zwolnienie z VAT"));
+    writeBytes("Admini/rachunek.dat", changed.bytes());
+    store();
+    changed.set(settings::BillNumber, QStringLiteral("8"));
+    EXPECT_EQ(settingsBytes(), changed.bytes());
+    expectNoErrors();
+}
+
 TEST_F(DocumentsTest, StoringALoadedBillOverwritesItInPlace)
 {
     writeBytes("Admini/rachunek.dat", settingsWith("Gdańsk", "3", "Ewa").bytes());

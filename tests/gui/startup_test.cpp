@@ -47,7 +47,7 @@ TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
     EXPECT_TRUE(ui().SpeedButton9->isEnabled());
     EXPECT_EQ(window->documentState().currentRecord(), 1);
     EXPECT_FALSE(window->documentState().isNew());
-    EXPECT_EQ(ui().lata->count(), 12);
+    EXPECT_EQ(ui().lata->count(), 1);
     EXPECT_EQ(ui().lata->itemText(0), "2009");
     EXPECT_EQ(ui().lata->currentText(), "");
     EXPECT_EQ(ui().forma_zaplaty->count(), 3);
@@ -57,6 +57,23 @@ TEST_F(WindowTest, FirstStartCreatesEveryDataFileAndShowsTheSentinel)
     EXPECT_FALSE(ui().Panel4->isVisibleTo(window.get()));
     EXPECT_FALSE(ui().Panel5->isVisibleTo(window.get()));
     EXPECT_FALSE(ui().Panel6->isVisibleTo(window.get()));
+}
+
+TEST_F(WindowTest, SummaryYearsRunFrom2009ToTheCurrentYear)
+{
+    const struct {
+        QDate today;
+        int years;
+        const char* last;
+    } cases[] = {{{2009, 3, 5}, 1, "2009"}, {{2020, 12, 31}, 12, "2020"}, {{2026, 1, 1}, 18, "2026"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.last);
+        clock.date = c.today;
+        start();
+        EXPECT_EQ(ui().lata->count(), c.years);
+        EXPECT_EQ(ui().lata->itemText(0), "2009");
+        EXPECT_EQ(ui().lata->itemText(c.years - 1), c.last);
+    }
 }
 
 TEST_F(WindowTest, SettingsAndSellerAreShown)

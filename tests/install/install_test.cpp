@@ -59,6 +59,7 @@ TEST_F(InstallTest, EveryFileOfThePackageIsInstalled)
     } files[] = {
         {"bin/kwitarnia", true},
         {"share/applications/pl.kwitarnia.Kwitarnia.desktop", false},
+        {"share/applications/pl.kwitarnia.Kwitarnia.Settings.desktop", false},
         {"share/icons/hicolor/scalable/apps/pl.kwitarnia.Kwitarnia.svg", false},
         {"share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml", false},
         {"share/man/man1/kwitarnia.1.gz", false},
@@ -74,17 +75,28 @@ TEST_F(InstallTest, EveryFileOfThePackageIsInstalled)
     EXPECT_TRUE(text(installed("share/doc/kwitarnia/copyright")).contains(QStringLiteral("GPL-3.0-or-later")));
 }
 
-TEST_F(InstallTest, MenuEntryStartsTheDesktopModeWithTheInstalledIcon)
+// The program's entry, and the second one that opens the settings for the
+// same remembered data folder.
+TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
 {
-    const QString entry = installed("share/applications/pl.kwitarnia.Kwitarnia.desktop");
-    const ToolRun validation = run(QStringLiteral("desktop-file-validate"), {entry});
-    EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
-    EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
+    const struct {
+        const char* file;
+        const char* exec;
+    } entries[] = {
+        {"share/applications/pl.kwitarnia.Kwitarnia.desktop", "Exec=kwitarnia --desktop\n"},
+        {"share/applications/pl.kwitarnia.Kwitarnia.Settings.desktop", "Exec=kwitarnia --desktop --settings\n"},
+    };
+    for (const auto& e : entries) {
+        const QString entry = installed(e.file);
+        const ToolRun validation = run(QStringLiteral("desktop-file-validate"), {entry});
+        EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
+        EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
 
-    const QString contents = text(entry);
-    for (const char* line : {"Exec=kwitarnia --desktop\n", "Icon=pl.kwitarnia.Kwitarnia\n",
-                             "Categories=Office;Finance;Qt;\n", "StartupWMClass=kwitarnia\n"})
-        EXPECT_TRUE(contents.contains(QString::fromUtf8(line))) << line;
+        const QString contents = text(entry);
+        for (const char* line : {e.exec, "Icon=pl.kwitarnia.Kwitarnia\n", "Categories=Office;Finance;Qt;\n",
+                                 "StartupWMClass=kwitarnia\n"})
+            EXPECT_TRUE(contents.contains(QString::fromUtf8(line))) << e.file << ": " << line;
+    }
 }
 
 TEST_F(InstallTest, MetainfoIsValidAndNamesThisRelease)

@@ -32,7 +32,8 @@ QSet<QString> helpCommands()
     return commands;
 }
 
-// Each entry of the man page: the line after ".TP" that names the program.
+// Each entry of the man page: the line after ".TP" (or ".TQ", a second
+// heading of the same entry) that names the program.
 QSet<QString> manualCommands()
 {
     QFile file(QStringLiteral(KW_MANUAL));
@@ -41,7 +42,8 @@ QSet<QString> manualCommands()
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QSet<QString> commands;
     for (int i = 1; i < lines.size(); ++i) {
-        if (lines[i - 1] != QStringLiteral(".TP") || !lines[i].contains(QStringLiteral("kwitarnia")))
+        const bool heading = lines[i - 1] == QStringLiteral(".TP") || lines[i - 1] == QStringLiteral(".TQ");
+        if (!heading || !lines[i].contains(QStringLiteral("kwitarnia")))
             continue;
         QString usage = lines[i];
         usage.remove(QRegularExpression(QStringLiteral(R"(^\.BI? |"|\\f[BIRP])")));

@@ -49,6 +49,14 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
     return chosen;
 }
 
+bool ScriptedDialogs::chooseColour(QWidget*, QColor& colour)
+{
+    if (colours.isEmpty())
+        return false;
+    colour = colours.dequeue();
+    return true;
+}
+
 bool ScriptedDialogs::chooseFont(QWidget*, QFont& font)
 {
     if (fonts.isEmpty())

@@ -4,6 +4,7 @@
 #include "process_starter.h"
 
 #include <QDate>
+#include <QColor>
 #include <QFont>
 #include <QQueue>
 #include <QStringList>
@@ -19,6 +20,7 @@ public:
     int printDialogs = 0;           // how often the print dialog was shown
     QString offeredPdfFile;         // the file name the last print dialog offered for printing to a file
     QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
+    QQueue<QColor> colours;         // for chooseColour(); an empty queue cancels
     QStringList questions;
     QStringList notices;
     QStringList errors;
@@ -31,6 +33,7 @@ public:
     QString saveFile(QWidget*, const QString& filter, const QString& folder) override;
     bool choosePrinter(QWidget*, QPrinter&) override;
     bool chooseFont(QWidget*, QFont& font) override;
+    bool chooseColour(QWidget*, QColor& colour) override;
     QString chooseFolder(QWidget*, const QString& folder) override;
 
 private:

@@ -1,0 +1,58 @@
+#include "cli_commands.h"
+
+#include "cli_data_folder.h"
+#include "cli_error.h"
+#include "cli_output.h"
+#include "document_lock.h"
+#include "edited_file.h"
+#include "record_file.h"
+#include "slot_list_csv.h"
+
+#include <QDir>
+
+namespace kw {
+
+namespace {
+
+const SlotListLayout& layoutOf(SlotListKind list)
+{
+    return list == SlotListKind::Clients ? clientListLayout() : serviceListLayout();
+}
+
+QString fileOf(const DataPaths& paths, SlotListKind list)
+{
+    return list == SlotListKind::Clients ? paths.clientFile() : paths.serviceFile();
+}
+
+} // namespace
+
+void exportCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile)
+{
+    const QString listFile = fileOf(paths, list);
+    requireDataFile(listFile);
+    const SlotListLayout& layout = layoutOf(list);
+    const SlotList entries(layout, RecordFile(ops, listFile, layout.size).readFirst());
+    writeSlotListCsv(ops, csvFile, entries, {paths.folder(), QDir::currentPath()});
+    printLine(QStringLiteral("Zapisano pozycji: %1 do pliku %2.").arg(entries.slotsInUse().size()).arg(csvFile));
+}
+
+void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile)
+{
+    const QString listFile = fileOf(paths, list);
+    requireDataFile(listFile);
+    const QByteArray csv = readCsvFile(ops, csvFile);
+    const DocumentLock lock(paths.documentFile());
+    EditedFile file(ops, listFile, layoutOf(list).size);
+    SlotList entries(layoutOf(list), file.record());
+    int refused = 0;
+    const QString report = applyImport(entries, planImport(entries, csv), false, &refused);
+    if (entries.bytes() != file.record())
+        file.save(entries.bytes());
+    for (const QString& line : report.split(QLatin1Char('\n')))
+        printLine(line);
+    if (refused > 0)
+        throw CommandLineError(
+            QStringLiteral("Odrzucono wierszy: %1; pozostałe wiersze zapisano.").arg(refused));
+}
+
+} // namespace kw

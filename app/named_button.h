@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+// A push button with its caption and the object name tests find it by.
+QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "file_ops.h"
+#include "slot_list.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kw {
+
+// Client and service lists exchanged with spreadsheets: a header row ("Nr"
+// and the column captions), then one row per slot in use: its slot number
+// and its texts, amounts with a decimal comma.
+
+QByteArray slotListCsv(const SlotList& list);
+
+// The open and save dialogs' filter for these files.
+QString slotListCsvFilter();
+
+// Writes slotListCsv(list) into `path` as an output file for the user
+// (writeOutputFile: never into the data folders `baseFolders` hold, never
+// over a file of another kind); throws IoError leaving any earlier file of
+// that name as it was when it cannot.
+void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders);
+
+// The bytes of the CSV file at `path`; throws IoError when it cannot be read.
+QByteArray readCsvFile(FileOps& ops, const QString& path);
+
+// What an import of a CSV file into a list would do.
+struct SlotListImport {
+    struct Row {
+        int slot;
+        QStringList values;
+    };
+    // Rows that can be taken, each with the slot it goes to: the slot its
+    // "Nr" gives, or the next free one when "Nr" is empty.
+    QList<Row> rows;
+    // "wiersz N: reason" for each row that cannot be taken.
+    QStringList refused;
+    // Slots in use that rows would change.
+    QList<int> slotsInUse;
+};
+
+// Reads `csv` against `list`. Refuses rows with a wrong slot number, a slot
+// given twice, too many cells, an empty name, too long a text or a
+// character the files cannot hold, and rows with no free slot left.
+SlotListImport planImport(const SlotList& list, const QByteArray& csv);
+
+// Takes the rows of `plan` into `list`; rows aimed at a slot in use are
+// taken only with `overwrite` and refused otherwise. Returns the report:
+// how many rows were taken, and which were refused and why.
+QString applyImport(SlotList& list, SlotListImport plan, bool overwrite, int* refusedCount = nullptr);
+
+} // namespace kw
