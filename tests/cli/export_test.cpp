@@ -1,4 +1,5 @@
 #include "cli_fixture.h"
+#include "recording_program.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -149,12 +150,7 @@ TEST_F(CliExportTest, MailStartsTheComposerWithTheBillAttached)
     // A stand-in for xdg-email that writes down its arguments, one a line.
     QTemporaryDir bin;
     const QString log = bin.filePath(QStringLiteral("wywołanie.txt"));
-    QFile fake(bin.filePath(QStringLiteral("xdg-email")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"%1.tmp\"\n"
-                              "mv \"%1.tmp\" \"%1\"\n").arg(log).toUtf8());
-    fake.close();
-    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeRecordingProgram(bin.path(), QStringLiteral("xdg-email"), log));
     const QStringList path = {QStringLiteral("PATH=%1:/usr/bin:/bin").arg(bin.path())};
 
     const ProcessResult result =

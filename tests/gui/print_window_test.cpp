@@ -1,6 +1,7 @@
 #include "bill_window_test.h"
 
 #include "Tfont_f.h"
+#include "recording_program.h"
 #include "small_disk.h"
 
 #include <QAction>
@@ -347,12 +348,7 @@ TEST_F(PrintWindowTest, MailEntryStartsTheComposerWithTheBillAttached)
 {
     QTemporaryDir bin;
     const QString log = bin.filePath(QStringLiteral("args.txt"));
-    QFile fake(bin.filePath(QStringLiteral("xdg-email")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write(QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"%1.tmp\"\n"
-                              "mv \"%1.tmp\" \"%1\"\n").arg(log).toUtf8());
-    fake.close();
-    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(writeRecordingProgram(bin.path(), QStringLiteral("xdg-email"), log));
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", bin.path().toUtf8() + ":/usr/bin:/bin");
     start();
