@@ -10,6 +10,7 @@
 #include "document_file.h"
 #include "location_choice.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QComboBox>
@@ -66,7 +67,12 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
         overlaysAfterPaint_ = true;
 }
 
-Tfaktura_f::~Tfaktura_f() = default;
+Tfaktura_f::~Tfaktura_f()
+{
+    // The focus moves while the widgets are taken down, after this part of
+    // the window is gone: it must not be told of it then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void Tfaktura_f::FormCreate()
 {
