@@ -1,16 +1,16 @@
 #pragma once
 
-#include "data_folder.h"
-#include "bill_printout.h"
-#include "bill_totals.h"
-#include "document_form.h"
-#include "document_state.h"
-#include "faktura_ui.h"
-#include "io_error.h"
-#include "platform.h"
-#include "records.h"
-#include "selection_lines.h"
-#include "settings_window.h"
+#include "store/data_folder.h"
+#include "print/bill_printout.h"
+#include "editing/bill_totals.h"
+#include "extras/document_form.h"
+#include "store/document_state.h"
+#include "app/faktura_ui.h"
+#include "store/io_error.h"
+#include "app/platform/platform.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
+#include "app/settings/settings_window.h"
 
 #include <QPointer>
 #include <QString>
@@ -61,19 +61,20 @@ signals:
     void moduleClosed();
 
 public slots:
-    // Start-up and lifecycle.
+    // Start-up and lifecycle (faktura_startup.cpp). The buttons are wired
+    // to these slots in faktura_connections.cpp, the keys in faktura_keys.cpp.
     void FormCreate();
     void Timer1Timer();
     void SpeedButton1Click();
     void SpeedButton4Click();
     void SpeedButton14Click();
-    // The 100 ms tick: commands, cash term, totals and words.
+    // The 100 ms tick: commands, cash term, totals and words (faktura_tick.cpp).
     void Timer2Timer();
-    // Document operations: store, new bill, delete.
+    // Document operations: store, new bill, delete (faktura_documents.cpp).
     void SpeedButton2Click();
     void SpeedButton6Click();
     void SpeedButton8Click();
-    // The selection list: bills, clients, services.
+    // The selection list: bills, clients, services (faktura_lists.cpp).
     void SpeedButton3Click();
     void SpeedButton5Click();
     void SpeedButton13Click();
@@ -83,31 +84,31 @@ public slots:
     void SpeedButton11Click();
     void SpeedButton10Click();
     void SpeedButton12Click();
-    // The calendar for the date of service.
+    // The calendar for the date of service (faktura_calendar.cpp).
     void SpeedButton7Click();
     void MonthCalendar1DblClick();
     void MonthCalendar1KeyPress();
-    // Corrective bills.
+    // Corrective bills (faktura_correction.cpp).
     void SpeedButton9Click();
     void SpeedButton15Click();
     void SpeedButton16Click();
-    // "Drukuj".
+    // "Drukuj" (faktura_print.cpp).
     void SpeedButton20Click();
-    // The yearly summary.
+    // The yearly summary (faktura_summary.cpp).
     void SpeedButton17Click();
     void SpeedButton24Click();
     void SpeedButton19Click();
     void SpeedButton18Click();
-    // Templates.
+    // Templates (faktura_templates.cpp).
     void SpeedButton21Click();
     void SpeedButton22Click();
     void SpeedButton23Click();
-    // The sales-register hand-off.
+    // The sales-register hand-off (faktura_handoff.cpp).
     void SpeedButton25Click();
     void SpeedButton27Click();
     void SpeedButton30Click();
     void SpeedButton29Click();
-    // "Ustawienia" (Ctrl+, and the window's context menu).
+    // "Ustawienia" (Ctrl+, and the window's context menu; faktura_settings.cpp).
     void openSettings();
 
 protected:
@@ -143,7 +144,7 @@ private:
     void takeSavedSettings(const kw::SettingsRecord& settings);
     void Wygaszaj();
 
-    // Window <-> working record.
+    // Window <-> working record (faktura_record.cpp).
     void PodstawDoPliku();
     void PodstawDoFormatki();
     void CzytajOstatniDokument();
@@ -154,7 +155,7 @@ private:
 
     void closeCalendar();
 
-    // Keyboard: shortcuts of the commands and of the lists.
+    // Keyboard: shortcuts of the commands and of the lists (faktura_keys.cpp).
     void connectShortcuts();
     void connectListKeys();
     // An overlay that opens takes the keyboard; closing it gives the
@@ -165,7 +166,8 @@ private:
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
-    // Document operations.
+    // Document operations (faktura_documents.cpp; the settings are read in
+    // faktura_startup.cpp).
     void readSettingsRecord();
     void readSettings();
     QString storeQuestion() const;
@@ -178,7 +180,7 @@ private:
     // The tick's line totals written into column 6; the totals of the grid.
     kw::BillTotals showLineTotals();
 
-    // Selection list.
+    // Selection list (faktura_lists.cpp).
     enum class ListMode { Clients, Services, Bills };
     template <class Load>
     void openList(Load&& load);
@@ -193,7 +195,7 @@ private:
     void insertService(int slot, bool withExtra);
     void loadChosenBill(qint64 position);
 
-    // Line tables and the grid.
+    // Line tables and the grid (faktura_correction.cpp).
     void showTableStyle(bool correctionLines);
     void copyTableToGrid(kw::LineTable table);
     void copyGridToTable(kw::LineTable table);
@@ -209,7 +211,7 @@ private:
     void showPrintPreview();
     void mailShownBill();
 
-    // Templates.
+    // Templates (faktura_templates.cpp).
     kw::DocumentForm documentForm() const;
     void showDocumentForm(const kw::DocumentForm& form);
     QString templatesFolder() const;

@@ -1,7 +1,7 @@
-#include "Tfont_f.h"
+#include "app/Tfont_f.h"
 
-#include "io_error.h"
-#include "platform.h"
+#include "store/io_error.h"
+#include "app/platform/platform.h"
 
 #include <QPushButton>
 

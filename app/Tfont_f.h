@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print_font.h"
+#include "print/print_font.h"
 
 #include <QWidget>
 

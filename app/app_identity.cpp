@@ -1,4 +1,4 @@
-#include "app_identity.h"
+#include "app/app_identity.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
-#include "desktop_data_folder.h"
+#include "app/desktop_data_folder.h"
 
-#include "data_folder.h"
+#include "store/data_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

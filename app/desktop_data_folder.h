@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform.h"
+#include "app/platform/platform.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The calendar for the date of service.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "month_calendar.h"
+#include "app/widgets/month_calendar.h"
 
 #include <QLineEdit>
 

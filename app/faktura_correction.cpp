@@ -1,10 +1,10 @@
 // Corrective bills: starting a correction and switching between the lines
 // before and after it.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bill_grid.h"
-#include "control_factory.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/control_factory.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,15 +1,15 @@
 // The life of the document on screen: a new bill, storing it, deleting it.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "amount_text.h"
-#include "bill_grid.h"
-#include "data_files.h"
-#include "dbl_click_line_edit.h"
-#include "document_file.h"
-#include "next_number.h"
-#include "fields_page.h"
-#include "record_file.h"
+#include "editing/amount_text.h"
+#include "app/widgets/bill_grid.h"
+#include "store/data_files.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "store/document_file.h"
+#include "editing/next_number.h"
+#include "app/settings/fields_page.h"
+#include "store/record_file.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // Handing the bill's gross amount to the sales register.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bevels.h"
-#include "sales_register_folder.h"
-#include "sales_register_hand_off.h"
+#include "app/widgets/bevels.h"
+#include "extras/sales_register_folder.h"
+#include "extras/sales_register_hand_off.h"
 
 #include <QLabel>
 #include <QLineEdit>

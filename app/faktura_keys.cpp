@@ -1,12 +1,12 @@
 // The keyboard's way through the window: a shortcut for each command, F4 for
 // the lists and the calendar, and the keys of the selection list.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bevels.h"
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "selection_list.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "app/widgets/selection_list.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 // The selection list panel: stored bills, clients and services.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bevels.h"
-#include "bill_grid.h"
-#include "data_files.h"
-#include "dbl_click_line_edit.h"
-#include "document_file.h"
-#include "selection_list.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/bill_grid.h"
+#include "store/data_files.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "store/document_file.h"
+#include "app/widgets/selection_list.h"
 
 #include <QLabel>
 #include <QLineEdit>

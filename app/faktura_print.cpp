@@ -1,17 +1,17 @@
 // "Drukuj": the document on screen printed once per copy, previewed, or sent
 // by e-mail as a PDF.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "Tfont_f.h"
-#include "bill_mail.h"
-#include "bill_printout.h"
-#include "bevels.h"
-#include "dbl_click_line_edit.h"
-#include "output_file.h"
-#include "paged_document.h"
-#include "pdf_document.h"
-#include "printer_canvas.h"
+#include "app/Tfont_f.h"
+#include "app/platform/bill_mail.h"
+#include "print/bill_printout.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "store/output_file.h"
+#include "print/paged_document.h"
+#include "print/pdf_document.h"
+#include "app/platform/printer_canvas.h"
 
 #include <QAction>
 #include <QComboBox>

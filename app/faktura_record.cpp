@@ -1,12 +1,12 @@
 // The window and the working record: copying one into the other, and
 // loading the last stored document.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "document_file.h"
-#include "control_factory.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "store/document_file.h"
+#include "app/widgets/control_factory.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The settings window opened from the main window, and what the main window
 // takes from it at once.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "Tfont_f.h"
-#include "settings_window.h"
+#include "app/Tfont_f.h"
+#include "app/settings/settings_window.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // Start-up, the clock, the help panel and closing of the main window.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "Tfont_f.h"
+#include "app/Tfont_f.h"
 
-#include "amount_text.h"
-#include "data_files.h"
-#include "data_folder.h"
-#include "document_file.h"
-#include "location_choice.h"
+#include "editing/amount_text.h"
+#include "store/data_files.h"
+#include "store/data_folder.h"
+#include "store/document_file.h"
+#include "store/location_choice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,12 +21,12 @@
 
 #include <algorithm>
 
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "bevels.h"
-#include "control_factory.h"
-#include "month_calendar.h"
-#include "selection_list.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/control_factory.h"
+#include "app/widgets/month_calendar.h"
+#include "app/widgets/selection_list.h"
 
 using namespace kw;
 
@@ -263,47 +263,4 @@ void Tfaktura_f::Wygaszaj()
 {
     for (int alpha = 255; alpha >= 10; alpha -= 5)
         setWindowOpacity(alpha / 255.0);
-}
-
-void Tfaktura_f::connectHandlers()
-{
-    connect(ui.SpeedButton1, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton1Click);
-    connect(ui.SpeedButton4, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton4Click);
-    connect(ui.SpeedButton2, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton2Click);
-    connect(ui.SpeedButton6, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton6Click);
-    connect(ui.SpeedButton8, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton8Click);
-    connect(ui.SpeedButton3, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton3Click);
-    connect(ui.SpeedButton5, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton5Click);
-    connect(ui.SpeedButton13, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton13Click);
-    for (DblClickLineEdit* buyer : {ui.odbiorca1, ui.odbiorca2, ui.odbiorca3, ui.odbiorca4})
-        connect(buyer, &DblClickLineEdit::doubleClicked, this, &Tfaktura_f::odbiorcaDblClick);
-    connect(ui.tabela, &BillGrid::dblClicked, this, &Tfaktura_f::tabelaDblClick);
-    connect(ui.SpeedButton7, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton7Click);
-    connect(ui.SpeedButton9, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton9Click);
-    connect(ui.SpeedButton15, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton15Click);
-    connect(ui.SpeedButton16, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton16Click);
-    connect(ui.SpeedButton20, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton20Click);
-    connectPrintExtras();
-    connect(ui.SpeedButton17, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton17Click);
-    connect(ui.SpeedButton21, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton21Click);
-    connect(ui.SpeedButton22, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton22Click);
-    connect(ui.SpeedButton23, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton23Click);
-    connect(ui.SpeedButton25, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton25Click);
-}
-
-void Tfaktura_f::connectOverlayHandlers()
-{
-    connect(ui.SpeedButton14, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton14Click);
-    connect(ui.lista, &SelectionList::dblClicked, this, &Tfaktura_f::listaDblClick);
-    connect(ui.SpeedButton11, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton11Click);
-    connect(ui.SpeedButton10, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton10Click);
-    connect(ui.SpeedButton12, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton12Click);
-    connect(ui.MonthCalendar1, &MonthCalendar::activated, this, &Tfaktura_f::MonthCalendar1DblClick);
-    connect(ui.MonthCalendar1, &MonthCalendar::escapePressed, this, &Tfaktura_f::MonthCalendar1KeyPress);
-    connect(ui.SpeedButton24, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton24Click);
-    connect(ui.SpeedButton19, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton19Click);
-    connect(ui.SpeedButton18, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton18Click);
-    connect(ui.SpeedButton27, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton27Click);
-    connect(ui.SpeedButton30, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton30Click);
-    connect(ui.SpeedButton29, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton29Click);
 }

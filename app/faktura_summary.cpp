@@ -1,10 +1,10 @@
 // The yearly summary panel.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bevels.h"
-#include "client_names.h"
-#include "yearly_summary.h"
+#include "app/widgets/bevels.h"
+#include "extras/client_names.h"
+#include "extras/yearly_summary.h"
 
 #include <QComboBox>
 #include <QLabel>

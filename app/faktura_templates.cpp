@@ -1,10 +1,10 @@
 // Document templates: saving the document on screen, inserting one into it,
 // deleting a template file.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "dbl_click_line_edit.h"
-#include "document_template.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "extras/document_template.h"
 
 #include <QComboBox>
 #include <QLineEdit>

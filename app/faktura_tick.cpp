@@ -1,10 +1,10 @@
 // The 100 ms tick: which commands are offered, the cash payment term, the
 // line totals, the bill total and its words.
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
-#include "bill_grid.h"
-#include "bill_totals.h"
+#include "app/widgets/bill_grid.h"
+#include "editing/bill_totals.h"
 
 #include <QComboBox>
 #include <QLabel>

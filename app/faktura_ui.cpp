@@ -1,13 +1,13 @@
-#include "faktura_ui.h"
+#include "app/faktura_ui.h"
 
-#include "bevels.h"
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "month_calendar.h"
-#include "pictures.h"
-#include "control_factory.h"
-#include "designed_palette.h"
-#include "panel_factory.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "app/widgets/month_calendar.h"
+#include "app/pictures/pictures.h"
+#include "app/widgets/control_factory.h"
+#include "app/widgets/designed_palette.h"
+#include "app/widgets/panel_factory.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The overlay panels of the main window: selection list, help, yearly
 // summary and sales register hand-off.
-#include "faktura_ui.h"
+#include "app/faktura_ui.h"
 
-#include "glyphs.h"
-#include "help_text.h"
-#include "pictures.h"
-#include "selection_list.h"
-#include "panel_factory.h"
+#include "app/pictures/glyphs.h"
+#include "app/help_text.h"
+#include "app/pictures/pictures.h"
+#include "app/widgets/selection_list.h"
+#include "app/widgets/panel_factory.h"
 
 #include <QComboBox>
 #include <QGroupBox>

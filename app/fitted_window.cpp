@@ -1,6 +1,6 @@
-#include "fitted_window.h"
+#include "app/fitted_window.h"
 
-#include "Tfaktura_f.h"
+#include "app/Tfaktura_f.h"
 
 #include <QCloseEvent>
 #include <QScrollArea>

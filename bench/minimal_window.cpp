@@ -1,7 +1,7 @@
 // The start-up baseline: a Qt program that shows one empty window and ends
 // at its first paint.
 
-#include "quit_at_first_paint.h"
+#include "bench/quit_at_first_paint.h"
 
 #include <QApplication>
 #include <QWidget>

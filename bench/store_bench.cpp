@@ -4,13 +4,13 @@
 //
 //   store_bench [--records=N] [google benchmark flags]
 
-#include "bill_totals.h"
-#include "document_file.h"
-#include "file_ops.h"
-#include "open_file.h"
-#include "records.h"
-#include "selection_lines.h"
-#include "yearly_summary.h"
+#include "editing/bill_totals.h"
+#include "store/document_file.h"
+#include "store/file_ops.h"
+#include "store/open_file.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
+#include "extras/yearly_summary.h"
 
 #include <QDir>
 #include <QFile>

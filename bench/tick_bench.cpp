@@ -1,11 +1,11 @@
 // The cost of one 100 ms tick of the real main window (offscreen): commands,
 // cash payment term, line totals, bill total and words.
 
-#include "Tfaktura_f.h"
-#include "bill_grid.h"
-#include "file_ops.h"
-#include "process_starter.h"
-#include "qt_dialogs.h"
+#include "app/Tfaktura_f.h"
+#include "app/widgets/bill_grid.h"
+#include "store/file_ops.h"
+#include "extras/process_starter.h"
+#include "app/platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

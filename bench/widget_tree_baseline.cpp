@@ -4,9 +4,9 @@
 // data file and runs none of the window's handlers. kwitarnia
 // --quit-when-shown is measured against it.
 
-#include "app_fonts.h"
-#include "faktura_ui.h"
-#include "quit_at_first_paint.h"
+#include "app/platform/app_fonts.h"
+#include "app/faktura_ui.h"
+#include "bench/quit_at_first_paint.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "amount_in_words.h"
+#include "editing/amount_in_words.h"
 
 #include <array>
 

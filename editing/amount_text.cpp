@@ -1,4 +1,4 @@
-#include "amount_text.h"
+#include "editing/amount_text.h"
 
 #include <array>
 #include <charconv>

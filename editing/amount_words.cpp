@@ -1,7 +1,7 @@
-#include "amount_words.h"
+#include "editing/amount_words.h"
 
-#include "amount_in_words.h"
-#include "amount_text.h"
+#include "editing/amount_in_words.h"
+#include "editing/amount_text.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
-#include "bill_totals.h"
+#include "editing/bill_totals.h"
 
-#include "amount_text.h"
-#include "amount_words.h"
+#include "editing/amount_text.h"
+#include "editing/amount_words.h"
 
 namespace kw {
 

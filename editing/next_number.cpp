@@ -1,6 +1,6 @@
-#include "next_number.h"
+#include "editing/next_number.h"
 
-#include "amount_text.h"
+#include "editing/amount_text.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "selection_lines.h"
+#include "editing/selection_lines.h"
 
-#include "document_journal.h"
-#include "document_lock.h"
-#include "record_stream.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/record_stream.h"
 
 #include <algorithm>
 

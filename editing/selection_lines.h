@@ -1,7 +1,7 @@
 #pragma once
 
-#include "file_ops.h"
-#include "records.h"
+#include "store/file_ops.h"
+#include "store/records.h"
 
 #include <QList>
 #include <QString>

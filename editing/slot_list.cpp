@@ -1,7 +1,7 @@
-#include "slot_list.h"
+#include "editing/slot_list.h"
 
-#include "field_check.h"
-#include "record_layouts.h"
+#include "store/field_check.h"
+#include "store/record_layouts.h"
 
 namespace kw {
 

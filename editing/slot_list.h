@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record_field.h"
+#include "store/record_field.h"
 
 #include <QByteArray>
 #include <QList>

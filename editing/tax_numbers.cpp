@@ -1,4 +1,4 @@
-#include "tax_numbers.h"
+#include "editing/tax_numbers.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data_folder.h"
-#include "file_ops.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
 
 #include <QByteArray>
 

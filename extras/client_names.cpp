@@ -1,6 +1,6 @@
-#include "client_names.h"
+#include "extras/client_names.h"
 
-#include "data_files.h"
+#include "store/data_files.h"
 
 namespace kw {
 

@@ -1,8 +1,8 @@
-#include "document_template.h"
+#include "extras/document_template.h"
 
-#include "data_files.h"
-#include "io_error.h"
-#include "record_file.h"
+#include "store/data_files.h"
+#include "store/io_error.h"
+#include "store/record_file.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document_form.h"
-#include "file_ops.h"
-#include "records.h"
+#include "extras/document_form.h"
+#include "store/file_ops.h"
+#include "store/records.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "printable_text.h"
+#include "extras/printable_text.h"
 
 namespace kw {
 

@@ -1,6 +1,6 @@
-#include "process_starter.h"
+#include "extras/process_starter.h"
 
-#include "data_folder.h"
+#include "store/data_folder.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "sales_register_command.h"
+#include "extras/sales_register_command.h"
 
-#include "windows_command_line.h"
+#include "extras/windows_command_line.h"
 
 namespace kw {
 namespace {

@@ -1,8 +1,8 @@
-#include "sales_register_folder.h"
+#include "extras/sales_register_folder.h"
 
-#include "data_files.h"
-#include "record_file.h"
-#include "records.h"
+#include "store/data_files.h"
+#include "store/record_file.h"
+#include "store/records.h"
 
 namespace kw {
 

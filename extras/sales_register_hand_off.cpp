@@ -1,7 +1,7 @@
-#include "sales_register_hand_off.h"
+#include "extras/sales_register_hand_off.h"
 
-#include "sales_register_folder.h"
-#include "windows_command_line.h"
+#include "extras/sales_register_folder.h"
+#include "extras/windows_command_line.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
-#include "settings_fields.h"
+#include "extras/settings_fields.h"
 
-#include "data_folder.h"
-#include "document_lock.h"
-#include "edited_file.h"
-#include "field_check.h"
-#include "record_layouts.h"
+#include "store/data_folder.h"
+#include "store/document_lock.h"
+#include "store/edited_file.h"
+#include "store/field_check.h"
+#include "store/record_layouts.h"
 
 namespace kw {
 

@@ -1,8 +1,8 @@
-#include "slot_list_csv.h"
+#include "extras/slot_list_csv.h"
 
-#include "csv.h"
-#include "open_file.h"
-#include "output_file.h"
+#include "extras/csv.h"
+#include "store/open_file.h"
+#include "store/output_file.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "windows_command_line.h"
+#include "extras/windows_command_line.h"
 
 namespace kw {
 namespace {

@@ -1,11 +1,11 @@
-#include "yearly_summary.h"
+#include "extras/yearly_summary.h"
 
-#include "amount_text.h"
-#include "cp1250.h"
-#include "document_journal.h"
-#include "document_lock.h"
-#include "record_stream.h"
-#include "records.h"
+#include "editing/amount_text.h"
+#include "store/cp1250.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/record_stream.h"
+#include "store/records.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "fuzz_folder.h"
+#include "fuzz/fuzz_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data_folder.h"
+#include "store/data_folder.h"
 
 #include <QByteArray>
 #include <QString>

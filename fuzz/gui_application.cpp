@@ -1,4 +1,4 @@
-#include "gui_application.h"
+#include "fuzz/gui_application.h"
 
 #include <QGuiApplication>
 

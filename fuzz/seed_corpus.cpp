@@ -2,8 +2,8 @@
 // records the tests store (bills, a corrective bill, settings, seller,
 // location, a print font), put together the way each target reads its input.
 
-#include "cli_data.h"
-#include "records.h"
+#include "tests/cli/cli_data.h"
+#include "store/records.h"
 
 #include <QDir>
 #include <QFile>

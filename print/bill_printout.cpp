@@ -1,6 +1,6 @@
-#include "bill_printout.h"
+#include "print/bill_printout.h"
 
-#include "printed_amounts.h"
+#include "print/printed_amounts.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "print_canvas.h"
-#include "print_font.h"
-#include "print_job.h"
-#include "records.h"
+#include "print/print_canvas.h"
+#include "print/print_font.h"
+#include "print/print_job.h"
+#include "store/records.h"
 
 #include <QString>
 

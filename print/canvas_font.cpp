@@ -1,4 +1,4 @@
-#include "canvas_font.h"
+#include "print/canvas_font.h"
 
 namespace kw {
 

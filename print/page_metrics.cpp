@@ -1,4 +1,4 @@
-#include "page_metrics.h"
+#include "print/page_metrics.h"
 
 #include <algorithm>
 #include <cmath>

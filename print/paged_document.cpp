@@ -1,7 +1,7 @@
-#include "paged_document.h"
+#include "print/paged_document.h"
 
-#include "painter_canvas.h"
-#include "print_error.h"
+#include "print/painter_canvas.h"
+#include "print/print_error.h"
 
 #include <QPagedPaintDevice>
 

@@ -1,4 +1,4 @@
-#include "painter_canvas.h"
+#include "print/painter_canvas.h"
 
 #include <QFontMetricsF>
 

@@ -1,7 +1,7 @@
-#include "pdf_document.h"
+#include "print/pdf_document.h"
 
-#include "print_error.h"
-#include "records.h"
+#include "print/print_error.h"
+#include "store/records.h"
 
 #include <QPageSize>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bill_printout.h"
-#include "paged_document.h"
+#include "print/bill_printout.h"
+#include "print/paged_document.h"
 
 #include <QBuffer>
 #include <QByteArray>

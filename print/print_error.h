@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io_error.h"
+#include "store/io_error.h"
 
 namespace kw {
 

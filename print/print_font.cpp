@@ -1,8 +1,8 @@
-#include "print_font.h"
+#include "print/print_font.h"
 
-#include "data_files.h"
-#include "data_folder.h"
-#include "record_file.h"
+#include "store/data_files.h"
+#include "store/data_folder.h"
+#include "store/record_file.h"
 
 #include <QFileInfo>
 

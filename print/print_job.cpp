@@ -1,6 +1,6 @@
-#include "print_job.h"
+#include "print/print_job.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
 
 namespace kw {
 

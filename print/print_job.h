@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print_canvas.h"
+#include "print/print_canvas.h"
 
 #include <functional>
 #include <memory>

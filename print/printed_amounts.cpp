@@ -1,8 +1,8 @@
-#include "printed_amounts.h"
+#include "print/printed_amounts.h"
 
-#include "amount_text.h"
-#include "amount_words.h"
-#include "bill_totals.h"
+#include "editing/amount_text.h"
+#include "editing/amount_words.h"
+#include "editing/bill_totals.h"
 
 namespace kw {
 

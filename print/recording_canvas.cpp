@@ -1,6 +1,6 @@
-#include "recording_canvas.h"
+#include "print/recording_canvas.h"
 
-#include "print_error.h"
+#include "print/print_error.h"
 
 #include <QFontMetricsF>
 

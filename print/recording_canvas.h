@@ -1,8 +1,8 @@
 #pragma once
 
-#include "canvas_font.h"
-#include "page_metrics.h"
-#include "print_canvas.h"
+#include "print/canvas_font.h"
+#include "print/page_metrics.h"
+#include "print/print_canvas.h"
 
 #include <QStringList>
 

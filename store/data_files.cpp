@@ -1,7 +1,7 @@
-#include "data_files.h"
+#include "store/data_files.h"
 
-#include "io_error.h"
-#include "open_file.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "file_ops.h"
-#include "record_file.h"
+#include "store/file_ops.h"
+#include "store/record_file.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "data_folder.h"
+#include "store/data_folder.h"
 
-#include "document_journal.h"
+#include "store/document_journal.h"
 
 #include <QDir>
 #include <QFileInfo>

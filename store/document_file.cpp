@@ -1,11 +1,11 @@
-#include "document_file.h"
+#include "store/document_file.h"
 
-#include "document_journal.h"
-#include "document_lock.h"
-#include "io_error.h"
-#include "open_file.h"
-#include "record_file.h"
-#include "record_stream.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
+#include "store/record_file.h"
+#include "store/record_stream.h"
 
 #include <QFile>
 

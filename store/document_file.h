@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data_folder.h"
-#include "file_ops.h"
-#include "records.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
+#include "store/records.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "document_journal.h"
+#include "store/document_journal.h"
 
-#include "document_lock.h"
-#include "io_error.h"
-#include "open_file.h"
-#include "record_file.h"
+#include "store/document_lock.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
+#include "store/record_file.h"
 
 #include <QFile>
 #include <QFileInfo>

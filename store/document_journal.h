@@ -1,7 +1,7 @@
 #pragma once
 
-#include "file_ops.h"
-#include "record_layouts.h"
+#include "store/file_ops.h"
+#include "store/record_layouts.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
-#include "document_lock.h"
+#include "store/document_lock.h"
 
-#include "data_folder.h"
-#include "io_error.h"
+#include "store/data_folder.h"
+#include "store/io_error.h"
 
 #include <QFileInfo>
 

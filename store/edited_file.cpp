@@ -1,8 +1,8 @@
-#include "edited_file.h"
+#include "store/edited_file.h"
 
-#include "io_error.h"
-#include "open_file.h"
-#include "record_file.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
+#include "store/record_file.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
-#include "field_check.h"
+#include "store/field_check.h"
 
-#include "cp1250.h"
+#include "store/cp1250.h"
 
 namespace kw {
 

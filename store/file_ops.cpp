@@ -1,4 +1,4 @@
-#include "file_ops.h"
+#include "store/file_ops.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
-#include "location_choice.h"
+#include "store/location_choice.h"
 
-#include "io_error.h"
+#include "store/io_error.h"
 
 #include <QDir>
 

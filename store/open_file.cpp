@@ -1,6 +1,6 @@
-#include "open_file.h"
+#include "store/open_file.h"
 
-#include "io_error.h"
+#include "store/io_error.h"
 
 #include <QFile>
 

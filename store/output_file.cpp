@@ -1,9 +1,9 @@
-#include "output_file.h"
+#include "store/output_file.h"
 
-#include "data_folder.h"
-#include "io_error.h"
-#include "open_file.h"
-#include "record_file.h"
+#include "store/data_folder.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
+#include "store/record_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "record_field.h"
+#include "store/record_field.h"
 
-#include "cp1250.h"
+#include "store/cp1250.h"
 
 #include <algorithm>
 #include <cstring>

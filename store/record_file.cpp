@@ -1,7 +1,7 @@
-#include "record_file.h"
+#include "store/record_file.h"
 
-#include "io_error.h"
-#include "open_file.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_ops.h"
+#include "store/file_ops.h"
 
 #include <QByteArray>
 #include <QString>

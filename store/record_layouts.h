@@ -3,7 +3,7 @@
 // Byte layouts of every record file the module reads or writes. Each layout
 // is described once; the static_asserts prove that the fields tile the record.
 
-#include "record_field.h"
+#include "store/record_field.h"
 
 namespace kw {
 

@@ -1,6 +1,6 @@
-#include "record_stream.h"
+#include "store/record_stream.h"
 
-#include "io_error.h"
+#include "store/io_error.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "file_ops.h"
-#include "open_file.h"
+#include "store/file_ops.h"
+#include "store/open_file.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

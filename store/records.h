@@ -1,7 +1,7 @@
 #pragma once
 
-#include "record_field.h"
-#include "record_layouts.h"
+#include "store/record_field.h"
+#include "store/record_layouts.h"
 
 #include <QByteArray>
 #include <QtEndian>

@@ -1,9 +1,9 @@
-#include "stored_documents.h"
+#include "store/stored_documents.h"
 
-#include "document_journal.h"
-#include "document_lock.h"
-#include "record_layouts.h"
-#include "record_stream.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/record_layouts.h"
+#include "store/record_stream.h"
 
 namespace kw {
 

@@ -1,10 +1,10 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "backup_archive.h"
-#include "bill_mail.h"
-#include "cli_data_folder.h"
-#include "cli_output.h"
-#include "output_file.h"
+#include "extras/backup_archive.h"
+#include "app/platform/bill_mail.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_output.h"
+#include "store/output_file.h"
 
 namespace kw {
 

@@ -1,8 +1,8 @@
-#include "cli_arguments.h"
+#include "app/cli/cli_arguments.h"
 
-#include "cli_error.h"
-#include "command_line.h"
-#include "yearly_summary.h"
+#include "app/cli/cli_error.h"
+#include "app/cli/command_line.h"
+#include "extras/yearly_summary.h"
 
 #include <QRegularExpression>
 

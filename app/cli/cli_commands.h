@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bill_printout.h"
-#include "cli_arguments.h"
-#include "data_folder.h"
-#include "file_ops.h"
+#include "print/bill_printout.h"
+#include "app/cli/cli_arguments.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
 
 #include <QString>
 

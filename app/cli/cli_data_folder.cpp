@@ -1,11 +1,11 @@
-#include "cli_data_folder.h"
+#include "app/cli/cli_data_folder.h"
 
-#include "cli_error.h"
-#include "data_files.h"
-#include "io_error.h"
-#include "location_choice.h"
-#include "record_file.h"
-#include "records.h"
+#include "app/cli/cli_error.h"
+#include "store/data_files.h"
+#include "store/io_error.h"
+#include "store/location_choice.h"
+#include "store/record_file.h"
+#include "store/records.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "cli_help.h"
+#include "app/cli/cli_help.h"
 
 namespace kw {
 

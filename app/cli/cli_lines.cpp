@@ -1,6 +1,6 @@
-#include "cli_lines.h"
+#include "app/cli/cli_lines.h"
 
-#include "printable_text.h"
+#include "extras/printable_text.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "selection_lines.h"
-#include "yearly_summary.h"
+#include "editing/selection_lines.h"
+#include "extras/yearly_summary.h"
 
 #include <QStringList>
 

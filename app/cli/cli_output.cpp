@@ -1,6 +1,6 @@
-#include "cli_output.h"
+#include "app/cli/cli_output.h"
 
-#include "io_error.h"
+#include "store/io_error.h"
 
 #include <cerrno>
 #include <cstdio>

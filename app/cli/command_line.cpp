@@ -1,13 +1,13 @@
-#include "command_line.h"
+#include "app/cli/command_line.h"
 
-#include "cli_arguments.h"
-#include "cli_commands.h"
-#include "cli_data_folder.h"
-#include "cli_error.h"
-#include "cli_help.h"
-#include "cli_output.h"
-#include "io_error.h"
-#include "offscreen_gui.h"
+#include "app/cli/cli_arguments.h"
+#include "app/cli/cli_commands.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_error.h"
+#include "app/cli/cli_help.h"
+#include "app/cli/cli_output.h"
+#include "store/io_error.h"
+#include "app/cli/offscreen_gui.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "cli_data_folder.h"
-#include "cli_error.h"
-#include "cli_output.h"
-#include "document_lock.h"
-#include "edited_file.h"
-#include "record_file.h"
-#include "slot_list_csv.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_error.h"
+#include "app/cli/cli_output.h"
+#include "store/document_lock.h"
+#include "store/edited_file.h"
+#include "store/record_file.h"
+#include "extras/slot_list_csv.h"
 
 #include <QDir>
 

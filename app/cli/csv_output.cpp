@@ -1,7 +1,7 @@
-#include "csv_output.h"
+#include "app/cli/csv_output.h"
 
-#include "cli_output.h"
-#include "output_file.h"
+#include "app/cli/cli_output.h"
+#include "store/output_file.h"
 
 namespace kw {
 

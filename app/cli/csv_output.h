@@ -1,8 +1,8 @@
 #pragma once
 
-#include "csv.h"
-#include "data_folder.h"
-#include "file_ops.h"
+#include "extras/csv.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
 
 namespace kw {
 

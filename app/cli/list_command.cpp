@@ -1,14 +1,14 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "cli_data_folder.h"
-#include "cli_lines.h"
-#include "cli_output.h"
-#include "csv_output.h"
-#include "printable_text.h"
-#include "printed_amounts.h"
-#include "records.h"
-#include "selection_lines.h"
-#include "stored_documents.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_lines.h"
+#include "app/cli/cli_output.h"
+#include "app/cli/csv_output.h"
+#include "extras/printable_text.h"
+#include "print/printed_amounts.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
+#include "store/stored_documents.h"
 
 namespace kw {
 

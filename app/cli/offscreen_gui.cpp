@@ -1,6 +1,6 @@
-#include "offscreen_gui.h"
+#include "app/cli/offscreen_gui.h"
 
-#include "app_fonts.h"
+#include "app/platform/app_fonts.h"
 
 #include <cstdio>
 

@@ -1,13 +1,13 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "cli_data_folder.h"
-#include "cli_error.h"
-#include "cli_output.h"
-#include "document_file.h"
-#include "output_file.h"
-#include "pdf_document.h"
-#include "stored_documents.h"
-#include "stored_printout.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_error.h"
+#include "app/cli/cli_output.h"
+#include "store/document_file.h"
+#include "store/output_file.h"
+#include "print/pdf_document.h"
+#include "store/stored_documents.h"
+#include "app/cli/stored_printout.h"
 
 namespace kw {
 

@@ -1,10 +1,10 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "cli_data_folder.h"
-#include "cli_output.h"
-#include "data_files.h"
-#include "records.h"
-#include "settings_fields.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_output.h"
+#include "store/data_files.h"
+#include "store/records.h"
+#include "extras/settings_fields.h"
 
 namespace kw {
 

@@ -1,7 +1,7 @@
-#include "stored_printout.h"
+#include "app/cli/stored_printout.h"
 
-#include "cli_data_folder.h"
-#include "data_files.h"
+#include "app/cli/cli_data_folder.h"
+#include "store/data_files.h"
 
 namespace kw {
 

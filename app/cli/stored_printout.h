@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bill_printout.h"
-#include "data_folder.h"
-#include "file_ops.h"
+#include "print/bill_printout.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
 
 namespace kw {
 

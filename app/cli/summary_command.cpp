@@ -1,9 +1,9 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "cli_data_folder.h"
-#include "cli_lines.h"
-#include "cli_output.h"
-#include "csv_output.h"
+#include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_lines.h"
+#include "app/cli/cli_output.h"
+#include "app/cli/csv_output.h"
 
 namespace kw {
 

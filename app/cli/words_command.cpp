@@ -1,9 +1,9 @@
-#include "cli_commands.h"
+#include "app/cli/cli_commands.h"
 
-#include "amount_text.h"
-#include "cli_error.h"
-#include "cli_output.h"
-#include "printed_amounts.h"
+#include "editing/amount_text.h"
+#include "app/cli/cli_error.h"
+#include "app/cli/cli_output.h"
+#include "print/printed_amounts.h"
 
 #include <limits>
 

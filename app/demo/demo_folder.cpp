@@ -1,9 +1,9 @@
 // kwitarnia-demo FOLDER: writes a ready data folder for trying the program,
 // through the same record code the program uses.
 
-#include "data_files.h"
-#include "io_error.h"
-#include "records.h"
+#include "store/data_files.h"
+#include "store/io_error.h"
+#include "store/records.h"
 
 #include <QCoreApplication>
 #include <QDate>

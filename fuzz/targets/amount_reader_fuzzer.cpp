@@ -1,8 +1,8 @@
 // Fuzzed text read as an amount and as a count, and shown again.
 
-#include "amount_text.h"
-#include "fuzz_checks.h"
-#include "fuzz_input.h"
+#include "editing/amount_text.h"
+#include "fuzz/fuzz_checks.h"
+#include "fuzz/fuzz_input.h"
 
 #include <cstdint>
 

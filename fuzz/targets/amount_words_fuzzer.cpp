@@ -1,9 +1,9 @@
 // Fuzzed amounts said in words, as the printout and the command line say them.
 
-#include "amount_in_words.h"
-#include "amount_words.h"
-#include "fuzz_input.h"
-#include "printed_amounts.h"
+#include "editing/amount_in_words.h"
+#include "editing/amount_words.h"
+#include "fuzz/fuzz_input.h"
+#include "print/printed_amounts.h"
 
 #include <cstdint>
 #include <cstring>

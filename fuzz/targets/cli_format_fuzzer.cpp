@@ -3,12 +3,12 @@
 // document gives exactly one line, and no line holds a control character;
 // as CSV, every document's row reads back as written.
 
-#include "cli_lines.h"
-#include "csv.h"
-#include "fuzz_checks.h"
-#include "fuzz_input.h"
-#include "printable_text.h"
-#include "records.h"
+#include "app/cli/cli_lines.h"
+#include "extras/csv.h"
+#include "fuzz/fuzz_checks.h"
+#include "fuzz/fuzz_input.h"
+#include "extras/printable_text.h"
+#include "store/records.h"
 
 #include <cstdint>
 

@@ -1,14 +1,14 @@
 // The small data files read from disk: settings, seller, location, info,
 // print font and the sales register's folder. The first byte picks the file.
 
-#include "cli_data_folder.h"
-#include "data_files.h"
-#include "fuzz_folder.h"
-#include "fuzz_input.h"
-#include "io_error.h"
-#include "print_font.h"
-#include "records.h"
-#include "sales_register_folder.h"
+#include "app/cli/cli_data_folder.h"
+#include "store/data_files.h"
+#include "fuzz/fuzz_folder.h"
+#include "fuzz/fuzz_input.h"
+#include "store/io_error.h"
+#include "print/print_font.h"
+#include "store/records.h"
+#include "extras/sales_register_folder.h"
 
 #include <cstdint>
 

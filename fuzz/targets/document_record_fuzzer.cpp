@@ -1,11 +1,11 @@
 // One document record of fuzzed bytes: every field, both line tables, their
 // totals and the amounts a printout shows.
 
-#include "bill_totals.h"
-#include "fuzz_checks.h"
-#include "printed_amounts.h"
-#include "records.h"
-#include "selection_lines.h"
+#include "editing/bill_totals.h"
+#include "fuzz/fuzz_checks.h"
+#include "print/printed_amounts.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
 
 #include <cstdint>
 

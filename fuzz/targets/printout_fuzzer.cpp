@@ -3,15 +3,15 @@
 // canvas. Input: font record, document record, seller record, settings
 // record, each cut or padded to its size, then the resolution.
 
-#include "bill_printout.h"
-#include "fuzz_folder.h"
-#include "fuzz_input.h"
-#include "gui_application.h"
-#include "io_error.h"
-#include "print_error.h"
-#include "printer_canvas.h"
-#include "recording_canvas.h"
-#include "stored_printout.h"
+#include "print/bill_printout.h"
+#include "fuzz/fuzz_folder.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/gui_application.h"
+#include "store/io_error.h"
+#include "print/print_error.h"
+#include "app/platform/printer_canvas.h"
+#include "print/recording_canvas.h"
+#include "app/cli/stored_printout.h"
 
 #include <QPrinter>
 

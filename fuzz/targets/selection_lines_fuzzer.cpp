@@ -1,11 +1,11 @@
 // The bill list over a document file of fuzzed bytes, and a search in it.
 
-#include "fuzz_checks.h"
-#include "fuzz_folder.h"
-#include "fuzz_input.h"
-#include "io_error.h"
-#include "record_file.h"
-#include "selection_lines.h"
+#include "fuzz/fuzz_checks.h"
+#include "fuzz/fuzz_folder.h"
+#include "fuzz/fuzz_input.h"
+#include "store/io_error.h"
+#include "store/record_file.h"
+#include "editing/selection_lines.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 // The yearly summary over a document file of fuzzed bytes, for a fuzzed
 // year and client, as the panel and the command line show it.
 
-#include "cli_lines.h"
-#include "fuzz_checks.h"
-#include "fuzz_folder.h"
-#include "fuzz_input.h"
-#include "io_error.h"
-#include "yearly_summary.h"
+#include "app/cli/cli_lines.h"
+#include "fuzz/fuzz_checks.h"
+#include "fuzz/fuzz_folder.h"
+#include "fuzz/fuzz_input.h"
+#include "store/io_error.h"
+#include "extras/yearly_summary.h"
 
 #include <cstdint>
 

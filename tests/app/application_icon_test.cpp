@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "app/pictures/pictures.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // A deferred start ends with the same window as a complete one: the hidden
 // controls come after the first paint, or as soon as a command needs them.
 
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>

@@ -1,7 +1,7 @@
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
-#include "desktop_data_folder.h"
-#include "first_start_files.h"
+#include "app/desktop_data_folder.h"
+#include "tests/support/first_start_files.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
-#include "fitted_window.h"
+#include "app/fitted_window.h"
 
 #include <QScrollArea>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "help_text.h"
+#include "app/help_text.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "jpeg_image.h"
+#include "app/pictures/jpeg_image.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "qt_dialogs.h"
+#include "app/platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

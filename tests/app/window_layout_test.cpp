@@ -1,11 +1,11 @@
-#include "Tfaktura_f.h"
-#include "scripted_dialogs.h"
-#include "file_ops.h"
-#include "app_fonts.h"
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "month_calendar.h"
-#include "selection_list.h"
+#include "app/Tfaktura_f.h"
+#include "tests/support/scripted_dialogs.h"
+#include "store/file_ops.h"
+#include "app/platform/app_fonts.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "app/widgets/month_calendar.h"
+#include "app/widgets/selection_list.h"
 
 #include <QAbstractButton>
 #include <QLabel>

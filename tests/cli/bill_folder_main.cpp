@@ -2,7 +2,7 @@
 // Uslugi with settings, seller and document file) holding COUNT bills
 // issued in the month YYYY-MM, for timing the command line on it.
 
-#include "cli_data.h"
+#include "tests/cli/cli_data.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "cli_data.h"
+#include "tests/cli/cli_data.h"
 
-#include "data_folder.h"
-#include "print_font.h"
+#include "store/data_folder.h"
+#include "print/print_font.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli_data.h"
-#include "kwitarnia_process.h"
+#include "tests/cli/cli_data.h"
+#include "tests/cli/kwitarnia_process.h"
 
 #include <QDir>
 #include <QTemporaryDir>

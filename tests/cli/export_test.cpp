@@ -1,5 +1,5 @@
-#include "cli_fixture.h"
-#include "recording_program.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/support/recording_program.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "kwitarnia_process.h"
+#include "tests/cli/kwitarnia_process.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "cli_fixture.h"
-#include "small_disk.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/support/small_disk.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "cli_fixture.h"
-#include "data_folder.h"
-#include "records.h"
+#include "tests/cli/cli_fixture.h"
+#include "store/data_folder.h"
+#include "store/records.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "crash_check.h"
+#include "tests/crash/crash_check.h"
 
-#include "crash_documents.h"
-#include "file_bytes.h"
-#include "record_stream.h"
-#include "records.h"
-#include "selection_lines.h"
+#include "tests/crash/crash_documents.h"
+#include "tests/support/file_bytes.h"
+#include "store/record_stream.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
 
 #include <QFileInfo>
 

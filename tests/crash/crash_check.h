@@ -1,7 +1,7 @@
 #pragma once
 
-#include "crash_log.h"
-#include "data_folder.h"
+#include "tests/crash/crash_log.h"
+#include "store/data_folder.h"
 
 #include <QList>
 #include <QProcess>

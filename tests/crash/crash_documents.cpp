@@ -1,4 +1,4 @@
-#include "crash_documents.h"
+#include "tests/crash/crash_documents.h"
 
 #include <QRandomGenerator>
 

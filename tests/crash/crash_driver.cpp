@@ -9,13 +9,13 @@
 // Runs until killed, or for MILLISECONDS and then exits with 0. Exits with 2
 // on any error other than a refused change, printing it.
 
-#include "crash_documents.h"
-#include "crash_log.h"
+#include "tests/crash/crash_documents.h"
+#include "tests/crash/crash_log.h"
 
-#include "document_file.h"
-#include "document_lock.h"
-#include "io_error.h"
-#include "record_file.h"
+#include "store/document_file.h"
+#include "store/document_lock.h"
+#include "store/io_error.h"
+#include "store/record_file.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

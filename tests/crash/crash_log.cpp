@@ -1,4 +1,4 @@
-#include "crash_log.h"
+#include "tests/crash/crash_log.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "crash_check.h"
-#include "crash_log.h"
-#include "temp_data_folder.h"
+#include "tests/crash/crash_check.h"
+#include "tests/crash/crash_log.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "desktop_test.h"
+#include "tests/desktop/desktop_test.h"
 
-#include "cp1250.h"
+#include "store/cp1250.h"
 
 #include <QThread>
 

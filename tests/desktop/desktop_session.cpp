@@ -1,4 +1,4 @@
-#include "desktop_session.h"
+#include "tests/desktop/desktop_session.h"
 
 #include <QElapsedTimer>
 #include <QHash>

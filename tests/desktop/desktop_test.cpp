@@ -1,4 +1,4 @@
-#include "desktop_test.h"
+#include "tests/desktop/desktop_test.h"
 
 #include <QDir>
 

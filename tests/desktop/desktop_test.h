@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop_session.h"
-#include "records.h"
+#include "tests/desktop/desktop_session.h"
+#include "store/records.h"
 
 #include <QDate>
 #include <QFile>

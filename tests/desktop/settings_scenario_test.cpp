@@ -1,5 +1,5 @@
-#include "desktop_session.h"
-#include "records.h"
+#include "tests/desktop/desktop_session.h"
+#include "store/records.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "amount_in_words.h"
-#include "qstring_printer.h"
+#include "editing/amount_in_words.h"
+#include "tests/editing/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

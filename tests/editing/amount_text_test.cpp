@@ -1,5 +1,5 @@
-#include "amount_text.h"
-#include "qstring_printer.h"
+#include "editing/amount_text.h"
+#include "tests/editing/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

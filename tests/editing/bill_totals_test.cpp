@@ -1,6 +1,6 @@
-#include "amount_words.h"
-#include "bill_totals.h"
-#include "qstring_printer.h"
+#include "editing/amount_words.h"
+#include "editing/bill_totals.h"
+#include "tests/editing/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

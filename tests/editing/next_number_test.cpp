@@ -1,8 +1,8 @@
-#include "next_number.h"
+#include "editing/next_number.h"
 
 #include <gtest/gtest.h>
 
-#include "qstring_printer.h"
+#include "tests/editing/qstring_printer.h"
 
 namespace kw {
 namespace {

@@ -1,5 +1,5 @@
-#include "records.h"
-#include "slot_list.h"
+#include "store/records.h"
+#include "editing/slot_list.h"
 
 #include <gtest/gtest.h>
 

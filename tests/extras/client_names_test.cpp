@@ -1,7 +1,7 @@
-#include "client_names.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "temp_data_folder.h"
+#include "extras/client_names.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
 

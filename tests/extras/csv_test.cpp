@@ -1,4 +1,4 @@
-#include "csv.h"
+#include "extras/csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "document_builder.h"
+#include "tests/extras/document_builder.h"
 
 namespace kw {
 namespace {

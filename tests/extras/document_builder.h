@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records.h"
+#include "store/records.h"
 
 #include <QByteArray>
 #include <QString>

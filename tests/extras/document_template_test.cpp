@@ -1,9 +1,9 @@
-#include "document_template.h"
-#include "failing_file_ops.h"
-#include "failure_sweep.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "temp_data_folder.h"
+#include "extras/document_template.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
 #include <QFile>

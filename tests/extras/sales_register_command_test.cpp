@@ -1,5 +1,5 @@
-#include "sales_register_command.h"
-#include "windows_command_line.h"
+#include "extras/sales_register_command.h"
+#include "extras/windows_command_line.h"
 
 #include <gtest/gtest.h>
 

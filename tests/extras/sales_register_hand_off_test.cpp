@@ -1,11 +1,11 @@
-#include "failing_file_ops.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "process_starter.h"
-#include "records.h"
-#include "sales_register_folder.h"
-#include "sales_register_hand_off.h"
-#include "temp_data_folder.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "extras/process_starter.h"
+#include "store/records.h"
+#include "extras/sales_register_folder.h"
+#include "extras/sales_register_hand_off.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "data_folder.h"
-#include "document_lock.h"
-#include "edited_file.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "record_layouts.h"
-#include "settings_fields.h"
-#include "temp_data_folder.h"
+#include "store/data_folder.h"
+#include "store/document_lock.h"
+#include "store/edited_file.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "store/record_layouts.h"
+#include "extras/settings_fields.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "csv.h"
-#include "records.h"
-#include "slot_list_csv.h"
+#include "extras/csv.h"
+#include "store/records.h"
+#include "extras/slot_list_csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "document_builder.h"
-#include "file_bytes.h"
-#include "temp_data_folder.h"
-#include "yearly_summary.h"
+#include "tests/extras/document_builder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_data_folder.h"
+#include "extras/yearly_summary.h"
 
 #include <gtest/gtest.h>
 

@@ -5,18 +5,18 @@
 // or journal may stay behind, and anything short of the complete result is
 // reported.
 
-#include "document_file.h"
-#include "document_template.h"
-#include "edited_file.h"
-#include "failure_sweep.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "print_font.h"
-#include "record_file.h"
-#include "sales_register_folder.h"
-#include "settings_fields.h"
-#include "slot_list_csv.h"
-#include "temp_data_folder.h"
+#include "store/document_file.h"
+#include "extras/document_template.h"
+#include "store/edited_file.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "print/print_font.h"
+#include "store/record_file.h"
+#include "extras/sales_register_folder.h"
+#include "extras/settings_fields.h"
+#include "extras/slot_list_csv.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
 #include <QMap>

@@ -3,12 +3,12 @@
 // file must finish a whole journal before it sees the record, and drop one
 // whose writing never finished.
 
-#include "document_file.h"
-#include "document_journal.h"
-#include "file_bytes.h"
-#include "selection_lines.h"
-#include "temp_data_folder.h"
-#include "yearly_summary.h"
+#include "store/document_file.h"
+#include "store/document_journal.h"
+#include "tests/support/file_bytes.h"
+#include "editing/selection_lines.h"
+#include "tests/support/temp_data_folder.h"
+#include "extras/yearly_summary.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

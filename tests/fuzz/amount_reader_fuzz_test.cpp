@@ -1,11 +1,11 @@
 // The amount reader and the amount in words on random texts and numbers.
 
-#include "fuzz_bytes.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
-#include "amount_in_words.h"
-#include "amount_text.h"
-#include "amount_words.h"
-#include "bill_totals.h"
+#include "editing/amount_in_words.h"
+#include "editing/amount_text.h"
+#include "editing/amount_words.h"
+#include "editing/bill_totals.h"
 
 #include <gtest/gtest.h>
 

@@ -4,21 +4,21 @@
 // lists. A reader may refuse a file
 // with IoError; anything else that escapes, or a sanitizer report, fails.
 
-#include "fuzz_bytes.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
-#include "client_names.h"
-#include "document_file.h"
-#include "document_journal.h"
-#include "document_template.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "print_font.h"
-#include "record_file.h"
-#include "record_stream.h"
-#include "sales_register_folder.h"
-#include "selection_lines.h"
-#include "temp_data_folder.h"
-#include "yearly_summary.h"
+#include "extras/client_names.h"
+#include "store/document_file.h"
+#include "store/document_journal.h"
+#include "extras/document_template.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "print/print_font.h"
+#include "store/record_file.h"
+#include "store/record_stream.h"
+#include "extras/sales_register_folder.h"
+#include "editing/selection_lines.h"
+#include "tests/support/temp_data_folder.h"
+#include "extras/yearly_summary.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

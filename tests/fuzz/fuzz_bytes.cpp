@@ -1,4 +1,4 @@
-#include "fuzz_bytes.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Every field of every record layout read from random and mutated bytes.
 
-#include "fuzz_bytes.h"
+#include "tests/fuzz/fuzz_bytes.h"
 
-#include "records.h"
-#include "selection_lines.h"
+#include "store/records.h"
+#include "editing/selection_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "amount_text.h"
-#include "bill_totals.h"
-#include "window_fixture.h"
+#include "editing/amount_text.h"
+#include "editing/bill_totals.h"
+#include "tests/support/window_fixture.h"
 
 #include <QPalette>
 

@@ -1,7 +1,7 @@
-#include "document_window_test.h"
+#include "tests/gui/document_window_test.h"
 
-#include "failure_sweep.h"
-#include "io_error.h"
+#include "tests/support/failure_sweep.h"
+#include "store/io_error.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 #include <initializer_list>
 

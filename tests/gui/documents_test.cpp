@@ -1,6 +1,6 @@
-#include "document_window_test.h"
+#include "tests/gui/document_window_test.h"
 
-#include "next_number.h"
+#include "editing/next_number.h"
 
 #include <QDir>
 

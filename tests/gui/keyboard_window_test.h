@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document_window_test.h"
+#include "tests/gui/document_window_test.h"
 
 #include <QApplication>
 #include <QTest>

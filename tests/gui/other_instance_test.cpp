@@ -2,7 +2,7 @@
 // document and storing or deleting it: the window refuses instead of hitting
 // whatever record now stands at the document's position.
 
-#include "document_window_test.h"
+#include "tests/gui/document_window_test.h"
 
 using namespace kw;
 

@@ -1,8 +1,8 @@
-#include "bill_window_test.h"
+#include "tests/gui/bill_window_test.h"
 
-#include "Tfont_f.h"
-#include "recording_program.h"
-#include "small_disk.h"
+#include "app/Tfont_f.h"
+#include "tests/support/recording_program.h"
+#include "tests/support/small_disk.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "document_window_test.h"
+#include "tests/gui/document_window_test.h"
 
 using namespace kw;
 

@@ -1,11 +1,11 @@
-#include "Tfont_f.h"
-#include "fields_page.h"
-#include "file_bytes.h"
-#include "print_font_page.h"
-#include "settings_window.h"
-#include "csv.h"
-#include "slot_list_page.h"
-#include "window_fixture.h"
+#include "app/Tfont_f.h"
+#include "app/settings/fields_page.h"
+#include "tests/support/file_bytes.h"
+#include "app/settings/print_font_page.h"
+#include "app/settings/settings_window.h"
+#include "extras/csv.h"
+#include "app/settings/slot_list_page.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QPushButton>

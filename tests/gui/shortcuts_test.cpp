@@ -1,4 +1,4 @@
-#include "keyboard_window_test.h"
+#include "tests/gui/keyboard_window_test.h"
 
 #include <QPlainTextEdit>
 

@@ -1,9 +1,9 @@
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
-#include "first_start_files.h"
+#include "tests/support/first_start_files.h"
 
-#include "bill_grid.h"
-#include "records.h"
+#include "app/widgets/bill_grid.h"
+#include "store/records.h"
 
 #include <QComboBox>
 #include <QLabel>

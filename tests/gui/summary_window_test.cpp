@@ -1,4 +1,4 @@
-#include "bill_window_test.h"
+#include "tests/gui/bill_window_test.h"
 
 #include <QProgressBar>
 

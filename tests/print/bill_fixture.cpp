@@ -1,4 +1,4 @@
-#include "bill_fixture.h"
+#include "tests/print/bill_fixture.h"
 
 namespace kw {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bill_printout.h"
+#include "print/bill_printout.h"
 
 #include <array>
 

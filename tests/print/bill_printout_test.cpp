@@ -1,12 +1,12 @@
-#include "bill_fixture.h"
-#include "recording_canvas.h"
+#include "tests/print/bill_fixture.h"
+#include "print/recording_canvas.h"
 
-#include "amount_in_words.h"
+#include "editing/amount_in_words.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "tests/print/qt_printers.h"
 
 namespace kw {
 namespace {

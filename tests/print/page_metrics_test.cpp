@@ -1,5 +1,5 @@
-#include "canvas_font.h"
-#include "page_metrics.h"
+#include "print/canvas_font.h"
+#include "print/page_metrics.h"
 
 #include <gtest/gtest.h>
 

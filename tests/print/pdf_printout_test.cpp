@@ -1,5 +1,5 @@
-#include "bill_fixture.h"
-#include "pdf_document.h"
+#include "tests/print/bill_fixture.h"
+#include "print/pdf_document.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,7 +9,7 @@
 #include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "tests/print/qt_printers.h"
 
 #include <algorithm>
 #include <cmath>

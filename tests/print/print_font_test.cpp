@@ -1,14 +1,14 @@
-#include "print_font.h"
+#include "print/print_font.h"
 
-#include "file_bytes.h"
-#include "io_error.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "tests/print/qt_printers.h"
 
 namespace kw {
 namespace {

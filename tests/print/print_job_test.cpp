@@ -1,10 +1,10 @@
-#include "bill_fixture.h"
-#include "print_error.h"
-#include "recording_canvas.h"
+#include "tests/print/bill_fixture.h"
+#include "print/print_error.h"
+#include "print/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "tests/print/qt_printers.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
-#include "bill_fixture.h"
-#include "printed_amounts.h"
+#include "tests/print/bill_fixture.h"
+#include "print/printed_amounts.h"
 
-#include "amount_in_words.h"
+#include "editing/amount_in_words.h"
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "tests/print/qt_printers.h"
 
 namespace kw {
 namespace {

@@ -1,10 +1,10 @@
-#include "data_files.h"
-#include "failing_file_ops.h"
-#include "failure_sweep.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "records.h"
-#include "temp_data_folder.h"
+#include "store/data_files.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "store/records.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

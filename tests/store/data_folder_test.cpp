@@ -1,6 +1,6 @@
-#include "data_folder.h"
-#include "file_bytes.h"
-#include "temp_data_folder.h"
+#include "store/data_folder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "document_journal.h"
-#include "document_lock.h"
-#include "failing_file_ops.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "records.h"
-#include "temp_data_folder.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "store/records.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,8 +1,8 @@
-#include "document_file.h"
-#include "document_lock.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "temp_data_folder.h"
+#include "store/document_file.h"
+#include "store/document_lock.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDateTime>
 #include <QDir>

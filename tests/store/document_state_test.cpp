@@ -1,4 +1,4 @@
-#include "document_state.h"
+#include "store/document_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "edited_file.h"
-#include "failing_file_ops.h"
-#include "field_check.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "record_field.h"
-#include "temp_data_folder.h"
+#include "store/edited_file.h"
+#include "tests/support/failing_file_ops.h"
+#include "store/field_check.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "store/record_field.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

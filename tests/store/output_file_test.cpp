@@ -1,8 +1,8 @@
-#include "failure_sweep.h"
-#include "file_bytes.h"
-#include "io_error.h"
-#include "output_file.h"
-#include "temp_data_folder.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
+#include "store/io_error.h"
+#include "store/output_file.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "record_field.h"
+#include "store/record_field.h"
 
 #include <gtest/gtest.h>
 

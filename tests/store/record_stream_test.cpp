@@ -1,6 +1,6 @@
-#include "file_bytes.h"
-#include "record_stream.h"
-#include "temp_data_folder.h"
+#include "tests/support/file_bytes.h"
+#include "store/record_stream.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
 

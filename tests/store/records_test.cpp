@@ -1,4 +1,4 @@
-#include "records.h"
+#include "store/records.h"
 
 #include <gtest/gtest.h>
 

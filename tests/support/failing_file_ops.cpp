@@ -1,4 +1,4 @@
-#include "failing_file_ops.h"
+#include "tests/support/failing_file_ops.h"
 
 #include <cerrno>
 

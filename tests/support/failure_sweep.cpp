@@ -1,4 +1,4 @@
-#include "failure_sweep.h"
+#include "tests/support/failure_sweep.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "failing_file_ops.h"
+#include "tests/support/failing_file_ops.h"
 
 #include <functional>
 #include <string>

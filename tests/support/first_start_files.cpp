@@ -1,6 +1,6 @@
-#include "first_start_files.h"
+#include "tests/support/first_start_files.h"
 
-#include "records.h"
+#include "store/records.h"
 
 #include <QFile>
 

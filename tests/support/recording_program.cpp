@@ -1,4 +1,4 @@
-#include "recording_program.h"
+#include "tests/support/recording_program.h"
 
 #include <QDir>
 #include <QFile>

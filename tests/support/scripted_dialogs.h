@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform.h"
-#include "process_starter.h"
+#include "app/platform/platform.h"
+#include "extras/process_starter.h"
 
 #include <QDate>
 #include <QColor>

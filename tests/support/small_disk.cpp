@@ -1,4 +1,4 @@
-#include "small_disk.h"
+#include "tests/support/small_disk.h"
 
 #include <QFile>
 #include <QProcess>

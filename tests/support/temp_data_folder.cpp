@@ -1,4 +1,4 @@
-#include "temp_data_folder.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Tfaktura_f.h"
-#include "bevels.h"
-#include "bill_grid.h"
-#include "dbl_click_line_edit.h"
-#include "month_calendar.h"
-#include "selection_list.h"
-#include "failing_file_ops.h"
-#include "records.h"
-#include "scripted_dialogs.h"
+#include "app/Tfaktura_f.h"
+#include "app/widgets/bevels.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "app/widgets/month_calendar.h"
+#include "app/widgets/selection_list.h"
+#include "tests/support/failing_file_ops.h"
+#include "store/records.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QDir>
 #include <QFile>

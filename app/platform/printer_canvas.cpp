@@ -1,0 +1,36 @@
+#include "app/platform/printer_canvas.h"
+
+#include "print/print_error.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : kw::PainterCanvas(ownPainter), printer_(printer)
+{
+}
+
+PrinterCanvas::~PrinterCanvas()
+{
+    if (painter().isActive()) {
+        printer_.abort();
+        painter().end();
+    }
+}
+
+void PrinterCanvas::SetPortrait()
+{
+    printer_.setPageOrientation(QPageLayout::Portrait);
+}
+
+void PrinterCanvas::BeginJob()
+{
+    if (!beginPainting(printer_))
+        throw kw::PrintError(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_.printerName()));
+}
+
+void PrinterCanvas::EndJob()
+{
+    const bool ended = painter().end();
+    if (!ended || printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
+        throw kw::PrintError(QStringLiteral("Wydruk na drukarce %1 nie powiódł się.").arg(printer_.printerName()));
+}

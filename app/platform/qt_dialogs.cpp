@@ -1,0 +1,100 @@
+#include "app/platform/qt_dialogs.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace kw {
+
+namespace {
+
+// "Lista klientów|*.kli" becomes Qt's "Lista klientów (*.kli)".
+QString qtFilter(const QString& filter)
+{
+    const int bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+}
+
+// The extension of a filter's only pattern, "sza" for "Szablon dokumentów|*.sza".
+QString defaultSuffix(const QString& filter)
+{
+    const QString pattern = filter.mid(filter.indexOf(QLatin1Char('|')) + 1);
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(';'))
+        || pattern.contains(QLatin1Char(' ')))
+        return QString();
+    return pattern.mid(2);
+}
+
+} // namespace
+
+bool QtDialogs::ask(QWidget* parent, const QString& question)
+{
+    return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::No;
+}
+
+void QtDialogs::inform(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, QStringLiteral("Informacja"), text, QMessageBox::Ok);
+}
+
+void QtDialogs::showError(QWidget* parent, const QString& text)
+{
+    QMessageBox::critical(parent, QStringLiteral("Błąd"), text, QMessageBox::Ok);
+}
+
+QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& folder,
+                            const QString& presetName)
+{
+    const QString start = presetName.isEmpty() ? folder : QDir(folder).filePath(presetName);
+    return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter(filter));
+}
+
+// A name typed without the extension gets it, so the file is found again
+// by the open dialogs that list only that extension.
+QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& folder)
+{
+    QFileDialog dialog(parent, QString(), folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::chooseFont(QWidget* parent, QFont& font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool QtDialogs::chooseColour(QWidget* parent, QColor& colour)
+{
+    const QColor chosen = QColorDialog::getColor(colour, parent, QStringLiteral("Kolor czcionki wydruku"));
+    if (chosen.isValid())
+        colour = chosen;
+    return chosen.isValid();
+}
+
+QString QtDialogs::chooseFolder(QWidget* parent, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(parent, QString(), folder);
+}
+
+} // namespace kw

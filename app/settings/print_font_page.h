@@ -1,0 +1,47 @@
+#pragma once
+
+#include "store/edited_file.h"
+#include "print/print_font.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace kw {
+class Dialogs;
+}
+
+// The settings window's page for the print font: the face, size and style
+// chosen in the font dialog and the colour in the colour dialog, a sample
+// line in that lettering, and "Zapisz", which writes the print-font file
+// the printout reads before every print.
+class PrintFontPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // `fontFile` is FONT/font_trelmo_2007.dat where the printout looks for
+    // it; a missing file shows the printout's default. Throws IoError when
+    // the file is there but cannot be read or is shorter than its record.
+    PrintFontPage(kw::Dialogs& dialogs, kw::FileOps& files, const QString& fontFile, QWidget* parent = nullptr);
+
+    const kw::FontChoice& choice() const { return choice_; }
+    QLabel* sample() const { return sample_; }
+
+    void chooseFont();
+    void chooseColour();
+    // Writes the chosen font; false, with the reason shown, when not.
+    bool saveFont();
+
+signals:
+    void saved();
+
+private:
+    void showChoice();
+
+    kw::Dialogs& dialogs_;
+    kw::EditedFile file_;
+    kw::FontChoice choice_;
+    QLabel* description_ = nullptr;
+    QLabel* sample_ = nullptr;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "store/data_folder.h"
+#include "store/edited_file.h"
+#include "editing/slot_list.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace kw {
+class Dialogs;
+}
+
+// A page of the settings window over a client or service list file: the
+// slots in use in a table with a search field, a form for the chosen slot,
+// and adding, changing and deleting slots. Every change is stored at once;
+// slot numbers never move, a deleted slot is emptied in place.
+class SlotListPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // `itemName` names one entry in messages ("klienta", "usługę"). Throws
+    // IoError when the file cannot be read or is shorter than its record.
+    SlotListPage(kw::Dialogs& dialogs, kw::FileOps& files, const kw::DataPaths& paths, const QString& file,
+                 const kw::SlotListLayout& layout, const QString& itemName, QWidget* parent = nullptr);
+
+    const kw::SlotList& list() const { return list_; }
+    int currentSlot() const { return slot_; }
+
+    QLineEdit* search() const { return search_; }
+    QTableWidget* table() const { return table_; }
+    QLineEdit* edit(int column) const { return edits_[column]; }
+
+    // The form's commands.
+    void startNew();
+    bool storeCurrent();
+    bool deleteCurrent();
+    void chooseSlot(int slot);
+    // CSV files of the list; each reports what it did.
+    bool importCsv();
+    bool exportCsv();
+
+private:
+    // Stores `changed` as the file; false, with the reason shown, when not.
+    bool store(const kw::SlotList& changed);
+    void showTable();
+    void showSlot();
+
+    kw::Dialogs& dialogs_;
+    kw::FileOps& files_;
+    kw::DataPaths paths_;
+    kw::EditedFile file_;
+    kw::SlotList list_;
+    QString itemName_;
+    // The slot the form shows; 0 when none.
+    int slot_ = 0;
+    QLineEdit* search_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* slotLabel_ = nullptr;
+    QList<QLineEdit*> edits_;
+};

@@ -1,0 +1,12 @@
+#include "app/widgets/dbl_click_line_edit.h"
+
+DblClickLineEdit::DblClickLineEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
+
+void DblClickLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}

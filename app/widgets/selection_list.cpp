@@ -1,0 +1,15 @@
+#include "app/widgets/selection_list.h"
+
+SelectionList::SelectionList(QWidget* parent)
+    : QListView(parent)
+{
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void SelectionList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    emit dblClicked();
+}
