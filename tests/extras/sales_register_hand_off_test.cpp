@@ -42,8 +42,7 @@ QStringList waitForLog(const QString& path)
 {
     QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
-        QFile file(path);
-        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        const QString text = QString::fromUtf8(readFileBytesIfAny(path));
         if (text.endsWith(QStringLiteral("KONIEC\n")))
             return text.split(u'\n').mid(0, text.count(u'\n') - 1);
         QThread::msleep(20);
