@@ -21,31 +21,42 @@ QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->show
 
 void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabela->setCellText(row, column, text); }
 
-namespace {
-
-template <class F>
-void forEachTextField(FakturaUi& ui, F&& apply)
+DocumentHead Tfaktura_f::headFromWindow() const
 {
-    apply(doc::Place, ui.miejscowosc);
-    apply(doc::IssueDate, ui.data_wystawienia);
-    apply(doc::DocNumber, ui.numerator);
-    apply(doc::NumberSuffix, ui.rozszerzenie);
-    apply(doc::BuyerLine1, static_cast<QLineEdit*>(ui.odbiorca1));
-    apply(doc::BuyerLine2, static_cast<QLineEdit*>(ui.odbiorca2));
-    apply(doc::BuyerLine3, static_cast<QLineEdit*>(ui.odbiorca3));
-    apply(doc::BuyerLine4, static_cast<QLineEdit*>(ui.odbiorca4));
-    apply(doc::BuyerTaxId, ui.nip_odbiorcy);
-    apply(doc::PaymentMethod, ui.forma_zaplaty->lineEdit());
-    apply(doc::ServiceDate, ui.data_uslugi);
-    apply(doc::PaymentTerm, ui.termin_zaplaty->lineEdit());
-    apply(doc::Signature, ui.podpis);
+    DocumentHead head;
+    head.place = ui.miejscowosc->text();
+    head.issueDate = ui.data_wystawienia->text();
+    head.number = ui.numerator->text();
+    head.numberSuffix = ui.rozszerzenie->text();
+    head.buyerLines = {ui.odbiorca1->text(), ui.odbiorca2->text(), ui.odbiorca3->text(), ui.odbiorca4->text()};
+    head.buyerTaxId = ui.nip_odbiorcy->text();
+    head.paymentMethod = ui.forma_zaplaty->currentText();
+    head.paymentTerm = ui.termin_zaplaty->currentText();
+    head.serviceDate = ui.data_uslugi->text();
+    head.signature = ui.podpis->text();
+    return head;
 }
 
-} // namespace
+void Tfaktura_f::showHead(const DocumentHead& head)
+{
+    ui.miejscowosc->setText(head.place);
+    ui.data_wystawienia->setText(head.issueDate);
+    ui.numerator->setText(head.number);
+    ui.rozszerzenie->setText(head.numberSuffix);
+    ui.odbiorca1->setText(head.buyerLines[0]);
+    ui.odbiorca2->setText(head.buyerLines[1]);
+    ui.odbiorca3->setText(head.buyerLines[2]);
+    ui.odbiorca4->setText(head.buyerLines[3]);
+    ui.nip_odbiorcy->setText(head.buyerTaxId);
+    ui.forma_zaplaty->setEditText(head.paymentMethod);
+    ui.termin_zaplaty->setEditText(head.paymentTerm);
+    ui.data_uslugi->setText(head.serviceDate);
+    ui.podpis->setText(head.signature);
+}
 
 void Tfaktura_f::PodstawDoPliku()
 {
-    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { working_.set(field, edit->text()); });
+    writeHead(working_, headFromWindow());
     working_.set(doc::CorrectedRef, ui.Label24->text());
     working_.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
     copyGridToTable(state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
@@ -53,7 +64,7 @@ void Tfaktura_f::PodstawDoPliku()
 
 void Tfaktura_f::PodstawDoFormatki()
 {
-    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { edit->setText(working_.get(field)); });
+    showHead(readHead(working_));
     const QString kind = working_.get(doc::DocKind);
     if (kind != QLatin1String("F") && kind != QLatin1String("K"))
         return;
