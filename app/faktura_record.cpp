@@ -21,37 +21,40 @@ QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->show
 
 void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabela->setCellText(row, column, text); }
 
+namespace {
+
+// Calls apply(edit, text) for each head control with the head text it shows;
+// the combo boxes are editable, so their line edits hold the text.
+template <class Head, class Apply>
+void forEachHeadEdit(const FakturaUi& ui, Head& head, Apply&& apply)
+{
+    apply(ui.miejscowosc, head.place);
+    apply(ui.data_wystawienia, head.issueDate);
+    apply(ui.numerator, head.number);
+    apply(ui.rozszerzenie, head.numberSuffix);
+    apply(ui.odbiorca1, head.buyerLines[0]);
+    apply(ui.odbiorca2, head.buyerLines[1]);
+    apply(ui.odbiorca3, head.buyerLines[2]);
+    apply(ui.odbiorca4, head.buyerLines[3]);
+    apply(ui.nip_odbiorcy, head.buyerTaxId);
+    apply(ui.forma_zaplaty->lineEdit(), head.paymentMethod);
+    apply(ui.data_uslugi, head.serviceDate);
+    apply(ui.termin_zaplaty->lineEdit(), head.paymentTerm);
+    apply(ui.podpis, head.signature);
+}
+
+} // namespace
+
 DocumentHead Tfaktura_f::headFromWindow() const
 {
     DocumentHead head;
-    head.place = ui.miejscowosc->text();
-    head.issueDate = ui.data_wystawienia->text();
-    head.number = ui.numerator->text();
-    head.numberSuffix = ui.rozszerzenie->text();
-    head.buyerLines = {ui.odbiorca1->text(), ui.odbiorca2->text(), ui.odbiorca3->text(), ui.odbiorca4->text()};
-    head.buyerTaxId = ui.nip_odbiorcy->text();
-    head.paymentMethod = ui.forma_zaplaty->currentText();
-    head.paymentTerm = ui.termin_zaplaty->currentText();
-    head.serviceDate = ui.data_uslugi->text();
-    head.signature = ui.podpis->text();
+    forEachHeadEdit(ui, head, [](const QLineEdit* edit, QString& text) { text = edit->text(); });
     return head;
 }
 
 void Tfaktura_f::showHead(const DocumentHead& head)
 {
-    ui.miejscowosc->setText(head.place);
-    ui.data_wystawienia->setText(head.issueDate);
-    ui.numerator->setText(head.number);
-    ui.rozszerzenie->setText(head.numberSuffix);
-    ui.odbiorca1->setText(head.buyerLines[0]);
-    ui.odbiorca2->setText(head.buyerLines[1]);
-    ui.odbiorca3->setText(head.buyerLines[2]);
-    ui.odbiorca4->setText(head.buyerLines[3]);
-    ui.nip_odbiorcy->setText(head.buyerTaxId);
-    ui.forma_zaplaty->setEditText(head.paymentMethod);
-    ui.termin_zaplaty->setEditText(head.paymentTerm);
-    ui.data_uslugi->setText(head.serviceDate);
-    ui.podpis->setText(head.signature);
+    forEachHeadEdit(ui, head, [](QLineEdit* edit, const QString& text) { edit->setText(text); });
 }
 
 void Tfaktura_f::PodstawDoPliku()
