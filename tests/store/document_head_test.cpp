@@ -27,14 +27,15 @@ TEST(DocumentHead, EachTextLiesAtItsFieldsOffsetInTheRecord)
 {
     DocumentRecord document;
     writeHead(document, lettersHead());
+    // The length byte 1 and the letter at the offset of each head field.
     const struct {
         int offset;
-        const char* lengthAndText;
-    } expected[] = {{0, "\x01" "a"},   {41, "\x01" "b"},  {52, "\x01" "c"},  {63, "\x01" "d"},  {84, "\x01" "e"},
-                    {165, "\x01" "f"}, {246, "\x01" "g"}, {327, "\x01" "h"}, {408, "\x01" "i"}, {429, "\x01" "j"},
-                    {445, "\x01" "k"}, {456, "\x01" "l"}, {477, "\x01" "m"}};
+        char letter;
+    } expected[] = {{0, 'a'},   {41, 'b'},  {52, 'c'},  {63, 'd'},  {84, 'e'},  {165, 'f'}, {246, 'g'},
+                    {327, 'h'}, {408, 'i'}, {429, 'j'}, {445, 'k'}, {456, 'l'}, {477, 'm'}};
     for (const auto& field : expected)
-        EXPECT_EQ(document.bytes().mid(field.offset, 2), QByteArray(field.lengthAndText)) << "offset " << field.offset;
+        EXPECT_EQ(document.bytes().mid(field.offset, 2), QByteArray("\x01") + field.letter)
+            << "offset " << field.offset;
 }
 
 TEST(DocumentHead, ReadsBackWhatWasWrittenAndLeavesTheRestOfTheRecord)
