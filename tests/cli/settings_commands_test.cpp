@@ -1,6 +1,6 @@
-#include "tests/cli/cli_fixture.h"
 #include "store/data_folder.h"
 #include "store/records.h"
+#include "tests/cli/cli_fixture.h"
 #include "tests/support/file_bytes.h"
 
 #include <QFile>
@@ -44,13 +44,15 @@ TEST_F(CliTest, ServicesGoToCsvAndComeBackIntoFreeSlotsOnly)
     ProcessResult result = run({QStringLiteral("services"), QStringLiteral("export"), csv});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.outLines(), QStringList{QStringLiteral("Zapisano pozycji: 1 do pliku %1.").arg(csv)});
-    EXPECT_EQ(readFileBytesIfAny(csv), QByteArray("\xEF\xBB\xBFNr;Nazwa us\xC5\x82ugi;PKWiU;J.m;Dopisek;Cena brutto\r\n"
-                                         "2;Wymiana baterii;;szt.;;15,50\r\n"));
+    EXPECT_EQ(readFileBytesIfAny(csv),
+              QByteArray("\xEF\xBB\xBFNr;Nazwa us\xC5\x82ugi;PKWiU;J.m;Dopisek;Cena brutto\r\n"
+                         "2;Wymiana baterii;;szt.;;15,50\r\n"));
 
-    writeFileBytes(csv, "Nr;Nazwa;PKWiU;J.m;Dopisek;Cena\r\n"
-                    "2;Inna nazwa;;;;1\r\n"
-                    ";Czyszczenie;;szt.;;20,00\r\n"
-                    "300;Za daleko\r\n");
+    writeFileBytes(csv,
+                   "Nr;Nazwa;PKWiU;J.m;Dopisek;Cena\r\n"
+                   "2;Inna nazwa;;;;1\r\n"
+                   ";Czyszczenie;;szt.;;20,00\r\n"
+                   "300;Za daleko\r\n");
     result = run({QStringLiteral("services"), QStringLiteral("import"), csv});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.outLines(), (QStringList{QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Odrzucono wierszy: 2:"),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/desktop/desktop_session.h"
 #include "store/records.h"
+#include "tests/desktop/desktop_session.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDate>

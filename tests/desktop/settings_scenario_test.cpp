@@ -1,5 +1,5 @@
-#include "tests/desktop/desktop_session.h"
 #include "store/records.h"
+#include "tests/desktop/desktop_session.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 

@@ -1,12 +1,12 @@
-#include "tests/support/failing_file_ops.h"
-#include "tests/support/file_bytes.h"
-#include "store/io_error.h"
 #include "extras/process_starter.h"
-#include "store/records.h"
 #include "extras/sales_register_folder.h"
 #include "extras/sales_register_hand_off.h"
-#include "tests/support/temp_data_folder.h"
+#include "store/io_error.h"
+#include "store/records.h"
 #include "tests/extras/hand_off_example.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

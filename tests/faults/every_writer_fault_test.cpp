@@ -5,17 +5,17 @@
 // or journal may stay behind, and anything short of the complete result is
 // reported.
 
-#include "store/document_file.h"
 #include "extras/document_template.h"
-#include "store/edited_file.h"
-#include "tests/support/failure_sweep.h"
-#include "tests/support/file_bytes.h"
-#include "store/io_error.h"
-#include "print/print_font.h"
-#include "store/record_file.h"
 #include "extras/sales_register_folder.h"
 #include "extras/settings_fields.h"
 #include "extras/slot_list_csv.h"
+#include "print/print_font.h"
+#include "store/document_file.h"
+#include "store/edited_file.h"
+#include "store/io_error.h"
+#include "store/record_file.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
 
@@ -99,10 +99,8 @@ protected:
                  RecordFile(ops, p.settingsFile(), settings::Size).replace(settingsNumbered(6).bytes());
              },
              true},
-            {"overwrite",
-             [this, p] { DocumentFile(ops, p).overwrite(2, numberedDocument(9), numberedDocument(2)); },
-             false,
-             true},
+            {"overwrite", [this, p] { DocumentFile(ops, p).overwrite(2, numberedDocument(9), numberedDocument(2)); },
+             false, true},
             {"delete", [this, p] { DocumentFile(ops, p).remove(4, numberedDocument(4)); }},
             {"template save", [this] { saveTemplate(ops, templatePath(), numberedDocument(41)); }},
             {"ewidencja.dat", [this, p] { writeSalesRegisterFolder(ops, p, QStringLiteral("D:\\Księgi")); }},

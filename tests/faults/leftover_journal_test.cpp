@@ -3,13 +3,13 @@
 // file must finish a whole journal before it sees the record, and drop one
 // whose writing never finished.
 
+#include "editing/selection_lines.h"
+#include "extras/yearly_summary.h"
 #include "store/document_file.h"
 #include "store/document_journal.h"
 #include "tests/support/file_bytes.h"
-#include "editing/selection_lines.h"
 #include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
-#include "extras/yearly_summary.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -68,7 +68,7 @@ TEST(LeftoverJournal, EveryReaderAndWriterFinishesAWholeOneAndDropsAnyOther)
     const QByteArray file = numberedDocument(1).bytes() + numberedDocument(2).bytes() + numberedDocument(3).bytes();
     // Killed half-way through the write in place.
     const QByteArray torn = numberedDocument(1).bytes() + numberedDocument(9).bytes().left(doc::Size / 2) +
-                            numberedDocument(2).bytes().mid(doc::Size / 2) + numberedDocument(3).bytes();
+        numberedDocument(2).bytes().mid(doc::Size / 2) + numberedDocument(3).bytes();
     const struct {
         const char* name;
         QByteArray documentFile;
@@ -88,9 +88,10 @@ TEST(LeftoverJournal, EveryReaderAndWriterFinishesAWholeOneAndDropsAnyOther)
             writeFileBytes(paths.documentFile(), leftover.documentFile);
             writeFileBytes(paths.documentJournalFile(), leftover.journal);
             const QString shown = operation.secondDocument(paths);
-            EXPECT_EQ(shown, QString(operation.name) == QLatin1String("yearly summary")
-                                 ? QString::number(leftover.second)
-                                 : billLine(numberedDocument(leftover.second)));
+            EXPECT_EQ(shown,
+                      QString(operation.name) == QLatin1String("yearly summary")
+                          ? QString::number(leftover.second)
+                          : billLine(numberedDocument(leftover.second)));
             EXPECT_FALSE(QFile::exists(paths.documentJournalFile()));
         }
     }

@@ -1,8 +1,8 @@
 #include "store/document_file.h"
+#include "store/io_error.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/failure_sweep.h"
 #include "tests/support/file_bytes.h"
-#include "store/io_error.h"
 #include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
 

@@ -1,9 +1,9 @@
 #include "store/document_journal.h"
 #include "store/document_lock.h"
-#include "tests/support/failing_file_ops.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
 #include "store/records.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
 

@@ -8,8 +8,8 @@
 #include "app/widgets/selection_list.h"
 #include "editing/amount_text.h"
 #include "editing/bill_totals.h"
-#include "tests/support/failing_file_ops.h"
 #include "store/records.h"
+#include "tests/support/failing_file_ops.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_data_folder.h"
@@ -76,7 +76,10 @@ protected:
     QByteArray documents() const { return bytes("Uslugi/dokumenty_r.dat"); }
     qint64 storedCount() const { return documents().size() / kw::doc::Size; }
     // Record `position` (1-based, the sentinel is 1) of the document file as stored.
-    QByteArray storedBytes(int position) const { return documents().mid((position - 1) * kw::doc::Size, kw::doc::Size); }
+    QByteArray storedBytes(int position) const
+    {
+        return documents().mid((position - 1) * kw::doc::Size, kw::doc::Size);
+    }
     kw::DocumentRecord stored(int position) const { return kw::DocumentRecord::fromBytes(storedBytes(position)); }
 
     QString cell(int row, int column) const { return ui().tabela->item(row, column)->text(); }
