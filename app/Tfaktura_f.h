@@ -23,6 +23,9 @@
 #include <optional>
 
 class QPrinter;
+
+namespace kw {
+
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
@@ -253,3 +256,5 @@ private:
     // Deferred start: the overlays are still to be built after the first paint.
     bool overlaysAfterPaint_ = false;
 };
+
+} // namespace kw

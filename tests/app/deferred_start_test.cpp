@@ -11,6 +11,8 @@
 
 #include <functional>
 
+using namespace kw;
+
 namespace {
 
 using StartMode = Tfaktura_f::StartMode;
