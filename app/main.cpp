@@ -36,42 +36,42 @@ void installPolishQtTexts(QApplication& app, QTranslator& translator)
         app.installTranslator(&translator);
 }
 
+// Calls onPaint when the window gets its first paint event. The filter
+// belongs to the window and goes with it.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, std::function<void()> onPaint) : QObject(&window), onPaint_(std::move(onPaint))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
+
 // Ends the event loop at the window's first paint. The frame is painted and
 // flushed before the loop regains control; work the program queues for after
 // its first paint is not counted.
 void quitAtFirstPaint(QWidget& window)
 {
-    struct FirstPaint : QObject {
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                QApplication::exit(0);
-            return false;
-        }
-    };
-    window.installEventFilter(new FirstPaint);
+    new FirstPaint(window, [] { QApplication::exit(0); });
 }
 
 // Runs action on the event loop's first turn after the window's first paint.
 void afterFirstPaint(QWidget& window, std::function<void()> action)
 {
-    struct FirstPaint : QObject {
-        std::function<void()> action;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint) {
-                watched->removeEventFilter(this);
-                QTimer::singleShot(0, this, [this] {
-                    action();
-                    deleteLater();
-                });
-            }
-            return false;
-        }
-    };
-    auto* filter = new FirstPaint;
-    filter->action = std::move(action);
-    window.installEventFilter(filter);
+    new FirstPaint(window, [&window, action = std::move(action)] { QTimer::singleShot(0, &window, action); });
 }
 
 QRect availableScreenArea()
