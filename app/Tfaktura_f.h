@@ -55,7 +55,7 @@ public:
     const QString& billTotalText() const { return billTotalText_; }
     int copyCount() const { return copyCount_; }
     const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
-    Tfont_f& fontWindow() const { return *font_f; }
+    const Tfont_f& fontWindow() const { return *font_f; }
     // The settings window while it is open.
     SettingsWindow* settingsWindow() const { return settings_f; }
 
