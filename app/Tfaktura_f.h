@@ -148,6 +148,10 @@ private:
     void Wygaszaj();
 
     // Window <-> working record (faktura_record.cpp).
+    // The head fields as the controls show them, edits not yet stored
+    // included; and the controls showing `head`.
+    kw::DocumentHead headFromWindow() const;
+    void showHead(const kw::DocumentHead& head);
     void PodstawDoPliku();
     void PodstawDoFormatki();
     void CzytajOstatniDokument();

@@ -7,16 +7,13 @@
 #include "app/platform/bill_mail.h"
 #include "print/bill_printout.h"
 #include "app/widgets/bevels.h"
-#include "app/widgets/dbl_click_line_edit.h"
 #include "store/output_file.h"
 #include "print/paged_document.h"
 #include "print/pdf_document.h"
 #include "app/platform/printer_canvas.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
@@ -29,16 +26,7 @@ using namespace kw;
 BillPrintout Tfaktura_f::printoutFromWindow() const
 {
     BillPrintout bill;
-    bill.place = ui.miejscowosc->text();
-    bill.issueDate = ui.data_wystawienia->text();
-    bill.number = ui.numerator->text();
-    bill.numberSuffix = ui.rozszerzenie->text();
-    bill.buyerLines = {ui.odbiorca1->text(), ui.odbiorca2->text(), ui.odbiorca3->text(), ui.odbiorca4->text()};
-    bill.buyerTaxId = ui.nip_odbiorcy->text();
-    bill.paymentMethod = ui.forma_zaplaty->currentText();
-    bill.paymentTerm = ui.termin_zaplaty->currentText();
-    bill.serviceDate = ui.data_uslugi->text();
-    bill.signature = ui.podpis->text();
+    bill.head = headFromWindow();
     bill.copyLabel = ui.Label13->text();
     bill.footnote = ui.Label14->text();
     bill.correctedRef = ui.Label24->text();

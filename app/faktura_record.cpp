@@ -23,29 +23,43 @@ void Tfaktura_f::setCellText(int row, int column, const QString& text) { ui.tabe
 
 namespace {
 
-template <class F>
-void forEachTextField(FakturaUi& ui, F&& apply)
+// Calls apply(edit, text) for each head control with the head text it shows;
+// the combo boxes are editable, so their line edits hold the text.
+template <class Head, class Apply>
+void forEachHeadEdit(const FakturaUi& ui, Head& head, Apply&& apply)
 {
-    apply(doc::Place, ui.miejscowosc);
-    apply(doc::IssueDate, ui.data_wystawienia);
-    apply(doc::DocNumber, ui.numerator);
-    apply(doc::NumberSuffix, ui.rozszerzenie);
-    apply(doc::BuyerLine1, static_cast<QLineEdit*>(ui.odbiorca1));
-    apply(doc::BuyerLine2, static_cast<QLineEdit*>(ui.odbiorca2));
-    apply(doc::BuyerLine3, static_cast<QLineEdit*>(ui.odbiorca3));
-    apply(doc::BuyerLine4, static_cast<QLineEdit*>(ui.odbiorca4));
-    apply(doc::BuyerTaxId, ui.nip_odbiorcy);
-    apply(doc::PaymentMethod, ui.forma_zaplaty->lineEdit());
-    apply(doc::ServiceDate, ui.data_uslugi);
-    apply(doc::PaymentTerm, ui.termin_zaplaty->lineEdit());
-    apply(doc::Signature, ui.podpis);
+    apply(ui.miejscowosc, head.place);
+    apply(ui.data_wystawienia, head.issueDate);
+    apply(ui.numerator, head.number);
+    apply(ui.rozszerzenie, head.numberSuffix);
+    apply(ui.odbiorca1, head.buyerLines[0]);
+    apply(ui.odbiorca2, head.buyerLines[1]);
+    apply(ui.odbiorca3, head.buyerLines[2]);
+    apply(ui.odbiorca4, head.buyerLines[3]);
+    apply(ui.nip_odbiorcy, head.buyerTaxId);
+    apply(ui.forma_zaplaty->lineEdit(), head.paymentMethod);
+    apply(ui.data_uslugi, head.serviceDate);
+    apply(ui.termin_zaplaty->lineEdit(), head.paymentTerm);
+    apply(ui.podpis, head.signature);
 }
 
 } // namespace
 
+DocumentHead Tfaktura_f::headFromWindow() const
+{
+    DocumentHead head;
+    forEachHeadEdit(ui, head, [](const QLineEdit* edit, QString& text) { text = edit->text(); });
+    return head;
+}
+
+void Tfaktura_f::showHead(const DocumentHead& head)
+{
+    forEachHeadEdit(ui, head, [](QLineEdit* edit, const QString& text) { edit->setText(text); });
+}
+
 void Tfaktura_f::PodstawDoPliku()
 {
-    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { working_.set(field, edit->text()); });
+    writeHead(working_, headFromWindow());
     working_.set(doc::CorrectedRef, ui.Label24->text());
     working_.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
     copyGridToTable(state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
@@ -53,7 +67,7 @@ void Tfaktura_f::PodstawDoPliku()
 
 void Tfaktura_f::PodstawDoFormatki()
 {
-    forEachTextField(ui, [this](StringField field, QLineEdit* edit) { edit->setText(working_.get(field)); });
+    showHead(readHead(working_));
     const QString kind = working_.get(doc::DocKind);
     if (kind != QLatin1String("F") && kind != QLatin1String("K"))
         return;

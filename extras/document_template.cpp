@@ -11,22 +11,15 @@
 namespace kw {
 namespace {
 
-// The text fields a template carries, with the form's matching member.
-struct CarriedField {
-    StringField field;
-    QString DocumentForm::*text;
-};
-
-const CarriedField carriedFields[] = {
-    {doc::Place, &DocumentForm::place},
-    {doc::IssueDate, &DocumentForm::issueDate},
-    {doc::BuyerTaxId, &DocumentForm::buyerTaxId},
-    {doc::PaymentMethod, &DocumentForm::paymentMethod},
-    {doc::PaymentTerm, &DocumentForm::paymentTerm},
-    {doc::Signature, &DocumentForm::signature},
-};
-
-const StringField buyerLineFields[] = {doc::BuyerLine1, doc::BuyerLine2, doc::BuyerLine3, doc::BuyerLine4};
+// A template carries the whole head but the bill's own number, its
+// extension and its service date: those are taken from `own`.
+DocumentHead withOwnNumberAndServiceDate(DocumentHead carried, const DocumentHead& own)
+{
+    carried.number = own.number;
+    carried.numberSuffix = own.numberSuffix;
+    carried.serviceDate = own.serviceDate;
+    return carried;
+}
 
 } // namespace
 
@@ -40,10 +33,7 @@ QString templateFolder() { return QStringLiteral("Szablony"); }
 DocumentRecord templateRecord(const DocumentForm& form)
 {
     DocumentRecord tpl;
-    for (const CarriedField& carried : carriedFields)
-        tpl.set(carried.field, form.*carried.text);
-    for (int i = 0; i < 4; ++i)
-        tpl.set(buyerLineFields[i], form.buyerLines[i]);
+    writeHead(tpl, withOwnNumberAndServiceDate(form.head, DocumentHead{}));
     for (int column = 1; column <= doc::Columns; ++column)
         for (int line = 1; line <= doc::Lines; ++line)
             tpl.set(lineCell(LineTable::Bill, column, line), form.cells[column - 1][line - 1]);
@@ -53,10 +43,7 @@ DocumentRecord templateRecord(const DocumentForm& form)
 
 DocumentForm applyTemplate(const DocumentRecord& tpl, DocumentForm current)
 {
-    for (const CarriedField& carried : carriedFields)
-        current.*carried.text = tpl.get(carried.field);
-    for (int i = 0; i < 4; ++i)
-        current.buyerLines[i] = tpl.get(buyerLineFields[i]);
+    current.head = withOwnNumberAndServiceDate(readHead(tpl), current.head);
     for (int column = 1; column <= doc::Columns; ++column)
         for (int line = 1; line <= doc::Lines; ++line)
             current.cells[column - 1][line - 1] = tpl.get(lineCell(LineTable::Bill, column, line));

@@ -46,8 +46,8 @@ private:
     {
         font(size_);
         bold();
-        c_.PrintText(10, 5, QStringLiteral("Miejscowość ") + bill_.place);
-        c_.PrintText(10, 10, QStringLiteral("Data wystawienia ") + bill_.issueDate);
+        c_.PrintText(10, 5, QStringLiteral("Miejscowość ") + bill_.head.place);
+        c_.PrintText(10, 10, QStringLiteral("Data wystawienia ") + bill_.head.issueDate);
         plain();
         c_.DrawBox(10, 15, 180, 1);
 
@@ -72,13 +72,13 @@ private:
         c_.PrintText(10, 65, QStringLiteral("Nabywca :"));
         plain();
         font(size_);
-        c_.PrintText(10, 70, bill_.buyerLines[0]);
+        c_.PrintText(10, 70, bill_.head.buyerLines[0]);
 
         // The title comes before the buyer's other lines, so a long buyer line
         // is drawn over it.
         font(size_ + 7);
         bold();
-        const QString number = bill_.number + QLatin1Char('/') + bill_.numberSuffix;
+        const QString number = bill_.head.number + QLatin1Char('/') + bill_.head.numberSuffix;
         if (corrective_) {
             c_.PrintText(115, 80, QStringLiteral("Rachunek korygujący"));
             c_.PrintText(115, 86, QStringLiteral("nr ") + number);
@@ -89,15 +89,15 @@ private:
         font(size_);
         c_.PrintText(115, corrective_ ? 93 : 87, bill_.copyLabel);
 
-        c_.PrintText(10, 75, bill_.buyerLines[1]);
-        c_.PrintText(10, 80, bill_.buyerLines[2]);
-        c_.PrintText(10, 85, bill_.buyerLines[3]);
-        c_.PrintText(10, 90, QStringLiteral("Nip ") + bill_.buyerTaxId);
+        c_.PrintText(10, 75, bill_.head.buyerLines[1]);
+        c_.PrintText(10, 80, bill_.head.buyerLines[2]);
+        c_.PrintText(10, 85, bill_.head.buyerLines[3]);
+        c_.PrintText(10, 90, QStringLiteral("Nip ") + bill_.head.buyerTaxId);
         c_.DrawBox(10, 100, 100, 1);
 
-        labelled(105, QStringLiteral("Forma zapłaty :"), bill_.paymentMethod);
-        labelled(110, QStringLiteral("Termin płatności :"), bill_.paymentTerm);
-        labelled(115, QStringLiteral("Data usługi :"), bill_.serviceDate);
+        labelled(105, QStringLiteral("Forma zapłaty :"), bill_.head.paymentMethod);
+        labelled(110, QStringLiteral("Termin płatności :"), bill_.head.paymentTerm);
+        labelled(115, QStringLiteral("Data usługi :"), bill_.head.serviceDate);
 
         drawLineTable(135, corrective_ ? LineTable::Correction : LineTable::Bill);
     }
@@ -183,7 +183,7 @@ private:
         c_.PrintText(10, words + 5, bill_.footnote);
 
         font(size_);
-        c_.PrintText(150, 237, bill_.signature);
+        c_.PrintText(150, 237, bill_.head.signature);
         font(size_ - 1);
         c_.PrintText(150, 242, QStringLiteral("Podpis osoby uprawnionej"));
         c_.PrintText(150, 246, QStringLiteral("do wystawiania rachunku"));

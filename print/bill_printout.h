@@ -3,29 +3,19 @@
 #include "print/print_canvas.h"
 #include "print/print_font.h"
 #include "print/print_job.h"
+#include "store/document_head.h"
 #include "store/records.h"
 
 #include <QString>
 
-#include <array>
-
 namespace kw {
 
-// Everything a printed bill shows. The head fields are the window's texts at
-// the moment of printing, edits not yet saved included; the kind, the line
+// Everything a printed bill shows. The head holds the window's texts at the
+// moment of printing, edits not yet saved included; the kind, the line
 // tables and so every amount come from the document as last loaded or
 // saved, so grid edits that were not saved do not reach the paper.
 struct BillPrintout {
-    QString place;                      // miejscowosc
-    QString issueDate;                  // data_wystawienia
-    QString number;                     // numerator
-    QString numberSuffix;               // rozszerzenie
-    std::array<QString, 4> buyerLines;  // odbiorca1 to odbiorca4
-    QString buyerTaxId;                 // nip_odbiorcy
-    QString paymentMethod;              // forma_zaplaty
-    QString paymentTerm;                // termin_zaplaty
-    QString serviceDate;                // data_uslugi
-    QString signature;                  // podpis
+    DocumentHead head;
     QString copyLabel;                  // Label13: the settings' copy label
     QString footnote;                   // Label14: the settings' print footnote
     QString correctedRef;               // Label24: the corrected bill's number

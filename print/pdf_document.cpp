@@ -19,7 +19,7 @@ QBuffer& openedBuffer(QBuffer& buffer)
 
 QString billTitle(const BillPrintout& bill)
 {
-    const QString number = bill.number + QLatin1Char('/') + bill.numberSuffix;
+    const QString number = bill.head.number + QLatin1Char('/') + bill.head.numberSuffix;
     return (isCorrective(bill.document) ? QStringLiteral("Rachunek korygujący ") : QStringLiteral("Rachunek "))
            + number;
 }

@@ -21,17 +21,7 @@ PrintSources readPrintSources(FileOps& ops, const DataPaths& paths, const QStrin
 BillPrintout storedPrintout(const DocumentRecord& document, const PrintSources& sources)
 {
     BillPrintout bill;
-    bill.place = document.get(doc::Place);
-    bill.issueDate = document.get(doc::IssueDate);
-    bill.number = document.get(doc::DocNumber);
-    bill.numberSuffix = document.get(doc::NumberSuffix);
-    bill.buyerLines = {document.get(doc::BuyerLine1), document.get(doc::BuyerLine2), document.get(doc::BuyerLine3),
-                       document.get(doc::BuyerLine4)};
-    bill.buyerTaxId = document.get(doc::BuyerTaxId);
-    bill.paymentMethod = document.get(doc::PaymentMethod);
-    bill.paymentTerm = document.get(doc::PaymentTerm);
-    bill.serviceDate = document.get(doc::ServiceDate);
-    bill.signature = document.get(doc::Signature);
+    bill.head = readHead(document);
     bill.copyLabel = sources.settings.get(settings::CopyLabel);
     bill.footnote = sources.settings.get(settings::PrintFootnote);
     bill.correctedRef = isCorrective(document) ? document.get(doc::CorrectedRef) : QString();

@@ -17,17 +17,17 @@ namespace {
 DocumentForm filledForm()
 {
     DocumentForm form;
-    form.place = QStringLiteral("Kraków");
-    form.issueDate = QStringLiteral("2009-05-07");
-    form.number = QStringLiteral("12");
-    form.numberSuffix = QStringLiteral("2009");
-    form.buyerLines = {QStringLiteral("Zakład Usług Łąkowych"), QStringLiteral("ul. Źródlana 5"),
-                       QStringLiteral("30-001 Kraków"), QStringLiteral("")};
-    form.buyerTaxId = QStringLiteral("123-456-78-90");
-    form.paymentMethod = QStringLiteral("Karta kredytowa");
-    form.paymentTerm = QStringLiteral("14 dni");
-    form.serviceDate = QStringLiteral("2009-05-01");
-    form.signature = QStringLiteral("Jan Kowalski");
+    form.head.place = QStringLiteral("Kraków");
+    form.head.issueDate = QStringLiteral("2009-05-07");
+    form.head.number = QStringLiteral("12");
+    form.head.numberSuffix = QStringLiteral("2009");
+    form.head.buyerLines = {QStringLiteral("Zakład Usług Łąkowych"), QStringLiteral("ul. Źródlana 5"),
+                            QStringLiteral("30-001 Kraków"), QStringLiteral("")};
+    form.head.buyerTaxId = QStringLiteral("123-456-78-90");
+    form.head.paymentMethod = QStringLiteral("Karta kredytowa");
+    form.head.paymentTerm = QStringLiteral("14 dni");
+    form.head.serviceDate = QStringLiteral("2009-05-01");
+    form.head.signature = QStringLiteral("Jan Kowalski");
     for (int c = 0; c < 6; ++c)
         for (int l = 0; l < 3; ++l)
             form.cells[c][l] = QStringLiteral("k%1w%2").arg(c + 1).arg(l + 1);
@@ -60,12 +60,12 @@ TEST(TemplateRecord, CarriesOnlyTheReusablePartOfTheBill)
 TEST(TemplateRecord, TextsAreCutToTheirFields)
 {
     DocumentForm form = filledForm();
-    form.place = QString(45, u'p');
-    form.buyerLines[0] = QString(90, u'b');
+    form.head.place = QString(45, u'p');
+    form.head.buyerLines[0] = QString(90, u'b');
     form.cells[0][0] = QString(70, u'c');
     const DocumentForm back = applyTemplate(templateRecord(form), DocumentForm{});
-    EXPECT_EQ(back.place, QString(40, u'p'));
-    EXPECT_EQ(back.buyerLines[0], QString(80, u'b'));
+    EXPECT_EQ(back.head.place, QString(40, u'p'));
+    EXPECT_EQ(back.head.buyerLines[0], QString(80, u'b'));
     EXPECT_EQ(back.cells[0][0], QString(60, u'c'));
 }
 
@@ -73,20 +73,20 @@ TEST(ApplyTemplate, KeepsNumberAndServiceDateAndTakesEverythingElse)
 {
     const DocumentForm saved = filledForm();
     DocumentForm current;
-    current.place = QStringLiteral("Gdańsk");
-    current.issueDate = QStringLiteral("2010-01-15");
-    current.number = QStringLiteral("31");
-    current.numberSuffix = QStringLiteral("2010");
-    current.serviceDate = QStringLiteral("2010-01-14");
-    current.buyerLines[3] = QStringLiteral("linia do wyczyszczenia");
+    current.head.place = QStringLiteral("Gdańsk");
+    current.head.issueDate = QStringLiteral("2010-01-15");
+    current.head.number = QStringLiteral("31");
+    current.head.numberSuffix = QStringLiteral("2010");
+    current.head.serviceDate = QStringLiteral("2010-01-14");
+    current.head.buyerLines[3] = QStringLiteral("linia do wyczyszczenia");
 
     const DocumentForm after = applyTemplate(templateRecord(saved), current);
     DocumentForm expected = saved;
-    expected.number = current.number;
-    expected.numberSuffix = current.numberSuffix;
-    expected.serviceDate = current.serviceDate;
+    expected.head.number = current.head.number;
+    expected.head.numberSuffix = current.head.numberSuffix;
+    expected.head.serviceDate = current.head.serviceDate;
     EXPECT_EQ(after, expected);
-    EXPECT_EQ(after.issueDate, QStringLiteral("2009-05-07"));
+    EXPECT_EQ(after.head.issueDate, QStringLiteral("2009-05-07"));
 }
 
 TEST(ApplyTemplate, EmptyTableClearsTheGrid)

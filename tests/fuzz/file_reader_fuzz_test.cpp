@@ -153,7 +153,7 @@ TEST_F(FileReaderFuzz, SingleRecordFiles)
                                                {doc::Place, doc::BuyerLine1, lineCell(LineTable::Bill, 1, 1)}));
         refusesOrReads([&] {
             DocumentForm form = applyTemplate(readTemplate(systemFileOps(), templatePath), DocumentForm());
-            ASSERT_LE(form.place.size(), doc::Place.maxChars);
+            ASSERT_LE(form.head.place.size(), doc::Place.maxChars);
         });
 
         writeFileBytes(fontPath, fuzzBytes(random, printfont::Size, font.bytes(), {printfont::Face}));

@@ -11,17 +11,17 @@ void setLine(DocumentRecord& document, LineTable table, int line, const LineCell
 BillPrintout sampleBill()
 {
     BillPrintout bill;
-    bill.place = QStringLiteral("Kraków");
-    bill.issueDate = QStringLiteral("2009-03-05");
-    bill.number = QStringLiteral("7");
-    bill.numberSuffix = QStringLiteral("2009");
-    bill.buyerLines = {QStringLiteral("Jan Kowalski"), QStringLiteral("ul. Krótka 1"),
-                       QStringLiteral("30-001 Kraków"), QString()};
-    bill.buyerTaxId = QStringLiteral("123-456-78-90");
-    bill.paymentMethod = QStringLiteral("gotówka");
-    bill.paymentTerm = QStringLiteral("2009-03-12");
-    bill.serviceDate = QStringLiteral("2009-03-04");
-    bill.signature = QStringLiteral("Anna Nowak");
+    bill.head.place = QStringLiteral("Kraków");
+    bill.head.issueDate = QStringLiteral("2009-03-05");
+    bill.head.number = QStringLiteral("7");
+    bill.head.numberSuffix = QStringLiteral("2009");
+    bill.head.buyerLines = {QStringLiteral("Jan Kowalski"), QStringLiteral("ul. Krótka 1"),
+                            QStringLiteral("30-001 Kraków"), QString()};
+    bill.head.buyerTaxId = QStringLiteral("123-456-78-90");
+    bill.head.paymentMethod = QStringLiteral("gotówka");
+    bill.head.paymentTerm = QStringLiteral("2009-03-12");
+    bill.head.serviceDate = QStringLiteral("2009-03-04");
+    bill.head.signature = QStringLiteral("Anna Nowak");
     bill.copyLabel = QStringLiteral("ORYGINAŁ / KOPIA");
     bill.footnote = QStringLiteral("Zwolnione z VAT");
 
@@ -48,8 +48,8 @@ BillPrintout sampleBill()
 BillPrintout sampleCorrectiveBill()
 {
     BillPrintout bill = sampleBill();
-    bill.number = QStringLiteral("1");
-    bill.numberSuffix = QStringLiteral("K/2009");
+    bill.head.number = QStringLiteral("1");
+    bill.head.numberSuffix = QStringLiteral("K/2009");
     bill.correctedRef = QStringLiteral("7/2009");
     bill.document.set(doc::DocKind, QStringLiteral("K"));
     bill.document.set(doc::CorrectedRef, QStringLiteral("7/2009"));

@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BillPage, HeadShowsTheWindowsTextsAndTablesTheStoredLines)
 {
     BillPrintout bill = sampleBill();
-    bill.buyerLines[0] = QStringLiteral("Jan Kowalski-Nowak");
+    bill.head.buyerLines[0] = QStringLiteral("Jan Kowalski-Nowak");
     ASSERT_EQ(bill.document.get(doc::BuyerLine1), QStringLiteral("Jan Kowalski"));
 
     const QStringList log = pageLog(bill);
