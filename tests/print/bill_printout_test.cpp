@@ -237,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Słownie :    " + words(22, "złote", 2, "grosze")},
         AmountCase{"CommaAndEmptyCells", "  4,99", "", "        4.99 PLN",
                    "Słownie :    " + words(4, "złote", 99, "groszy")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(BillPage, HeadShowsTheWindowsTextsAndTablesTheStoredLines)
 {
