@@ -23,6 +23,9 @@
 #include <optional>
 
 class QPrinter;
+
+namespace kw {
+
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
@@ -52,7 +55,7 @@ public:
     const QString& billTotalText() const { return billTotalText_; }
     int copyCount() const { return copyCount_; }
     const std::array<QString, 3>& sellerLines() const { return sellerLines_; }
-    Tfont_f& fontWindow() const { return *font_f; }
+    const Tfont_f& fontWindow() const { return *font_f; }
     // The settings window while it is open.
     SettingsWindow* settingsWindow() const { return settings_f; }
 
@@ -257,3 +260,5 @@ private:
     // Deferred start: the overlays are still to be built after the first paint.
     bool overlaysAfterPaint_ = false;
 };
+
+} // namespace kw

@@ -5,7 +5,9 @@
 
 #include <QPushButton>
 
-Tfont_f::Tfont_f(kw::Dialogs& dialogs, kw::FileOps& files, std::function<QString()> currentFolder, QWidget* parent)
+using namespace kw;
+
+Tfont_f::Tfont_f(Dialogs& dialogs, FileOps& files, std::function<QString()> currentFolder, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), font_(files), currentFolder_(std::move(currentFolder))
 {
     setWindowTitle(QStringLiteral("Fonty"));
@@ -21,8 +23,8 @@ void Tfont_f::CzytajFonty(const QString& fileName) { font_.CzytajFonty(fileName,
 void Tfont_f::ZapiszFonty(const QString& fileName)
 {
     const QString folder = currentFolder_();
-    const std::optional<kw::FontChoice> preset = font_.dialogPreset(fileName, folder);
-    kw::FontChoice choice{preset ? preset->font : QFont(), preset ? preset->colour : QColor(Qt::black)};
+    const std::optional<FontChoice> preset = font_.dialogPreset(fileName, folder);
+    FontChoice choice{preset ? preset->font : QFont(), preset ? preset->colour : QColor(Qt::black)};
     if (!dialogs_.chooseFont(this, choice.font))
         return;
     font_.write(choice, fileName, folder);
@@ -32,7 +34,7 @@ void Tfont_f::Button1Click()
 {
     try {
         ZapiszFonty(QStringLiteral("44.abc"));
-    } catch (const kw::IoError& error) {
+    } catch (const IoError& error) {
         dialogs_.showError(this, error.message());
     }
 }

@@ -9,8 +9,8 @@
 class QPushButton;
 
 namespace kw {
+
 class Dialogs;
-}
 
 // The print-font window: reads and writes the font the bill is printed
 // with. It is created at start-up and never shown.
@@ -20,7 +20,7 @@ class Tfont_f : public QWidget
 public:
     // `currentFolder` gives the process's current directory as the module
     // sees it; the font files lie in FONT under it.
-    Tfont_f(kw::Dialogs& dialogs, kw::FileOps& files, std::function<QString()> currentFolder,
+    Tfont_f(Dialogs& dialogs, FileOps& files, std::function<QString()> currentFolder,
             QWidget* parent = nullptr);
 
     // Reads FONT/<fileName>; a missing file changes nothing.
@@ -30,12 +30,14 @@ public:
     void ZapiszFonty(const QString& fileName);
     void Button1Click();
 
-    const kw::PrintFont& printFont() const { return font_; }
+    const PrintFont& printFont() const { return font_; }
 
     QPushButton* Button1 = nullptr;
 
 private:
-    kw::Dialogs& dialogs_;
-    kw::PrintFont font_;
+    Dialogs& dialogs_;
+    PrintFont font_;
     std::function<QString()> currentFolder_;
 };
+
+} // namespace kw

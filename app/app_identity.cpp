@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+namespace kw {
+
 void setApplicationIdentity()
 {
     QGuiApplication::setApplicationName(QStringLiteral("kwitarnia"));
@@ -11,3 +13,5 @@ void setApplicationIdentity()
     // message boxes must read exactly "Pytanie" and "Informacja".
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.kwitarnia.Kwitarnia"));
 }
+
+} // namespace kw

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+using namespace kw;
+
 void Tfaktura_f::SpeedButton7Click()
 {
     ensureOverlays();

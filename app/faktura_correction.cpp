@@ -18,9 +18,9 @@ const QColor red{255, 0, 0};
 
 void Tfaktura_f::showTableStyle(bool correctionLines)
 {
-    const QColor colour = correctionLines ? red : ui::navy;
+    const QColor colour = correctionLines ? red : navy;
     ui.tabela->setTextColour(colour);
-    ui::setTextStyle(ui.Label25, ui.Label25->font(), colour);
+    setTextStyle(ui.Label25, ui.Label25->font(), colour);
     ui.Label25->setText(correctionLines ? QStringLiteral("Tabelka korekty") : QStringLiteral("Tabelka rachunku"));
 }
 

@@ -15,6 +15,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+using namespace kw;
+
 namespace {
 
 struct CommandKey

@@ -90,12 +90,6 @@ void Tfaktura_f::FormCreate()
         label->clear();
     ui.Label17->setText(QStringLiteral("0.00 PLN"));
 
-    const char* headers[] = {"Lp", "Nazwa usługi", "PKWiU", "J.m", "Ilość", "Brutto", "Razem"};
-    for (int c = 0; c < 7; ++c)
-        setCellText(0, c, QString::fromUtf8(headers[c]));
-    for (int r = 1; r <= 3; ++r)
-        setCellText(r, 0, QString::number(r));
-
     const auto refill = [](QComboBox* box, const QStringList& items) {
         box->clear();
         box->addItems(items);

@@ -5,6 +5,7 @@
 
 #include "app/widgets/bill_grid.h"
 #include "editing/bill_totals.h"
+#include "store/record_layouts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -79,11 +80,11 @@ void Tfaktura_f::Timer2Timer()
 // A line total being typed over is left to the user until the cell is left.
 BillTotals Tfaktura_f::showLineTotals()
 {
-    std::array<LineCells, 3> cells;
-    for (int r = 1; r <= 3; ++r)
+    std::array<LineCells, doc::Lines> cells;
+    for (int r = 1; r <= doc::Lines; ++r)
         cells[r - 1] = {cellText(r, 4), cellText(r, 5)};
     const BillTotals totals = computeBillTotals(cells);
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= doc::Lines; ++r) {
         const LineTotal& line = totals.lines[r - 1];
         if (line.writeTotal && !ui.tabela->isEditing(r, 6) && cellText(r, 6) != line.totalText)
             setCellText(r, 6, line.totalText);

@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-using namespace ui;
+using namespace kw;
 
 namespace {
 

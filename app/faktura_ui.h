@@ -1,11 +1,5 @@
 #pragma once
 
-class BevelPanel;
-class Bevel;
-class BillGrid;
-class DblClickLineEdit;
-class MonthCalendar;
-class SelectionList;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -15,6 +9,15 @@ class QProgressBar;
 class QRadioButton;
 class QToolButton;
 class QWidget;
+
+namespace kw {
+
+class BevelPanel;
+class Bevel;
+class BillGrid;
+class DblClickLineEdit;
+class MonthCalendar;
+class SelectionList;
 
 // Every control of the main window, by its designer name. setup() and
 // setupOverlays() build them as children of the window at their fixed
@@ -199,3 +202,5 @@ private:
     void setupTabOrder();
     void setupAccessibleNames();
 };
+
+} // namespace kw

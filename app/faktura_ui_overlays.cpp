@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-using namespace ui;
+using namespace kw;
 
 namespace {
 

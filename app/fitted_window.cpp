@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QScrollArea>
 
+namespace kw {
+
 namespace {
 
 // Room for the title bar and borders a window manager adds around the window.
@@ -57,3 +59,5 @@ std::unique_ptr<QWidget> showFitted(Tfaktura_f& window, const QRect& available)
     frame->show();
     return frame;
 }
+
+} // namespace kw

@@ -5,6 +5,9 @@
 #include <memory>
 
 class QWidget;
+
+namespace kw {
+
 class Tfaktura_f;
 
 // Shows the main window centred in `available` (a screen's free area). A
@@ -13,3 +16,5 @@ class Tfaktura_f;
 // null when the window is shown as it is; the view never deletes the window
 // and must be destroyed before it.
 std::unique_ptr<QWidget> showFitted(Tfaktura_f& window, const QRect& available);
+
+} // namespace kw

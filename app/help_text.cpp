@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace kw {
+
 namespace {
 
 struct Section
@@ -84,3 +86,5 @@ QString helpText()
     }
     return lines.join(QLatin1Char('\n'));
 }
+
+} // namespace kw

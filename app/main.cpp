@@ -24,6 +24,8 @@
 #include <functional>
 #include <memory>
 
+using namespace kw;
+
 namespace {
 
 // Qt's own texts (dialog buttons, calendar, context menus) in Polish,
@@ -34,42 +36,42 @@ void installPolishQtTexts(QApplication& app, QTranslator& translator)
         app.installTranslator(&translator);
 }
 
+// Calls onPaint when the window gets its first paint event. The filter
+// belongs to the window and goes with it.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, std::function<void()> onPaint) : QObject(&window), onPaint_(std::move(onPaint))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
+
 // Ends the event loop at the window's first paint. The frame is painted and
 // flushed before the loop regains control; work the program queues for after
 // its first paint is not counted.
 void quitAtFirstPaint(QWidget& window)
 {
-    struct FirstPaint : QObject {
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                QApplication::exit(0);
-            return false;
-        }
-    };
-    window.installEventFilter(new FirstPaint);
+    new FirstPaint(window, [] { QApplication::exit(0); });
 }
 
 // Runs action on the event loop's first turn after the window's first paint.
 void afterFirstPaint(QWidget& window, std::function<void()> action)
 {
-    struct FirstPaint : QObject {
-        std::function<void()> action;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint) {
-                watched->removeEventFilter(this);
-                QTimer::singleShot(0, this, [this] {
-                    action();
-                    deleteLater();
-                });
-            }
-            return false;
-        }
-    };
-    auto* filter = new FirstPaint;
-    filter->action = std::move(action);
-    window.installEventFilter(filter);
+    new FirstPaint(window, [&window, action = std::move(action)] { QTimer::singleShot(0, &window, action); });
 }
 
 QRect availableScreenArea()
@@ -80,14 +82,14 @@ QRect availableScreenArea()
 
 // The settings window alone, for the data folder the module started here
 // would use; the process ends when it is closed.
-int runSettingsOnly(kw::Platform& platform, const QString& screenshotFile)
+int runSettingsOnly(Platform& platform, const QString& screenshotFile)
 {
     std::unique_ptr<SettingsWindow> window;
     try {
         const QString startFolder = QDir::currentPath();
         window = std::make_unique<SettingsWindow>(platform.dialogs, platform.files,
-                                                  kw::dataPathsFor(platform.files, startFolder), startFolder);
-    } catch (const kw::IoError& error) {
+                                                  dataPathsFor(platform.files, startFolder), startFolder);
+    } catch (const IoError& error) {
         platform.dialogs.showError(nullptr, error.message());
         return 1;
     }
@@ -107,8 +109,8 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
-    if (kw::isCommandLine(args))
-        return kw::runCommandLine(args);
+    if (isCommandLine(args))
+        return runCommandLine(args);
 
     QApplication app(argc, argv);
     setApplicationIdentity();
@@ -135,21 +137,21 @@ int main(int argc, char** argv)
     options.addOption(quitWhenShown);
     options.process(app);
 
-    kw::QtDialogs dialogs;
-    kw::Clock clock;
-    kw::SystemProcessStarter processes;
-    kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
+    QtDialogs dialogs;
+    Clock clock;
+    SystemProcessStarter processes;
+    Platform platform{dialogs, clock, systemFileOps(), processes};
     bool newDataFolder = false;
     if (options.isSet(desktop)) {
         QSettings memory;
         const std::optional<QString> folder =
-            kw::desktopDataFolder(dialogs, memory, QDir::home().filePath(QStringLiteral("Kwitarnia")));
+            desktopDataFolder(dialogs, memory, QDir::home().filePath(QStringLiteral("Kwitarnia")));
         if (!folder)
             return 0;
         QDir::setCurrent(*folder);
         // A folder without a seller file was just made: the user's first stop is
         // the settings, to enter the company's name before the first bill.
-        newDataFolder = !QFileInfo::exists(kw::DataPaths(*folder).sellerFile());
+        newDataFolder = !QFileInfo::exists(DataPaths(*folder).sellerFile());
     }
     if (options.isSet(settingsOnly))
         return runSettingsOnly(platform, options.value(screenshot));

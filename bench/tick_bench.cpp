@@ -15,11 +15,11 @@
 
 namespace {
 
-Tfaktura_f* window = nullptr;
+kw::Tfaktura_f* window = nullptr;
 
 void BM_Timer2Timer(benchmark::State& state)
 {
-    const FakturaUi& ui = window->controls();
+    const kw::FakturaUi& ui = window->controls();
     ui.tabela->item(1, 4)->setText(QStringLiteral("   2.00"));
     ui.tabela->item(1, 5)->setText(QStringLiteral("   10.00"));
     ui.tabela->item(2, 4)->setText(QStringLiteral("1,5"));
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     kw::Clock clock;
     kw::SystemProcessStarter processes;
     kw::Platform platform{dialogs, clock, kw::systemFileOps(), processes};
-    Tfaktura_f faktura_f(platform, folder.path());
+    kw::Tfaktura_f faktura_f(platform, folder.path());
     faktura_f.show();
     window = &faktura_f;
     benchmark::Initialize(&argc, argv);

@@ -21,10 +21,10 @@ int main(int argc, char** argv)
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
-    installFontSubstitutes();
+    kw::installFontSubstitutes();
 
     QWidget window;
-    FakturaUi ui;
+    kw::FakturaUi ui;
     ui.setup(&window);
     QuitAtFirstPaint probe;
     window.installEventFilter(&probe);

@@ -1,7 +1,7 @@
 #include "editing/amount_words.h"
 
-#include "editing/amount_in_words.h"
 #include "editing/amount_text.h"
+#include "editing/number_words.h"
 
 #include <limits>
 
@@ -19,9 +19,9 @@ AmountWords amountWords(double amount)
 
     AmountWords words;
     if (zlotyCount > 0)
-        words.zloty = amountInWords(qint32(zlotyCount), zlotyWords.forCount(zlotyCount));
+        words.zloty = numberInWords(qint32(zlotyCount), zlotyWords.forCount(zlotyCount));
     if (groszCount > 0)
-        words.grosz = amountInWords(qint32(groszCount), groszWords.forCount(groszCount));
+        words.grosz = numberInWords(qint32(groszCount), groszWords.forCount(groszCount));
     return words;
 }
 

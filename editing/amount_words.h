@@ -1,5 +1,7 @@
 #pragma once
 
+// A money amount in words, as a bill states it, from numberInWords().
+
 #include <QString>
 
 namespace kw {

@@ -23,8 +23,16 @@ constexpr StringField PaymentMethod{429, 15};
 constexpr StringField ServiceDate{445, 10};
 constexpr StringField PaymentTerm{456, 20};
 constexpr StringField Signature{477, 40};
+
+// The bill's and the correction's line tables: 6 columns of 3 cells.
+constexpr int Columns = 6;
+constexpr int Lines = 3;
+constexpr int CellChars = 60;
+constexpr int CellBytes = CellChars + 1; // with the length byte
+constexpr int ColumnBytes = Lines * CellBytes;
+constexpr int LineTableBytes = Columns * ColumnBytes;
+
 constexpr int BillLines = 518;
-constexpr int LineTableBytes = 6 * 3 * 61;
 constexpr int Reserved1 = 1616;
 constexpr int ReservedBytes = 252;
 constexpr int CorrectionLines = 1868;
@@ -32,15 +40,11 @@ constexpr int Reserved2 = 2966;
 constexpr StringField DocKind{3218, 1};
 constexpr StringField CorrectedRef{3220, 30};
 
-constexpr int Columns = 6;
-constexpr int Lines = 3;
-constexpr int CellChars = 60;
-
 // Cell (column 1..6, line 1..3) of the line table that starts at `table`;
 // the table is stored column by column.
 constexpr StringField cell(int table, int column, int line)
 {
-    return StringField{table + (column - 1) * 183 + (line - 1) * 61, CellChars};
+    return StringField{table + (column - 1) * ColumnBytes + (line - 1) * CellBytes, CellChars};
 }
 
 static_assert(Signature.end() == BillLines);

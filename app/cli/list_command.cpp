@@ -25,7 +25,7 @@ CsvRow listHeader()
                      QStringLiteral("Nabywca 2"),       QStringLiteral("Nabywca 3"),
                      QStringLiteral("Nabywca 4"),       QStringLiteral("NIP nabywcy"),
                      QStringLiteral("Forma zapłaty"),   QStringLiteral("Termin płatności")};
-    for (int line = 1; line <= 3; ++line) {
+    for (int line = 1; line <= doc::Lines; ++line) {
         for (const char* column : {"Nazwa", "PKWiU", "J.m.", "Ilość", "Cena", "Razem"})
             header.append(QStringLiteral("%1 %2").arg(QString::fromUtf8(column)).arg(line));
     }
@@ -50,8 +50,8 @@ CsvRow documentRow(qint64 position, const DocumentRecord& document)
     // A corrective bill's own lines are the corrected ones, as its printout
     // shows them first.
     const LineTable table = isCorrective(document) ? LineTable::Correction : LineTable::Bill;
-    for (int line = 1; line <= 3; ++line) {
-        for (int column = 1; column <= 6; ++column) {
+    for (int line = 1; line <= doc::Lines; ++line) {
+        for (int column = 1; column <= doc::Columns; ++column) {
             const QString cell = document.get(lineCell(table, column, line));
             // Quantity, price and total are numbers for the spreadsheet.
             row.append(column >= 4 ? csvAmountText(cell) : cell);

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPixmapCache>
 
+namespace kw {
+
 namespace {
 
 const QColor maroon(128, 0, 0);
@@ -57,3 +59,5 @@ QIcon magnifierGlyph()
     painter.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
     return QIcon(pixmap);
 }
+
+} // namespace kw

@@ -6,6 +6,8 @@
 
 #include <jpeglib.h>
 
+namespace kw {
+
 namespace {
 
 // Guards against a damaged header asking for a giant allocation.
@@ -82,3 +84,5 @@ QImage decodeJpeg(const QByteArray& data)
         return {};
     return std::move(decoder->image);
 }
+
+} // namespace kw

@@ -16,6 +16,8 @@ static void registerPictures()
     Q_UNUSED(registered);
 }
 
+namespace kw {
+
 namespace {
 
 QPixmap loadPicture(const QString& path)
@@ -44,3 +46,5 @@ QIcon applicationIcon()
     registerPictures();
     return QIcon(QStringLiteral(":/icons/kwitarnia.svg"));
 }
+
+} // namespace kw

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontDatabase>
 
+namespace kw {
+
 namespace {
 
 // Wine ships a Tahoma with Polish letters but outside fontconfig's folders.
@@ -22,3 +24,5 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
+
+} // namespace kw

@@ -5,7 +5,9 @@
 #include <QPageLayout>
 #include <QPrinter>
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer) : kw::PainterCanvas(ownPainter), printer_(printer)
+namespace kw {
+
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : PainterCanvas(ownPainter), printer_(printer)
 {
 }
 
@@ -25,12 +27,14 @@ void PrinterCanvas::SetPortrait()
 void PrinterCanvas::BeginJob()
 {
     if (!beginPainting(printer_))
-        throw kw::PrintError(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_.printerName()));
+        throw PrintError(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_.printerName()));
 }
 
 void PrinterCanvas::EndJob()
 {
     const bool ended = painter().end();
     if (!ended || printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
-        throw kw::PrintError(QStringLiteral("Wydruk na drukarce %1 nie powiódł się.").arg(printer_.printerName()));
+        throw PrintError(QStringLiteral("Wydruk na drukarce %1 nie powiódł się.").arg(printer_.printerName()));
 }
+
+} // namespace kw

@@ -6,6 +6,8 @@
 
 class QPrinter;
 
+namespace kw {
+
 // The painter a PrinterCanvas draws with, made before the canvas uses it.
 struct PrinterPainter {
     QPainter ownPainter;
@@ -13,7 +15,7 @@ struct PrinterPainter {
 
 // Paints one print job on a QPrinter. The origin is the corner of the
 // printable area.
-class PrinterCanvas : private PrinterPainter, public kw::PainterCanvas {
+class PrinterCanvas : private PrinterPainter, public PainterCanvas {
 public:
     // `printer` must outlive the canvas.
     explicit PrinterCanvas(QPrinter& printer);
@@ -29,3 +31,5 @@ public:
 private:
     QPrinter& printer_;
 };
+
+} // namespace kw

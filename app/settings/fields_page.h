@@ -12,8 +12,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace kw {
+
 class Dialogs;
-}
 
 // A page of the settings window over a one-record file of text fields: one
 // edit per field, each with the field's meaning as its tooltip, and
@@ -34,8 +34,8 @@ public:
 
     // Opens `file` of the data folder `paths`. Throws IoError when the file
     // cannot be read or is shorter than its record.
-    FieldsPage(kw::Dialogs& dialogs, kw::FileOps& files, const kw::DataPaths& paths, const QString& file,
-               int recordSize, const QList<kw::SettingsField>& fields, const QList<Check>& checks = {},
+    FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
+               int recordSize, const QList<SettingsField>& fields, const QList<Check>& checks = {},
                QWidget* parent = nullptr);
 
     QLineEdit* edit(int field) const { return edits_[field]; }
@@ -60,12 +60,14 @@ private:
     // Whether every failed check was confirmed.
     bool checksConfirmed();
 
-    kw::Dialogs& dialogs_;
-    kw::DataPaths paths_;
-    kw::EditedFile file_;
-    QList<kw::SettingsField> fields_;
+    Dialogs& dialogs_;
+    DataPaths paths_;
+    EditedFile file_;
+    QList<SettingsField> fields_;
     QList<Check> checks_;
     QList<QLineEdit*> edits_;
     QList<QLabel*> checkLabels_;
     QPushButton* save_ = nullptr;
 };
+
+} // namespace kw

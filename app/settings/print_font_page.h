@@ -9,8 +9,8 @@ class QLabel;
 class QPushButton;
 
 namespace kw {
+
 class Dialogs;
-}
 
 // The settings window's page for the print font: the face, size and style
 // chosen in the font dialog and the colour in the colour dialog, a sample
@@ -23,9 +23,9 @@ public:
     // `fontFile` is FONT/font_trelmo_2007.dat where the printout looks for
     // it; a missing file shows the printout's default. Throws IoError when
     // the file is there but cannot be read or is shorter than its record.
-    PrintFontPage(kw::Dialogs& dialogs, kw::FileOps& files, const QString& fontFile, QWidget* parent = nullptr);
+    PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fontFile, QWidget* parent = nullptr);
 
-    const kw::FontChoice& choice() const { return choice_; }
+    const FontChoice& choice() const { return choice_; }
     QLabel* sample() const { return sample_; }
 
     void chooseFont();
@@ -39,9 +39,11 @@ signals:
 private:
     void showChoice();
 
-    kw::Dialogs& dialogs_;
-    kw::EditedFile file_;
-    kw::FontChoice choice_;
+    Dialogs& dialogs_;
+    EditedFile file_;
+    FontChoice choice_;
     QLabel* description_ = nullptr;
     QLabel* sample_ = nullptr;
 };
+
+} // namespace kw

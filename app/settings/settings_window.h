@@ -5,15 +5,15 @@
 
 #include <QWidget>
 
-class FieldsPage;
-class PrintFontPage;
 class QTabWidget;
-class SlotListPage;
 
 namespace kw {
+
 class Dialogs;
 class FileOps;
-}
+class FieldsPage;
+class PrintFontPage;
+class SlotListPage;
 
 // "Ustawienia": the seller, numbering and printing, the print font, and
 // the client and service lists, written in the files the suite's other
@@ -26,7 +26,7 @@ public:
     // start does, then opens each of them. `fontFolder` holds FONT, where the
     // printout reads its font. Throws IoError when a file cannot be created
     // or read.
-    SettingsWindow(kw::Dialogs& dialogs, kw::FileOps& files, const kw::DataPaths& paths, const QString& fontFolder,
+    SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& fontFolder,
                    QWidget* parent = nullptr);
 
     QTabWidget* pages() const { return pages_; }
@@ -37,8 +37,8 @@ public:
     SlotListPage* servicesPage() const { return services_; }
 
 signals:
-    void sellerSaved(const kw::CompanyRecord& seller);
-    void settingsSaved(const kw::SettingsRecord& settings);
+    void sellerSaved(const CompanyRecord& seller);
+    void settingsSaved(const SettingsRecord& settings);
     void printFontSaved();
 
 private:
@@ -49,3 +49,5 @@ private:
     SlotListPage* clients_ = nullptr;
     SlotListPage* services_ = nullptr;
 };
+
+} // namespace kw

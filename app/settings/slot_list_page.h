@@ -13,8 +13,8 @@ class QPushButton;
 class QTableWidget;
 
 namespace kw {
+
 class Dialogs;
-}
 
 // A page of the settings window over a client or service list file: the
 // slots in use in a table with a search field, a form for the chosen slot,
@@ -26,10 +26,10 @@ class SlotListPage : public QWidget
 public:
     // `itemName` names one entry in messages ("klienta", "usługę"). Throws
     // IoError when the file cannot be read or is shorter than its record.
-    SlotListPage(kw::Dialogs& dialogs, kw::FileOps& files, const kw::DataPaths& paths, const QString& file,
-                 const kw::SlotListLayout& layout, const QString& itemName, QWidget* parent = nullptr);
+    SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
+                 const SlotListLayout& layout, const QString& itemName, QWidget* parent = nullptr);
 
-    const kw::SlotList& list() const { return list_; }
+    const SlotList& list() const { return list_; }
     int currentSlot() const { return slot_; }
 
     QLineEdit* search() const { return search_; }
@@ -47,15 +47,15 @@ public:
 
 private:
     // Stores `changed` as the file; false, with the reason shown, when not.
-    bool store(const kw::SlotList& changed);
+    bool store(const SlotList& changed);
     void showTable();
     void showSlot();
 
-    kw::Dialogs& dialogs_;
-    kw::FileOps& files_;
-    kw::DataPaths paths_;
-    kw::EditedFile file_;
-    kw::SlotList list_;
+    Dialogs& dialogs_;
+    FileOps& files_;
+    DataPaths paths_;
+    EditedFile file_;
+    SlotList list_;
     QString itemName_;
     // The slot the form shows; 0 when none.
     int slot_ = 0;
@@ -64,3 +64,5 @@ private:
     QLabel* slotLabel_ = nullptr;
     QList<QLineEdit*> edits_;
 };
+
+} // namespace kw

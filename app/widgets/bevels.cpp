@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace kw {
+
 namespace {
 
 const QColor lightEdge(255, 255, 255);
@@ -73,3 +75,5 @@ void Bevel::paintEvent(QPaintEvent*)
         break;
     }
 }
+
+} // namespace kw

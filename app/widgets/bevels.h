@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace kw {
+
 // A filled panel with a one-pixel outer and a one-pixel inner bevel, the
 // framed look of the window's panels.
 class BevelPanel : public QWidget
@@ -36,3 +38,5 @@ protected:
 private:
     Shape shape_;
 };
+
+} // namespace kw

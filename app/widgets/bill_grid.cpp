@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+namespace kw {
+
 namespace {
 
 constexpr int columnWidths[BillGrid::Columns] = {22, 310, 76, 38, 51, 64, 74};
@@ -134,3 +136,5 @@ void BillGrid::mouseDoubleClickEvent(QMouseEvent* event)
     QTableWidget::mouseDoubleClickEvent(event);
     emit dblClicked();
 }
+
+} // namespace kw

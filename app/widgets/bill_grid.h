@@ -2,6 +2,8 @@
 
 #include <QTableWidget>
 
+namespace kw {
+
 // The bill's line table: 7 columns x 4 rows, where row 0 (column titles) and
 // column 0 (line numbers) are fixed cells held in the table itself, so that
 // grid cell (row r, column c) is item(r, c). Fixed cells are shaded, cannot
@@ -45,3 +47,5 @@ private:
     void createItems();
     QWidget* editorAt(int row, int column) const;
 };
+
+} // namespace kw

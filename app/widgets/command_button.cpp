@@ -3,6 +3,8 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+namespace kw {
+
 namespace {
 constexpr int pictureGap = 5;
 }
@@ -40,3 +42,5 @@ void CommandButton::paintEvent(QPaintEvent*)
         icon().paint(&painter, box, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     }
 }
+
+} // namespace kw

@@ -2,6 +2,8 @@
 
 #include <QToolButton>
 
+namespace kw {
+
 // A flat command button that draws its caption with its small picture to the
 // right, the two centred together on the button.
 class CommandButton : public QToolButton
@@ -13,3 +15,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+} // namespace kw

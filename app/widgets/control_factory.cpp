@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace ui {
+namespace kw {
 
 QFont font(const char* family, int pixelSize, bool bold)
 {
@@ -88,4 +88,4 @@ QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry,
     return result;
 }
 
-} // namespace ui
+} // namespace kw

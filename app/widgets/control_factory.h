@@ -11,7 +11,7 @@ class QLabel;
 class QToolButton;
 class QWidget;
 
-namespace ui {
+namespace kw {
 
 inline const QColor maroon{128, 0, 0};
 inline const QColor navy{0, 0, 128};
@@ -59,4 +59,4 @@ QToolButton* textButton(QWidget* parent, const char* name, const QString& captio
 QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry,
                     const QStringList& items, const QFont& font, const QColor& colour);
 
-} // namespace ui
+} // namespace kw

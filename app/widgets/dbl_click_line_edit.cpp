@@ -1,5 +1,7 @@
 #include "app/widgets/dbl_click_line_edit.h"
 
+namespace kw {
+
 DblClickLineEdit::DblClickLineEdit(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -10,3 +12,5 @@ void DblClickLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
     QLineEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
+
+} // namespace kw

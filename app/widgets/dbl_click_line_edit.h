@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace kw {
+
 // A one-line edit box that reports a double-click with the mouse, which
 // QLineEdit only uses for selecting a word.
 class DblClickLineEdit : public QLineEdit
@@ -16,3 +18,5 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+} // namespace kw

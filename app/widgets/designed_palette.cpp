@@ -1,5 +1,7 @@
 #include "app/widgets/designed_palette.h"
 
+namespace kw {
+
 namespace {
 
 struct RoleColours
@@ -51,3 +53,5 @@ QPalette designedPalette()
     }
     return result;
 }
+
+} // namespace kw

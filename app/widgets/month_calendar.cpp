@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace kw {
+
 MonthCalendar::MonthCalendar(QWidget* parent)
     : QCalendarWidget(parent)
 {
@@ -24,3 +26,5 @@ bool MonthCalendar::eventFilter(QObject* watched, QEvent* event)
     }
     return QCalendarWidget::eventFilter(watched, event);
 }
+
+} // namespace kw

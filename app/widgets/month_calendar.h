@@ -2,6 +2,8 @@
 
 #include <QCalendarWidget>
 
+namespace kw {
+
 // The month calendar for the date of service. A date is picked with
 // QCalendarWidget::activated (double-click on a day, or Enter); Esc is
 // reported separately so the owner can close the calendar.
@@ -17,3 +19,5 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
+
+} // namespace kw

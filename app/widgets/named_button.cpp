@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPushButton>
 
+namespace kw {
+
 namespace {
 
 // Qt runs a button's access key as an animated click 100 ms later, so keys
@@ -31,3 +33,5 @@ QPushButton* namedButton(const QString& caption, const QString& name, QWidget* p
     button->setObjectName(name);
     return button;
 }
+
+} // namespace kw

@@ -1,6 +1,6 @@
 #include "app/widgets/panel_factory.h"
 
-namespace ui {
+namespace kw {
 
 BevelPanel* panel(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill,
                   BevelPanel::Edge outer, BevelPanel::Edge inner)
@@ -19,4 +19,4 @@ Bevel* bevel(QWidget* parent, const char* name, const QRect& geometry, Bevel::Sh
     return result;
 }
 
-} // namespace ui
+} // namespace kw

@@ -7,7 +7,7 @@
 
 #include <QLineEdit>
 
-namespace ui {
+namespace kw {
 
 inline const QColor documentColour{228, 241, 241};
 inline const QColor listColour{245, 245, 245};
@@ -29,4 +29,4 @@ Edit* edit(QWidget* parent, const char* name, const QRect& geometry,
     return result;
 }
 
-} // namespace ui
+} // namespace kw

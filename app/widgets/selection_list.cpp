@@ -1,5 +1,7 @@
 #include "app/widgets/selection_list.h"
 
+namespace kw {
+
 SelectionList::SelectionList(QWidget* parent)
     : QListView(parent)
 {
@@ -13,3 +15,5 @@ void SelectionList::mouseDoubleClickEvent(QMouseEvent* event)
     QListView::mouseDoubleClickEvent(event);
     emit dblClicked();
 }
+
+} // namespace kw

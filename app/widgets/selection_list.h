@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+namespace kw {
+
 // The list box of the selection panel. Its rows are all one line high, so the
 // view can lay out thousands of them without measuring each.
 class SelectionList : public QListView
@@ -17,3 +19,5 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+} // namespace kw

@@ -1,7 +1,7 @@
 // Fuzzed amounts said in words, as the printout and the command line say them.
 
-#include "editing/amount_in_words.h"
 #include "editing/amount_words.h"
+#include "editing/number_words.h"
 #include "fuzz/fuzz_input.h"
 #include "print/printed_amounts.h"
 
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     printedWordsLine(amount);
     qint32 number = 0;
     std::memcpy(&number, bits.constData(), sizeof number);
-    amountInWords(number, input.text(20));
+    numberInWords(number, input.text(20));
     pluralForm(qint64(number) * number);
     return 0;
 }

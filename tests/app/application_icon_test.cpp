@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kw;
+
 namespace {
 
 // The icon file is an SVG: without Qt's SVG plugin the window would show none.

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+using namespace kw;
+
 namespace {
 
 using StartMode = Tfaktura_f::StartMode;
@@ -84,9 +86,9 @@ TEST_F(DeferredStart, EndsWithTheWindowOfACompleteStart)
     ASSERT_TRUE(ui().hasOverlays());
     // Either window's timers may have fired meanwhile; tick both once so the
     // clock and the totals do not decide the comparison.
-    for (Tfaktura_f* window : {&complete, &deferred}) {
-        window->Timer1Timer();
-        window->Timer2Timer();
+    for (Tfaktura_f* each : {&complete, &deferred}) {
+        each->Timer1Timer();
+        each->Timer2Timer();
     }
     const QStringList got = describe(deferred);
     const QStringList want = describe(complete);
@@ -121,9 +123,9 @@ TEST_F(DeferredStart, CommandsBeforeTheFirstPaintFindTheHiddenControls)
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(command.name);
-        Tfaktura_f& window = start(StartMode::Deferred);
+        Tfaktura_f& deferred = start(StartMode::Deferred);
         ASSERT_FALSE(ui().hasOverlays());
-        command.act(window, ui());
+        command.act(deferred, ui());
         ASSERT_TRUE(ui().hasOverlays());
         EXPECT_TRUE(command.shown(ui()));
     }
@@ -134,8 +136,8 @@ TEST_F(DeferredStart, CommandsBeforeTheFirstPaintFindTheHiddenControls)
 // leave them.
 TEST_F(DeferredStart, TickBeforeTheFirstPaintLeavesTheHiddenControlsForLater)
 {
-    Tfaktura_f& window = start(StartMode::Deferred);
-    window.Timer2Timer();
+    Tfaktura_f& deferred = start(StartMode::Deferred);
+    deferred.Timer2Timer();
     EXPECT_FALSE(ui().hasOverlays());
     ui().SpeedButton17->click();
     ASSERT_TRUE(ui().hasOverlays());

@@ -5,6 +5,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+using namespace kw;
+
 namespace {
 
 TEST_F(WindowTest, WindowFitsANormalScreenAsItIs)

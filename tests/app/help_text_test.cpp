@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+using namespace kw;
+
 TEST(HelpText, SixtyFourLinesInElevenTitledSections)
 {
     const QStringList lines = helpText().split(QLatin1Char('\n'));

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using namespace kw;
+
 namespace {
 
 QByteArray pictureBytes(const char* name)

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace kw;
+
 namespace {
 
 class WindowLayout : public ::testing::Test

@@ -2,10 +2,10 @@
 
 #include "tests/fuzz/fuzz_bytes.h"
 
-#include "editing/amount_in_words.h"
 #include "editing/amount_text.h"
 #include "editing/amount_words.h"
 #include "editing/bill_totals.h"
+#include "editing/number_words.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(AmountReaderFuzz, WordsForAnyAmount)
         amountWords(amount);
         roundToGrosze(amount);
         ASSERT_FALSE(formatAmount(amount, 12).isEmpty());
-        amountInWords(qint32(random.generate()), zlotyWords.forCount(qint64(random.generate64())));
+        numberInWords(qint32(random.generate()), zlotyWords.forCount(qint64(random.generate64())));
     }
     countRounds("amount in words", rounds);
 }

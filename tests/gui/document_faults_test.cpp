@@ -72,8 +72,9 @@ protected:
                 ASSERT_TRUE(s.afterReportedChange);
                 s.afterReportedChange();
             }
-            if (reported)
+            if (reported) {
                 EXPECT_TRUE(dialogs.errors[0].contains(describeErrno(f.error))) << dialogs.errors[0].toStdString();
+            }
         }
     }
 

@@ -1,7 +1,7 @@
 #include "tests/print/bill_fixture.h"
 #include "print/recording_canvas.h"
 
-#include "editing/amount_in_words.h"
+#include "editing/number_words.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -87,8 +87,8 @@ QStringList foot(int wordsY, const QString& wordsLine)
 
 QString words(int zloty, const QString& zlotyUnit, int grosz, const QString& groszUnit)
 {
-    return (zloty ? amountInWords(zloty, zlotyUnit) : QString()) + QLatin1Char(' ') +
-           (grosz ? amountInWords(grosz, groszUnit) : QString());
+    return (zloty ? numberInWords(zloty, zlotyUnit) : QString()) + QLatin1Char(' ') +
+           (grosz ? numberInWords(grosz, groszUnit) : QString());
 }
 
 const std::array<LineCellsText, 3> billLines = {{
@@ -230,14 +230,14 @@ INSTANTIATE_TEST_SUITE_P(
         AmountCase{"TwelveFifty", "    10.00", "     2.50", "       12.50 PLN",
                    "Słownie :    " + words(12, "złotych", 50, "groszy")},
         AmountCase{"UnderOneZloty", "     0.40", "     0.35", "        0.75 PLN",
-                   "Słownie :     " + amountInWords(75, u"groszy")},
+                   "Słownie :     " + numberInWords(75, u"groszy")},
         AmountCase{"ExactlyOne", "     1.00", "", "        1.00 PLN",
-                   "Słownie :    " + amountInWords(1, u"złoty") + " "},
+                   "Słownie :    " + numberInWords(1, u"złoty") + " "},
         AmountCase{"TwentyTwoTakesTheFewForm", "    22.00", "     0.02", "       22.02 PLN",
                    "Słownie :    " + words(22, "złote", 2, "grosze")},
         AmountCase{"CommaAndEmptyCells", "  4,99", "", "        4.99 PLN",
                    "Słownie :    " + words(4, "złote", 99, "groszy")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(BillPage, HeadShowsTheWindowsTextsAndTablesTheStoredLines)
 {

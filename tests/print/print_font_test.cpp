@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnusableCase{"LargestStoredSize", fontRecord(0, 6, "Tahoma", 2147483647, 0), "Tahoma", 10},
                       UnusableCase{"EmptyFace", fontRecord(0, 0, "Tahoma", 14, 0), "Arial", 14},
                       UnusableCase{"AllZero", QByteArray(76, '\0'), "Arial", 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(PrintFontFile, ColourIsRedGreenBlueFromTheLowByteUp)
 {

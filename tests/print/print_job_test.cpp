@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"CannotStart", Failure::AtBegin, "Nie można rozpocząć wydruku na drukarce testowej.", 2},
         FailureCase{"FailsAtTheEnd", Failure::AtEnd, "Wydruk na drukarce testowej nie powiódł się.", 2},
         FailureCase{"NoPrinter", Failure::NoCanvas, "Brak drukarki.", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(PrintBill, SingleFailedCopySaysTheBillWasNotPrinted)
 {

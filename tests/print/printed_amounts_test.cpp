@@ -1,7 +1,7 @@
 #include "tests/print/bill_fixture.h"
 #include "print/printed_amounts.h"
 
-#include "editing/amount_in_words.h"
+#include "editing/number_words.h"
 
 #include <gtest/gtest.h>
 
@@ -35,12 +35,12 @@ TEST(PrintedAmounts, AmountsAreTwelveWideWithPln)
 // The words say the amount exactly as the figures print it.
 TEST(PrintedWordsLine, WordsFollowTheRoundedFigure)
 {
-    EXPECT_EQ(printedWordsLine(0.125), QStringLiteral("Słownie :     ") + amountInWords(13, u"groszy"));
-    EXPECT_EQ(printedWordsLine(12.9975), QStringLiteral("Słownie :    ") + amountInWords(13, u"złotych") + " ");
+    EXPECT_EQ(printedWordsLine(0.125), QStringLiteral("Słownie :     ") + numberInWords(13, u"groszy"));
+    EXPECT_EQ(printedWordsLine(12.9975), QStringLiteral("Słownie :    ") + numberInWords(13, u"złotych") + " ");
     // Shows as 0.00, so it is not "minus" anything.
     EXPECT_EQ(printedAmount(-0.004), QStringLiteral("        0.00 PLN"));
     EXPECT_EQ(printedWordsLine(-0.004), QStringLiteral("Słownie :     "));
-    EXPECT_EQ(printedWordsLine(-0.5), QStringLiteral("Słownie :   minus  ") + amountInWords(50, u"groszy"));
+    EXPECT_EQ(printedWordsLine(-0.5), QStringLiteral("Słownie :   minus  ") + numberInWords(50, u"groszy"));
 }
 
 TEST(PrintedWordsLine, AmountsBeyondTheWordsRangeHaveNoWords)

@@ -61,13 +61,13 @@ protected:
         }
     }
 
-    Tfaktura_f& start(Tfaktura_f::StartMode mode = Tfaktura_f::StartMode::Complete)
+    kw::Tfaktura_f& start(kw::Tfaktura_f::StartMode mode = kw::Tfaktura_f::StartMode::Complete)
     {
-        window = std::make_unique<Tfaktura_f>(platform, dir.path(), nullptr, mode);
+        window = std::make_unique<kw::Tfaktura_f>(platform, dir.path(), nullptr, mode);
         return *window;
     }
 
-    const FakturaUi& ui() const { return window->controls(); }
+    const kw::FakturaUi& ui() const { return window->controls(); }
 
     QString path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
     QByteArray bytes(const QString& relative) const { return kw::readFileBytesIfAny(path(relative)); }
@@ -93,5 +93,5 @@ protected:
     kw::FailingFileOps files;
     RecordingStarter processes;
     kw::Platform platform{dialogs, clock, files, processes};
-    std::unique_ptr<Tfaktura_f> window;
+    std::unique_ptr<kw::Tfaktura_f> window;
 };

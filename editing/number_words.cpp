@@ -1,4 +1,4 @@
-#include "editing/amount_in_words.h"
+#include "editing/number_words.h"
 
 #include <array>
 
@@ -95,7 +95,7 @@ QStringView UnitWords::forCount(qint64 count) const
     return many;
 }
 
-QString amountInWords(qint32 number, QStringView unitWord)
+QString numberInWords(qint32 number, QStringView unitWord)
 {
     const qint64 magnitude = number < 0 ? -qint64(number) : qint64(number);
 

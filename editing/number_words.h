@@ -1,5 +1,8 @@
 #pragma once
 
+// A whole number in Polish words, followed by the word of what it counts in
+// the plural form the number asks for. amountWords() says a money amount with them.
+
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -32,6 +35,6 @@ inline constexpr UnitWords groszWords{u"grosz", u"grosze", u"groszy"};
 // "dwadzieścia jeden " + unitWord. The pieces keep their own blanks, so
 // the text may hold two blanks in a row ("dwadzieścia  złotych").
 // A negative number gives the words of its magnitude; 0 gives " " + unitWord.
-QString amountInWords(qint32 number, QStringView unitWord);
+QString numberInWords(qint32 number, QStringView unitWord);
 
 } // namespace kw

@@ -1,4 +1,4 @@
-#include "editing/amount_in_words.h"
+#include "editing/number_words.h"
 #include "tests/editing/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +23,16 @@ struct WordsCase {
     QString expected;
 };
 
-class AmountInWordsTest : public testing::TestWithParam<WordsCase> {};
+class NumberInWordsTest : public testing::TestWithParam<WordsCase> {};
 
-TEST_P(AmountInWordsTest, GivesThePiecesJoinedAsTheyAre)
+TEST_P(NumberInWordsTest, GivesThePiecesJoinedAsTheyAre)
 {
-    EXPECT_EQ(kw::amountInWords(GetParam().number, unit), GetParam().expected)
+    EXPECT_EQ(kw::numberInWords(GetParam().number, unit), GetParam().expected)
         << "number " << GetParam().number;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Examples, AmountInWordsTest,
+    Examples, NumberInWordsTest,
     testing::Values(
         WordsCase{0, pieces({" ", "U"})},
         WordsCase{1, pieces({"jeden", " ", "U"})},
@@ -81,18 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
                           "czterysta ", "osiemdziesiąt ", "trzy", " tysiące ", "sześćset ",
                           "czterdzieści ", "osiem", " ", "U"})}));
 
-TEST(AmountInWords, NegativeNumbersGiveTheWordsOfTheirMagnitude)
+TEST(NumberInWords, NegativeNumbersGiveTheWordsOfTheirMagnitude)
 {
     for (qint32 number : {1, 10, 100, 2000, 10000, 100000, 22000, 1005000, 2147483647})
-        EXPECT_EQ(kw::amountInWords(-number, unit), kw::amountInWords(number, unit))
+        EXPECT_EQ(kw::numberInWords(-number, unit), kw::numberInWords(number, unit))
             << "number " << number;
 }
 
-TEST(AmountInWords, AppendsTheUnitWordUnchanged)
+TEST(NumberInWords, AppendsTheUnitWordUnchanged)
 {
-    EXPECT_EQ(kw::amountInWords(5, u"złotych"), QStringLiteral("pięć złotych"));
-    EXPECT_EQ(kw::amountInWords(20, u"groszy"), QStringLiteral("dwadzieścia  groszy"));
-    EXPECT_EQ(kw::amountInWords(3, u""), QStringLiteral("trzy "));
+    EXPECT_EQ(kw::numberInWords(5, u"złotych"), QStringLiteral("pięć złotych"));
+    EXPECT_EQ(kw::numberInWords(20, u"groszy"), QStringLiteral("dwadzieścia  groszy"));
+    EXPECT_EQ(kw::numberInWords(3, u""), QStringLiteral("trzy "));
 }
 
 TEST(UnitWords, FollowThePolishPluralRule)
