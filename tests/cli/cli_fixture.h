@@ -9,13 +9,6 @@
 
 namespace kw {
 
-// A start folder with no location file, so it is the data folder too,
-// holding the sentinel and five documents:
-//   2 bill 7/2009, Jan Kowalski, 2009-03-05, 120.00
-//   3 corrective bill 1/K/2009 of 7/2009, 2009-03-20, 120.00 -> 100.00
-//   4 bill 8/2009, Żaneta Łęcka, 2009-04-02, 35.50
-//   5 bill 9/2009, Firma ABC, 2009-03-31, 10.00
-//   6 a record of an unknown kind issued 2009-03-15
 // The sentinel and five documents:
 //   2 bill 7/2009, Jan Kowalski, 2009-03-05, 120.00
 //   3 corrective bill 1/K/2009 of 7/2009, 2009-03-20, 120.00 -> 100.00

@@ -1,4 +1,5 @@
 #include "tests/cli/cli_fixture.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/recording_program.h"
 
 #include <QDirIterator>
@@ -36,12 +37,6 @@ Table readWithPython(const QString& csvFile)
     return rows;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class CliExportTest : public CliTest {
 protected:
     void SetUp() override
@@ -60,7 +55,7 @@ protected:
         const ProcessResult result = run(args);
         EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_TRUE(result.out.startsWith(QStringLiteral("Zapisano plik ") + file)) << result.out.toStdString();
-        EXPECT_TRUE(fileBytes(file).startsWith("\xEF\xBB\xBF"));
+        EXPECT_TRUE(readFileBytesIfAny(file).startsWith("\xEF\xBB\xBF"));
         return readWithPython(file);
     }
 
@@ -158,13 +153,13 @@ TEST_F(CliExportTest, MailStartsTheComposerWithTheBillAttached)
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     for (int i = 0; i < 100 && !QFile::exists(log); ++i)
         QThread::msleep(50);
-    const QStringList args = QString::fromUtf8(fileBytes(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList args = QString::fromUtf8(readFileBytesIfAny(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(args.size(), 5) << args.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(args[0], QStringLiteral("--subject"));
     EXPECT_EQ(args[1], QStringLiteral("Rachunek korygujący 1/K/2009"));
     EXPECT_EQ(args[2], QStringLiteral("--attach"));
     EXPECT_TRUE(args[3].endsWith(QStringLiteral("/Rachunek korygujący 1-K-2009.pdf"))) << args[3].toStdString();
-    EXPECT_TRUE(fileBytes(args[3]).startsWith("%PDF-"));
+    EXPECT_TRUE(readFileBytesIfAny(args[3]).startsWith("%PDF-"));
     EXPECT_EQ(args[4], QStringLiteral("jan@example.com"));
     EXPECT_EQ(result.out, QStringLiteral("Otwarto program pocztowy z załącznikiem %1.\n").arg(args[3]));
     QDir(QFileInfo(args[3]).absolutePath()).removeRecursively();

@@ -1,24 +1,12 @@
-#include "tests/cli/cli_fixture.h"
 #include "store/data_folder.h"
 #include "store/records.h"
+#include "tests/cli/cli_fixture.h"
+#include "tests/support/file_bytes.h"
 
 #include <QFile>
 
 namespace kw {
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 TEST_F(CliTest, SettingsPrintsTheSellerAndTheSettingsAsNameValueLines)
 {
@@ -50,36 +38,38 @@ TEST_F(CliTest, ServicesGoToCsvAndComeBackIntoFreeSlotsOnly)
     services.set(services::name(2), QStringLiteral("Wymiana baterii"));
     services.set(services::unit(2), QStringLiteral("szt."));
     services.set(services::price(2), QStringLiteral("15.50"));
-    writeBytes(listFile, services.bytes());
+    writeFileBytes(listFile, services.bytes());
 
     const QString csv = start() + QStringLiteral("/uslugi.csv");
     ProcessResult result = run({QStringLiteral("services"), QStringLiteral("export"), csv});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.outLines(), QStringList{QStringLiteral("Zapisano pozycji: 1 do pliku %1.").arg(csv)});
-    EXPECT_EQ(fileBytes(csv), QByteArray("\xEF\xBB\xBFNr;Nazwa us\xC5\x82ugi;PKWiU;J.m;Dopisek;Cena brutto\r\n"
-                                         "2;Wymiana baterii;;szt.;;15,50\r\n"));
+    EXPECT_EQ(readFileBytesIfAny(csv),
+              QByteArray("\xEF\xBB\xBFNr;Nazwa us\xC5\x82ugi;PKWiU;J.m;Dopisek;Cena brutto\r\n"
+                         "2;Wymiana baterii;;szt.;;15,50\r\n"));
 
-    writeBytes(csv, "Nr;Nazwa;PKWiU;J.m;Dopisek;Cena\r\n"
-                    "2;Inna nazwa;;;;1\r\n"
-                    ";Czyszczenie;;szt.;;20,00\r\n"
-                    "300;Za daleko\r\n");
+    writeFileBytes(csv,
+                   "Nr;Nazwa;PKWiU;J.m;Dopisek;Cena\r\n"
+                   "2;Inna nazwa;;;;1\r\n"
+                   ";Czyszczenie;;szt.;;20,00\r\n"
+                   "300;Za daleko\r\n");
     result = run({QStringLiteral("services"), QStringLiteral("import"), csv});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.outLines(), (QStringList{QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Odrzucono wierszy: 2:"),
                                               QStringLiteral("wiersz 4: nieprawidłowy numer pozycji „300” (dozwolone 1–201)"),
                                               QStringLiteral("pozycja 2: zajęta, nie nadpisano")}));
     EXPECT_TRUE(result.err.contains(QStringLiteral("Odrzucono wierszy: 2"))) << result.err.toStdString();
-    const ServiceListRecord after = ServiceListRecord::fromBytes(fileBytes(listFile));
+    const ServiceListRecord after = ServiceListRecord::fromBytes(readFileBytesIfAny(listFile));
     EXPECT_EQ(after.get(services::name(2)), QStringLiteral("Wymiana baterii"));
     EXPECT_EQ(after.get(services::name(1)), QStringLiteral("Czyszczenie"));
     EXPECT_EQ(after.get(services::price(1)), QStringLiteral("20.00"));
-    EXPECT_EQ(fileBytes(listFile).size(), services::Size);
+    EXPECT_EQ(readFileBytesIfAny(listFile).size(), services::Size);
 }
 
 TEST_F(CliTest, ImportWithoutAListFileCreatesNothing)
 {
     const QString csv = start() + QStringLiteral("/klienci.csv");
-    writeBytes(csv, "Nr;Nazwa\r\n1;Jan\r\n");
+    writeFileBytes(csv, "Nr;Nazwa\r\n1;Jan\r\n");
     const ProcessResult result = run({QStringLiteral("clients"), QStringLiteral("import"), csv});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.contains(QStringLiteral("klienci.dat"))) << result.err.toStdString();

@@ -1,6 +1,6 @@
 #include "tests/desktop/desktop_test.h"
 
-#include <QDir>
+#include "tests/support/file_bytes.h"
 
 using namespace kw;
 
@@ -25,23 +25,14 @@ void DesktopTest::SetUp()
     ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path()));
 }
 
-void DesktopTest::writeFile(const QString& relative, const QByteArray& bytes) const
-{
-    QFile file(folder.filePath(relative));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 void DesktopTest::writeDataFolder() const
 {
-    QDir(folder.path()).mkpath(QStringLiteral("Admini"));
-    QDir(folder.path()).mkpath(QStringLiteral("Uslugi"));
     SettingsRecord settings;
     settings.set(settings::Place, QStringLiteral("Kraków"));
     settings.set(settings::BillNumber, QStringLiteral("7"));
     settings.set(settings::BillSuffix, QStringLiteral("2026"));
     settings.set(settings::Signature, QStringLiteral("Jan Nowak"));
-    writeFile(QStringLiteral("Admini/rachunek.dat"), settings.bytes());
+    writeFileBytes(folder.filePath(QStringLiteral("Admini/rachunek.dat")), settings.bytes());
 
     ClientListRecord clients = emptyClientList();
     ServiceListRecord services = emptyServiceList();
@@ -54,8 +45,8 @@ void DesktopTest::writeDataFolder() const
         services.set(services::unit(slot), QStringLiteral("godz"));
         services.set(services::price(slot), price(slot));
     }
-    writeFile(QStringLiteral("Uslugi/stali.kli"), clients.bytes());
-    writeFile(QStringLiteral("Uslugi/cennik.usl"), services.bytes());
+    writeFileBytes(folder.filePath(QStringLiteral("Uslugi/stali.kli")), clients.bytes());
+    writeFileBytes(folder.filePath(QStringLiteral("Uslugi/cennik.usl")), services.bytes());
 }
 
 QPoint DesktopTest::cellCentre(int row, int column)
@@ -97,8 +88,7 @@ QByteArray DesktopTest::storedBytes(int position) const
 {
     QByteArray documents;
     DesktopSession::waitFor([&] {
-        QFile file(folder.filePath(QStringLiteral("Uslugi/dokumenty_r.dat")));
-        documents = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        documents = readFileBytesIfAny(folder.filePath(QStringLiteral("Uslugi/dokumenty_r.dat")));
         return documents.size() >= position * doc::Size;
     });
     return documents.mid((position - 1) * doc::Size, doc::Size);

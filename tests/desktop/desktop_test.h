@@ -1,12 +1,11 @@
 #pragma once
 
-#include "tests/desktop/desktop_session.h"
 #include "store/records.h"
+#include "tests/desktop/desktop_session.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDate>
-#include <QFile>
 #include <QPoint>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,10 +40,9 @@ protected:
     static QString service(int slot) { return QStringLiteral("Usługa %1").arg(slot); }
     static QString price(int slot) { return QString::number(slot * 10 + 0.5, 'f', 2); }
 
-    QTemporaryDir folder;
+    kw::TempDataFolder folder;
     std::unique_ptr<DesktopSession> session;
 
 private:
     void writeDataFolder() const;
-    void writeFile(const QString& relative, const QByteArray& bytes) const;
 };

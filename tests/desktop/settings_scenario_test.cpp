@@ -1,12 +1,12 @@
-#include "tests/desktop/desktop_session.h"
 #include "store/records.h"
+#include "tests/desktop/desktop_session.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_data_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,13 @@ protected:
         const QString missing = DesktopSession::missingTools();
         if (!missing.isEmpty())
             GTEST_SKIP() << "not installed: " << missing.toStdString();
-        for (const char* sub : {"Admini", "Uslugi", "Szablony", "FONT"})
+        for (const char* sub : {"Szablony", "FONT"})
             QDir(folder.path()).mkpath(QString::fromLatin1(sub));
         session = std::make_unique<DesktopSession>();
         ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path()));
     }
 
-    QByteArray fileBytes(const QString& relative) const
-    {
-        QFile file(folder.filePath(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const QString& relative) const { return readFileBytesIfAny(folder.filePath(relative)); }
 
     // Waits until `relative` holds `text` in `field` of its first record.
     bool waitForField(const QString& relative, StringField field, const QString& text) const
@@ -54,7 +50,7 @@ protected:
         return QString::fromUtf8(text.readAllStandardOutput());
     }
 
-    QTemporaryDir folder;
+    TempDataFolder folder;
     std::unique_ptr<DesktopSession> session;
 };
 

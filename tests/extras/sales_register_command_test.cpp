@@ -1,28 +1,23 @@
 #include "extras/sales_register_command.h"
 #include "extras/windows_command_line.h"
+#include "tests/extras/hand_off_example.h"
 
 #include <gtest/gtest.h>
 
 namespace kw {
 namespace {
 
-HandOffValues example()
-{
-    return {QStringLiteral("2009-05-07"), QStringLiteral("      123.45"), QStringLiteral("12"),
-            QStringLiteral("2009"), BuyerKind::Company};
-}
-
 TEST(SalesRegisterCommand, IsBuiltPieceByPiece)
 {
-    HandOffValues individual = example();
+    HandOffValues individual = exampleHandOff();
     individual.buyer = BuyerKind::Individual;
-    HandOffValues edited = example();
+    HandOffValues edited = exampleHandOff();
     edited.amount = QStringLiteral("100");
     const struct {
         HandOffValues values;
         const char* line;
     } cases[] = {
-        {example(), "ewidencja.exe 07       123.45 \"*F* 12/2009\""},
+        {exampleHandOff(), "ewidencja.exe 07       123.45 \"*F* 12/2009\""},
         {individual, "ewidencja.exe 07       123.45 \"*I* 12/2009\""},
         {edited, "ewidencja.exe 07 100 \"*F* 12/2009\""},
     };
@@ -36,7 +31,7 @@ TEST(SalesRegisterCommand, IsBuiltPieceByPiece)
 TEST(SalesRegisterCommand, IssueDateWithoutADayIsRefused)
 {
     for (const char* date : {"", "2009-05-7", "2009-05-", "2009-05-x7", "2009-05-00", "2009-05-32", "07.05.2009"}) {
-        HandOffValues values = example();
+        HandOffValues values = exampleHandOff();
         values.issueDate = QString::fromUtf8(date);
         const SalesRegisterCommand command = salesRegisterCommand(values);
         EXPECT_FALSE(command.ok()) << date;
@@ -47,7 +42,7 @@ TEST(SalesRegisterCommand, IssueDateWithoutADayIsRefused)
 
 TEST(SalesRegisterCommand, LineOverTheLimitIsRefused)
 {
-    HandOffValues values = example();
+    HandOffValues values = exampleHandOff();
     // Without the suffix the line is 39 characters long.
     values.numberSuffix = QString(250 - 39, u'x');
     EXPECT_EQ(salesRegisterCommand(values).commandLine.size(), 250);
@@ -69,7 +64,7 @@ TEST(SalesRegisterCommand, DoubleQuoteInAnyPassedValueIsRefused)
                   {&HandOffValues::number, "Numer"},
                   {&HandOffValues::numberSuffix, "Rozszerzenie"}};
     for (const auto& f : fields) {
-        HandOffValues values = example();
+        HandOffValues values = exampleHandOff();
         values.*f.field = QStringLiteral("1\" \"--evil");
         const SalesRegisterCommand command = salesRegisterCommand(values);
         EXPECT_FALSE(command.ok()) << f.name;
@@ -84,7 +79,7 @@ TEST(SalesRegisterCommand, DoubleQuoteInAnyPassedValueIsRefused)
 TEST(SalesRegisterCommand, BackslashesAtTheEndOfTheNumberArePassedAsTyped)
 {
     for (const char* suffix : {"2009\\", "2009\\\\\\", "a\\b"}) {
-        HandOffValues values = example();
+        HandOffValues values = exampleHandOff();
         values.numberSuffix = QString::fromLatin1(suffix);
         const SalesRegisterCommand command = salesRegisterCommand(values);
         ASSERT_TRUE(command.ok()) << suffix;

@@ -1,10 +1,11 @@
-#include "tests/support/failing_file_ops.h"
-#include "tests/support/file_bytes.h"
-#include "store/io_error.h"
 #include "extras/process_starter.h"
-#include "store/records.h"
 #include "extras/sales_register_folder.h"
 #include "extras/sales_register_hand_off.h"
+#include "store/io_error.h"
+#include "store/records.h"
+#include "tests/extras/hand_off_example.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDeadlineTimer>
@@ -42,8 +43,7 @@ QStringList waitForLog(const QString& path)
 {
     QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
-        QFile file(path);
-        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        const QString text = QString::fromUtf8(readFileBytesIfAny(path));
         if (text.endsWith(QStringLiteral("KONIEC\n")))
             return text.split(u'\n').mid(0, text.count(u'\n') - 1);
         QThread::msleep(20);
@@ -68,12 +68,6 @@ public:
     QStringList lastArguments;
     QString failure;
 };
-
-HandOffValues example()
-{
-    return {QStringLiteral("2009-05-07"), QStringLiteral("      123.45"), QStringLiteral("12"),
-            QStringLiteral("2009"), BuyerKind::Company};
-}
 
 class HandOffTest : public ::testing::Test {
 protected:
@@ -128,15 +122,15 @@ TEST_F(HandOffTest, StandInReceivesTheArgumentsInItsFolder)
 {
     writeStandIn(programFolder() + QStringLiteral("/ewidencja.exe"), QStringLiteral("wywolanie.txt"));
     const QString log = programFolder() + QStringLiteral("/wywolanie.txt");
-    HandOffValues individual = example();
+    HandOffValues individual = exampleHandOff();
     individual.buyer = BuyerKind::Individual;
-    HandOffValues edited = example();
+    HandOffValues edited = exampleHandOff();
     edited.amount = QStringLiteral("100");
     const struct {
         HandOffValues values;
         QStringList arguments;
     } cases[] = {
-        {example(), {"[07]", "[123.45]", "[*F* 12/2009]"}},
+        {exampleHandOff(), {"[07]", "[123.45]", "[*F* 12/2009]"}},
         {individual, {"[07]", "[123.45]", "[*I* 12/2009]"}},
         {edited, {"[07]", "[100]", "[*F* 12/2009]"}},
     };
@@ -158,7 +152,7 @@ TEST_F(HandOffTest, MissingProgramGivesTheNoticeAndStoresTheFolder)
 {
     RecordingStarter starter;
     const HandOffResult result =
-        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), example(), starter);
+        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), exampleHandOff(), starter);
     EXPECT_EQ(result.outcome, HandOffResult::NotFound);
     EXPECT_EQ(result.notice, QStringLiteral("W podanej lokalizacji nie znaleziono programu Ewidencja sprzedaży."));
     EXPECT_EQ(starter.calls, 0);
@@ -170,7 +164,7 @@ TEST_F(HandOffTest, ProgramNameIsFoundWhateverItsCase)
     writeFileBytes(programFolder() + QStringLiteral("/EWIDENCJA.EXE"), "MZ");
     RecordingStarter starter;
     const HandOffResult result =
-        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), example(), starter);
+        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), exampleHandOff(), starter);
     EXPECT_EQ(result.outcome, HandOffResult::Started);
     EXPECT_EQ(starter.lastFolder, programFolder());
     EXPECT_EQ(starter.lastArguments, (QStringList{"ewidencja.exe", "07", "123.45", "*F* 12/2009"}));
@@ -179,11 +173,11 @@ TEST_F(HandOffTest, ProgramNameIsFoundWhateverItsCase)
 TEST_F(HandOffTest, RefusedCommandLineStartsNothing)
 {
     writeFileBytes(programFolder() + QStringLiteral("/ewidencja.exe"), "MZ");
-    HandOffValues tooLong = example();
+    HandOffValues tooLong = exampleHandOff();
     tooLong.numberSuffix = QString(220, u'x');
-    HandOffValues noDay = example();
+    HandOffValues noDay = exampleHandOff();
     noDay.issueDate = QStringLiteral("2009-5-7");
-    HandOffValues quoted = example();
+    HandOffValues quoted = exampleHandOff();
     quoted.number = QStringLiteral("1\" \"--evil");
     for (const HandOffValues& values : {tooLong, noDay, quoted}) {
         RecordingStarter starter;
@@ -201,7 +195,7 @@ TEST_F(HandOffTest, FailedStartIsReportedWithItsReason)
     RecordingStarter starter;
     starter.failure = QStringLiteral("powód");
     const HandOffResult result =
-        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), example(), starter);
+        handOffToSalesRegister(systemFileOps(), folder.paths(), programFolder(), exampleHandOff(), starter);
     EXPECT_EQ(result.outcome, HandOffResult::StartFailed);
     EXPECT_EQ(result.notice, QStringLiteral("Nie można uruchomić programu Ewidencja sprzedaży: powód."));
 }

@@ -5,17 +5,18 @@
 // or journal may stay behind, and anything short of the complete result is
 // reported.
 
-#include "store/document_file.h"
 #include "extras/document_template.h"
-#include "store/edited_file.h"
-#include "tests/support/failure_sweep.h"
-#include "tests/support/file_bytes.h"
-#include "store/io_error.h"
-#include "print/print_font.h"
-#include "store/record_file.h"
 #include "extras/sales_register_folder.h"
 #include "extras/settings_fields.h"
 #include "extras/slot_list_csv.h"
+#include "print/print_font.h"
+#include "store/document_file.h"
+#include "store/edited_file.h"
+#include "store/io_error.h"
+#include "store/record_file.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDir>
@@ -28,16 +29,6 @@
 
 namespace kw {
 namespace {
-
-DocumentRecord document(int number)
-{
-    DocumentRecord r;
-    r.set(doc::DocNumber, QString::number(number));
-    r.set(doc::BuyerLine1, QStringLiteral("Odbiorca nr %1 — Żółkiewka").arg(number));
-    r.set(lineCell(LineTable::Bill, 6, 1), QStringLiteral("%1.50").arg(number));
-    r.set(doc::DocKind, QStringLiteral("F"));
-    return r;
-}
 
 SettingsRecord settingsNumbered(int number)
 {
@@ -68,14 +59,12 @@ protected:
     {
         QDir(folder.path()).mkpath(QStringLiteral("Szablony"));
         QDir(folder.path()).mkpath(QStringLiteral("FONT"));
-        QByteArray documents;
-        for (int n = 1; n <= 5; ++n)
-            documents += document(n).bytes();
-        writeFileBytes(paths().documentFile(), documents + (tornTail ? QByteArray(1000, 'x') : QByteArray()));
+        writeFileBytes(paths().documentFile(),
+                       numberedDocuments({1, 2, 3, 4, 5}) + (tornTail ? QByteArray(1000, 'x') : QByteArray()));
         writeFileBytes(paths().settingsFile(), settingsNumbered(5).bytes());
         writeFileBytes(paths().sellerFile(), CompanyRecord().bytes());
         writeFileBytes(paths().clientFile(), emptyClientList().bytes());
-        writeFileBytes(templatePath(), document(40).bytes());
+        writeFileBytes(templatePath(), numberedDocument(40).bytes());
         SalesRegisterRecord register_;
         register_.set(salesregister::Folder, QStringLiteral("C:\\Ewidencja"));
         writeFileBytes(paths().salesRegisterFile(), register_.bytes());
@@ -101,18 +90,19 @@ protected:
         return {
             {"append with number store",
              [this, p] {
-                 DocumentFile(ops, p).append(document(6));
+                 DocumentFile(ops, p).append(numberedDocument(6));
                  RecordFile(ops, p.settingsFile(), settings::Size).replace(settingsNumbered(6).bytes());
              }},
             {"append onto a torn tail with number store",
              [this, p] {
-                 DocumentFile(ops, p).append(document(6));
+                 DocumentFile(ops, p).append(numberedDocument(6));
                  RecordFile(ops, p.settingsFile(), settings::Size).replace(settingsNumbered(6).bytes());
              },
              true},
-            {"overwrite", [this, p] { DocumentFile(ops, p).overwrite(2, document(9), document(2)); }, false, true},
-            {"delete", [this, p] { DocumentFile(ops, p).remove(4, document(4)); }},
-            {"template save", [this] { saveTemplate(ops, templatePath(), document(41)); }},
+            {"overwrite", [this, p] { DocumentFile(ops, p).overwrite(2, numberedDocument(9), numberedDocument(2)); },
+             false, true},
+            {"delete", [this, p] { DocumentFile(ops, p).remove(4, numberedDocument(4)); }},
+            {"template save", [this] { saveTemplate(ops, templatePath(), numberedDocument(41)); }},
             {"ewidencja.dat", [this, p] { writeSalesRegisterFolder(ops, p, QStringLiteral("D:\\Księgi")); }},
             {"seller from the settings window",
              [this, p] {

@@ -3,12 +3,13 @@
 // file must finish a whole journal before it sees the record, and drop one
 // whose writing never finished.
 
+#include "editing/selection_lines.h"
+#include "extras/yearly_summary.h"
 #include "store/document_file.h"
 #include "store/document_journal.h"
 #include "tests/support/file_bytes.h"
-#include "editing/selection_lines.h"
+#include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
-#include "extras/yearly_summary.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -17,19 +18,6 @@
 
 namespace kw {
 namespace {
-
-// A bill of `number` złoty issued in March 2024.
-DocumentRecord document(int number)
-{
-    DocumentRecord r;
-    r.set(doc::IssueDate, QStringLiteral("2024-03-11"));
-    r.set(doc::DocNumber, QString::number(number));
-    r.set(doc::BuyerLine1, QStringLiteral("Kwiaciarnia nr %1, Żagań").arg(number));
-    r.set(lineCell(LineTable::Bill, 6, 1), QStringLiteral("%1.00").arg(number));
-    r.set(doc::CorrectedRef, QStringLiteral("ref %1").arg(number));
-    r.set(doc::DocKind, QStringLiteral("F"));
-    return r;
-}
 
 // The document at `position` as the file holds it, read past the store.
 DocumentRecord onDisk(const DataPaths& paths, int position)
@@ -62,25 +50,25 @@ TEST(LeftoverJournal, EveryReaderAndWriterFinishesAWholeOneAndDropsAnyOther)
          }},
         {"append",
          [](const DataPaths& p) {
-             DocumentFile(systemFileOps(), p).append(document(4));
+             DocumentFile(systemFileOps(), p).append(numberedDocument(4));
              return billLine(onDisk(p, 2));
          }},
         {"overwrite of another document",
          [](const DataPaths& p) {
-             DocumentFile(systemFileOps(), p).overwrite(3, document(5), document(3));
+             DocumentFile(systemFileOps(), p).overwrite(3, numberedDocument(5), numberedDocument(3));
              return billLine(onDisk(p, 2));
          }},
         {"delete of another document",
          [](const DataPaths& p) {
-             DocumentFile(systemFileOps(), p).remove(1, document(1));
+             DocumentFile(systemFileOps(), p).remove(1, numberedDocument(1));
              return billLine(onDisk(p, 1));
          }},
     };
-    const QByteArray journal = journalBytes({2, document(9).bytes()});
-    const QByteArray file = document(1).bytes() + document(2).bytes() + document(3).bytes();
+    const QByteArray journal = journalBytes({2, numberedDocument(9).bytes()});
+    const QByteArray file = numberedDocument(1).bytes() + numberedDocument(2).bytes() + numberedDocument(3).bytes();
     // Killed half-way through the write in place.
-    const QByteArray torn = document(1).bytes() + document(9).bytes().left(doc::Size / 2) +
-                            document(2).bytes().mid(doc::Size / 2) + document(3).bytes();
+    const QByteArray torn = numberedDocument(1).bytes() + numberedDocument(9).bytes().left(doc::Size / 2) +
+        numberedDocument(2).bytes().mid(doc::Size / 2) + numberedDocument(3).bytes();
     const struct {
         const char* name;
         QByteArray documentFile;
@@ -100,9 +88,10 @@ TEST(LeftoverJournal, EveryReaderAndWriterFinishesAWholeOneAndDropsAnyOther)
             writeFileBytes(paths.documentFile(), leftover.documentFile);
             writeFileBytes(paths.documentJournalFile(), leftover.journal);
             const QString shown = operation.secondDocument(paths);
-            EXPECT_EQ(shown, QString(operation.name) == QLatin1String("yearly summary")
-                                 ? QString::number(leftover.second)
-                                 : billLine(document(leftover.second)));
+            EXPECT_EQ(shown,
+                      QString(operation.name) == QLatin1String("yearly summary")
+                          ? QString::number(leftover.second)
+                          : billLine(numberedDocument(leftover.second)));
             EXPECT_FALSE(QFile::exists(paths.documentJournalFile()));
         }
     }

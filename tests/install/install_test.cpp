@@ -1,5 +1,6 @@
+#include "tests/support/file_bytes.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,11 +25,7 @@ ToolRun run(const QString& program, const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString text(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+QString text(const QString& path) { return QString::fromUtf8(kw::readFileBytesIfAny(path)); }
 
 // The build installed into a temporary prefix, as a package would be.
 class InstallTest : public ::testing::Test {

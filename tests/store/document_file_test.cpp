@@ -1,8 +1,9 @@
 #include "store/document_file.h"
+#include "store/io_error.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/failure_sweep.h"
 #include "tests/support/file_bytes.h"
-#include "store/io_error.h"
+#include "tests/support/numbered_documents.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QSet>
@@ -13,24 +14,6 @@
 
 namespace kw {
 namespace {
-
-DocumentRecord document(int number)
-{
-    DocumentRecord r;
-    r.set(doc::DocNumber, QString::number(number));
-    r.set(doc::BuyerLine1, QStringLiteral("Odbiorca nr %1 — Łęczna").arg(number));
-    r.set(lineCell(LineTable::Bill, 6, 3), QStringLiteral("%1.00").arg(number).rightJustified(9));
-    r.set(doc::DocKind, number % 2 ? QStringLiteral("F") : QStringLiteral("K"));
-    return r;
-}
-
-QByteArray documents(std::initializer_list<int> numbers)
-{
-    QByteArray bytes;
-    for (int n : numbers)
-        bytes += document(n).bytes();
-    return bytes;
-}
 
 class DocumentFileTest : public ::testing::Test {
 protected:
@@ -45,13 +28,13 @@ protected:
 TEST_F(DocumentFileTest, AppendReadAndOverwrite)
 {
     writeFileBytes(path(), sentinelRecord(QStringLiteral("2024-01-02")).bytes());
-    EXPECT_EQ(file().append(document(1)), 2);
-    EXPECT_EQ(file().append(document(2)), 3);
-    file().overwrite(2, document(7));
+    EXPECT_EQ(file().append(numberedDocument(1)), 2);
+    EXPECT_EQ(file().append(numberedDocument(2)), 3);
+    file().overwrite(2, numberedDocument(7));
     EXPECT_EQ(file().count(), 3);
-    EXPECT_EQ(file().read(2), document(7));
-    EXPECT_EQ(file().read(3), document(2));
-    EXPECT_EQ(readFileBytes(path()), sentinelRecord(QStringLiteral("2024-01-02")).bytes() + documents({7, 2}));
+    EXPECT_EQ(file().read(2), numberedDocument(7));
+    EXPECT_EQ(file().read(3), numberedDocument(2));
+    EXPECT_EQ(readFileBytes(path()), sentinelRecord(QStringLiteral("2024-01-02")).bytes() + numberedDocuments({7, 2}));
     EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")});
 }
 
@@ -61,12 +44,12 @@ TEST_F(DocumentFileTest, RemoveMovesTheLaterDocumentsUp)
         qint64 position;
         QByteArray expected;
     } cases[] = {
-        {3, documents({1, 2, 4, 5})},
-        {1, documents({2, 3, 4, 5})},
-        {5, documents({1, 2, 3, 4})},
+        {3, numberedDocuments({1, 2, 4, 5})},
+        {1, numberedDocuments({2, 3, 4, 5})},
+        {5, numberedDocuments({1, 2, 3, 4})},
     };
     for (const auto& c : cases) {
-        writeFileBytes(path(), documents({1, 2, 3, 4, 5}));
+        writeFileBytes(path(), numberedDocuments({1, 2, 3, 4, 5}));
         file().remove(c.position);
         EXPECT_EQ(readFileBytes(path()), c.expected) << "removing " << c.position;
         EXPECT_FALSE(QFile::exists(copyPath()));
@@ -79,9 +62,9 @@ TEST_F(DocumentFileTest, RemoveKeepsALargeFileInOrder)
     QByteArray all;
     QByteArray expected;
     for (int n = 1; n <= 600; ++n) {
-        all += document(n).bytes();
+        all += numberedDocument(n).bytes();
         if (n != 300)
-            expected += document(n).bytes();
+            expected += numberedDocument(n).bytes();
     }
     writeFileBytes(path(), all);
     file().remove(300);
@@ -90,16 +73,16 @@ TEST_F(DocumentFileTest, RemoveKeepsALargeFileInOrder)
 
 TEST_F(DocumentFileTest, RemovingTheOnlyDocumentLeavesAnEmptyFile)
 {
-    writeFileBytes(path(), documents({1}));
+    writeFileBytes(path(), numberedDocuments({1}));
     file().remove(1);
     EXPECT_EQ(readFileBytes(path()), QByteArray());
 }
 
 TEST_F(DocumentFileTest, RemoveDropsATornTail)
 {
-    writeFileBytes(path(), documents({1, 2, 3}) + "torn");
+    writeFileBytes(path(), numberedDocuments({1, 2, 3}) + "torn");
     file().remove(2);
-    EXPECT_EQ(readFileBytes(path()), documents({1, 3}));
+    EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 3}));
 }
 
 // Each change of a stored document, checked against the loaded bytes or not.
@@ -109,13 +92,13 @@ struct Change {
     QByteArray after; // of documents 1..5
 };
 
-const QByteArray fiveDocuments = documents({1, 2, 3, 4, 5});
+const QByteArray fiveDocuments = numberedDocuments({1, 2, 3, 4, 5});
 
 TEST_F(DocumentFileTest, FailedRemoveLeavesTheDocumentFileWhole)
 {
     const Change changes[] = {
-        {"remove", [](DocumentFile& f) { f.remove(3); }, documents({1, 2, 4, 5})},
-        {"checked remove", [](DocumentFile& f) { f.remove(3, document(3)); }, documents({1, 2, 4, 5})},
+        {"remove", [](DocumentFile& f) { f.remove(3); }, numberedDocuments({1, 2, 4, 5})},
+        {"checked remove", [](DocumentFile& f) { f.remove(3, numberedDocument(3)); }, numberedDocuments({1, 2, 4, 5})},
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.name);
@@ -156,9 +139,9 @@ TEST_F(DocumentFileTest, FailedRemoveLeavesTheDocumentFileWhole)
 TEST_F(DocumentFileTest, FailedOverwriteLeavesTheOldOrTheNewDocument)
 {
     const Change changes[] = {
-        {"overwrite", [](DocumentFile& f) { f.overwrite(3, document(9)); }, documents({1, 2, 9, 4, 5})},
-        {"checked overwrite", [](DocumentFile& f) { f.overwrite(3, document(9), document(3)); },
-         documents({1, 2, 9, 4, 5})},
+        {"overwrite", [](DocumentFile& f) { f.overwrite(3, numberedDocument(9)); }, numberedDocuments({1, 2, 9, 4, 5})},
+        {"checked overwrite", [](DocumentFile& f) { f.overwrite(3, numberedDocument(9), numberedDocument(3)); },
+         numberedDocuments({1, 2, 9, 4, 5})},
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.name);
@@ -181,7 +164,7 @@ TEST_F(DocumentFileTest, FailedOverwriteLeavesTheOldOrTheNewDocument)
                 EXPECT_TRUE(ops.failed()) << describe(failure);
                 ops.reset();
                 finishedAtOnce += !threw && failure.call == FileCall::Write;
-                EXPECT_EQ(f.read(1), document(1)) << describe(failure);
+                EXPECT_EQ(f.read(1), numberedDocument(1)) << describe(failure);
                 EXPECT_EQ(readFileBytes(path()), threw ? fiveDocuments : change.after)
                     << describe(failure) << (threw ? " threw" : " returned");
                 EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")})
@@ -234,28 +217,28 @@ TEST_F(DocumentFileTest, OverwriteThatCannotBeFinishedIsReportedAndFinishedByThe
 {
     writeFileBytes(path(), fiveDocuments);
     // Differs from document 3 in both halves of the record.
-    DocumentRecord changed = document(9);
+    DocumentRecord changed = numberedDocument(9);
     changed.set(doc::CorrectedRef, QStringLiteral("F 3/2024"));
     DocumentWritesFail failing;
     failing.armed = true;
     try {
-        DocumentFile(failing, folder.paths()).overwrite(3, changed, document(3));
+        DocumentFile(failing, folder.paths()).overwrite(3, changed, numberedDocument(3));
         ADD_FAILURE() << "the overwrite was reported as done";
     } catch (const IoError& e) {
         EXPECT_TRUE(e.message().contains(describeErrno(EIO))) << e.what();
     }
     // The record is torn on disk now, and the journal stays to mend it.
     ASSERT_TRUE(QFile::exists(folder.paths().documentJournalFile()));
-    EXPECT_NE(readFileBytes(path()).mid(2 * doc::Size, doc::Size), document(3).bytes());
+    EXPECT_NE(readFileBytes(path()).mid(2 * doc::Size, doc::Size), numberedDocument(3).bytes());
     EXPECT_NE(readFileBytes(path()).mid(2 * doc::Size, doc::Size), changed.bytes());
 
     // While the document file still cannot be written, nothing shows the
     // torn record.
     EXPECT_THROW(DocumentFile(failing, folder.paths()).read(3), IoError);
-    EXPECT_THROW(DocumentFile(failing, folder.paths()).append(document(6)), IoError);
+    EXPECT_THROW(DocumentFile(failing, folder.paths()).append(numberedDocument(6)), IoError);
 
     EXPECT_EQ(file().read(3), changed);
-    EXPECT_EQ(readFileBytes(path()), documents({1, 2}) + changed.bytes() + documents({4, 5}));
+    EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 2}) + changed.bytes() + numberedDocuments({4, 5}));
     EXPECT_FALSE(QFile::exists(folder.paths().documentJournalFile()));
 }
 
@@ -267,18 +250,18 @@ TEST_F(DocumentFileTest, ChangeOfADocumentChangedMeanwhileIsRefused)
         const char* meanwhile;
         QByteArray onDisk;
     } cases[] = {
-        {"changed", documents({1, 2, 7, 4, 5})},
-        {"moved", documents({1, 2, 4, 5})},
-        {"gone", documents({1, 2})},
+        {"changed", numberedDocuments({1, 2, 7, 4, 5})},
+        {"moved", numberedDocuments({1, 2, 4, 5})},
+        {"gone", numberedDocuments({1, 2})},
     };
     for (const auto& c : cases) {
         for (const bool overwriting : {true, false}) {
             writeFileBytes(path(), c.onDisk);
             try {
                 if (overwriting)
-                    file().overwrite(3, document(9), document(3));
+                    file().overwrite(3, numberedDocument(9), numberedDocument(3));
                 else
-                    file().remove(3, document(3));
+                    file().remove(3, numberedDocument(3));
                 ADD_FAILURE() << c.meanwhile << ": the change was made";
             } catch (const IoError& e) {
                 EXPECT_EQ(e.message(), documentChangedNotice(path(), 3));
@@ -291,21 +274,21 @@ TEST_F(DocumentFileTest, ChangeOfADocumentChangedMeanwhileIsRefused)
 TEST_F(DocumentFileTest, ChangingAPositionTheFileDoesNotHoldIsAnError)
 {
     for (qint64 position : {0, 3}) {
-        writeFileBytes(path(), documents({1, 2}) + "torn");
+        writeFileBytes(path(), numberedDocuments({1, 2}) + "torn");
         EXPECT_THROW(file().remove(position), IoError) << position;
-        EXPECT_THROW(file().overwrite(position, document(9)), IoError) << position;
-        EXPECT_EQ(readFileBytes(path()), documents({1, 2}) + "torn");
+        EXPECT_THROW(file().overwrite(position, numberedDocument(9)), IoError) << position;
+        EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 2}) + "torn");
     }
 }
 
 TEST_F(DocumentFileTest, FailedRemoveReplacesAStrayCopyAndLeavesNone)
 {
-    writeFileBytes(path(), documents({1, 2}));
-    writeFileBytes(copyPath(), documents({9, 9, 9}));
+    writeFileBytes(path(), numberedDocuments({1, 2}));
+    writeFileBytes(copyPath(), numberedDocuments({9, 9, 9}));
     ops.failAt(FileCall::Write, 1, ENOSPC);
     EXPECT_THROW(file().remove(1), IoError);
     ops.reset();
-    EXPECT_EQ(readFileBytes(path()), documents({1, 2}));
+    EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 2}));
     EXPECT_FALSE(QFile::exists(copyPath()));
 }
 
@@ -314,36 +297,36 @@ TEST_F(DocumentFileTest, FailedRemoveReplacesAStrayCopyAndLeavesNone)
 TEST_F(DocumentFileTest, ACopyLeftByADeleteGoesAtTheNextChangeOfAWholeFile)
 {
     const std::function<void(DocumentFile&)> changes[] = {
-        [](DocumentFile& f) { f.append(document(5)); },
-        [](DocumentFile& f) { f.overwrite(1, document(5)); },
+        [](DocumentFile& f) { f.append(numberedDocument(5)); },
+        [](DocumentFile& f) { f.overwrite(1, numberedDocument(5)); },
         [](DocumentFile& f) { f.remove(2); },
     };
     for (const auto& change : changes) {
-        writeFileBytes(path(), documents({1, 2}));
-        writeFileBytes(copyPath(), documents({1}));
+        writeFileBytes(path(), numberedDocuments({1, 2}));
+        writeFileBytes(copyPath(), numberedDocuments({1}));
         DocumentFile documentFile = file();
         change(documentFile);
         EXPECT_FALSE(QFile::exists(copyPath()));
     }
     // Beside a torn document file the copy may be the whole one: it stays.
-    writeFileBytes(path(), documents({1, 2}) + "torn");
-    writeFileBytes(copyPath(), documents({1, 2}));
-    file().append(document(5));
-    EXPECT_EQ(readFileBytes(copyPath()), documents({1, 2}));
+    writeFileBytes(path(), numberedDocuments({1, 2}) + "torn");
+    writeFileBytes(copyPath(), numberedDocuments({1, 2}));
+    file().append(numberedDocument(5));
+    EXPECT_EQ(readFileBytes(copyPath()), numberedDocuments({1, 2}));
 }
 
 TEST_F(DocumentFileTest, AMissingDocumentFileIsRestoredFromTheCopyOfAHalfDoneDelete)
 {
-    writeFileBytes(copyPath(), documents({1, 2}));
+    writeFileBytes(copyPath(), numberedDocuments({1, 2}));
     EXPECT_TRUE(file().restoreFromCopy());
-    EXPECT_EQ(readFileBytes(path()), documents({1, 2}));
+    EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 2}));
     EXPECT_FALSE(QFile::exists(copyPath()));
     EXPECT_FALSE(file().restoreFromCopy());
 
     // With the document file in place the copy is never taken for it.
-    writeFileBytes(copyPath(), documents({9}));
+    writeFileBytes(copyPath(), numberedDocuments({9}));
     EXPECT_FALSE(file().restoreFromCopy());
-    EXPECT_EQ(readFileBytes(path()), documents({1, 2}));
+    EXPECT_EQ(readFileBytes(path()), numberedDocuments({1, 2}));
 }
 
 } // namespace

@@ -15,6 +15,12 @@ QByteArray readFileBytes(const QString& path)
     return file.readAll();
 }
 
+QByteArray readFileBytesIfAny(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

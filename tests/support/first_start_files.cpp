@@ -1,8 +1,7 @@
 #include "tests/support/first_start_files.h"
 
 #include "store/records.h"
-
-#include <QFile>
+#include "tests/support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +9,7 @@ namespace {
 
 QByteArray bytes(const QString& folder, const char* relative)
 {
-    QFile f(folder + QLatin1Char('/') + QLatin1String(relative));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return kw::readFileBytesIfAny(folder + QLatin1Char('/') + QLatin1String(relative));
 }
 
 QByteArray slot(const QByteArray& list, int offset, int width)

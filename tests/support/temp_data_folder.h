@@ -14,6 +14,7 @@ public:
     TempDataFolder();
 
     QString path() const { return dir_.path(); }
+    QString filePath(const QString& relative) const { return dir_.filePath(relative); }
     QString admini() const { return path() + QStringLiteral("/Admini"); }
     QString uslugi() const { return path() + QStringLiteral("/Uslugi"); }
     DataPaths paths() const { return DataPaths(path()); }

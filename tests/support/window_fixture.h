@@ -6,20 +6,22 @@
 #include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/month_calendar.h"
 #include "app/widgets/selection_list.h"
-#include "tests/support/failing_file_ops.h"
+#include "editing/amount_text.h"
+#include "editing/bill_totals.h"
 #include "store/records.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_data_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 // A temporary data folder with Admini and Uslugi, scripted dialogs, a fixed
@@ -27,25 +29,36 @@
 // call goes through `files`, which fails nothing until a test plans a failure.
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest()
+    struct Line {
+        QString name;
+        double total; // quantity 1, so price and line total
+    };
+
+    // A stored document; `lines` go into BillLines for "F", CorrectionLines for "K".
+    static kw::DocumentRecord document(const QString& number, const QString& issueDate, const QString& buyer,
+                                       std::initializer_list<Line> lines, const QString& kind = QStringLiteral("F"))
     {
-        QDir(dir.path()).mkdir(QStringLiteral("Admini"));
-        QDir(dir.path()).mkdir(QStringLiteral("Uslugi"));
+        kw::DocumentRecord r;
+        r.set(kw::doc::Place, QStringLiteral("Kraków"));
+        r.set(kw::doc::IssueDate, issueDate);
+        r.set(kw::doc::DocNumber, number);
+        r.set(kw::doc::NumberSuffix, QStringLiteral("2009"));
+        r.set(kw::doc::BuyerLine1, buyer);
+        r.set(kw::doc::DocKind, kind);
+        setLines(r, kind == QLatin1String("K") ? kw::LineTable::Correction : kw::LineTable::Bill, lines);
+        return r;
     }
 
-    QString path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
-
-    QByteArray bytes(const QString& relative) const
+    static void setLines(kw::DocumentRecord& r, kw::LineTable table, std::initializer_list<Line> lines)
     {
-        QFile f(path(relative));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    void writeBytes(const QString& relative, const QByteArray& data) const
-    {
-        QFile f(path(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(data), data.size());
+        int row = 1;
+        for (const Line& line : lines) {
+            r.set(kw::lineCell(table, 1, row), line.name);
+            r.set(kw::lineCell(table, 4, row), QStringLiteral("   1.00"));
+            r.set(kw::lineCell(table, 5, row), kw::formatAmount(line.total, 8));
+            r.set(kw::lineCell(table, 6, row), kw::formatAmount(line.total, kw::lineTotalWidth));
+            ++row;
+        }
     }
 
     kw::Tfaktura_f& start(kw::Tfaktura_f::StartMode mode = kw::Tfaktura_f::StartMode::Complete)
@@ -56,7 +69,25 @@ protected:
 
     const kw::FakturaUi& ui() const { return window->controls(); }
 
-    QTemporaryDir dir;
+    QString path(const QString& relative) const { return dir.path() + QLatin1Char('/') + relative; }
+    QByteArray bytes(const QString& relative) const { return kw::readFileBytesIfAny(path(relative)); }
+    void writeBytes(const QString& relative, const QByteArray& data) const { kw::writeFileBytes(path(relative), data); }
+
+    QByteArray documents() const { return bytes("Uslugi/dokumenty_r.dat"); }
+    qint64 storedCount() const { return documents().size() / kw::doc::Size; }
+    // Record `position` (1-based, the sentinel is 1) of the document file as stored.
+    QByteArray storedBytes(int position) const
+    {
+        return documents().mid((position - 1) * kw::doc::Size, kw::doc::Size);
+    }
+    kw::DocumentRecord stored(int position) const { return kw::DocumentRecord::fromBytes(storedBytes(position)); }
+
+    QString cell(int row, int column) const { return ui().tabela->item(row, column)->text(); }
+    void setCell(int row, int column, const QString& text) { ui().tabela->item(row, column)->setText(text); }
+
+    void expectNoErrors() const { EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString(); }
+
+    kw::TempDataFolder dir;
     ScriptedDialogs dialogs;
     FixedClock clock;
     kw::FailingFileOps files;
