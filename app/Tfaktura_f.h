@@ -1,16 +1,16 @@
 #pragma once
 
-#include "store/data_folder.h"
-#include "print/bill_printout.h"
-#include "editing/bill_totals.h"
-#include "extras/document_form.h"
-#include "store/document_state.h"
 #include "app/faktura_ui.h"
-#include "store/io_error.h"
 #include "app/platform/platform.h"
-#include "store/records.h"
-#include "editing/selection_lines.h"
 #include "app/settings/settings_window.h"
+#include "editing/bill_totals.h"
+#include "editing/selection_lines.h"
+#include "extras/document_form.h"
+#include "print/bill_printout.h"
+#include "store/data_folder.h"
+#include "store/document_state.h"
+#include "store/io_error.h"
+#include "store/records.h"
 
 #include <QPointer>
 #include <QString>

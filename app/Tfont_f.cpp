@@ -1,7 +1,7 @@
 #include "app/Tfont_f.h"
 
-#include "store/io_error.h"
 #include "app/platform/platform.h"
+#include "store/io_error.h"
 
 #include <QPushButton>
 

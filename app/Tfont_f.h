@@ -20,8 +20,7 @@ class Tfont_f : public QWidget
 public:
     // `currentFolder` gives the process's current directory as the module
     // sees it; the font files lie in FONT under it.
-    Tfont_f(Dialogs& dialogs, FileOps& files, std::function<QString()> currentFolder,
-            QWidget* parent = nullptr);
+    Tfont_f(Dialogs& dialogs, FileOps& files, std::function<QString()> currentFolder, QWidget* parent = nullptr);
 
     // Reads FONT/<fileName>; a missing file changes nothing.
     void CzytajFonty(const QString& fileName);

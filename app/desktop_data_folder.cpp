@@ -16,10 +16,7 @@ const QString rememberedKey = QStringLiteral("dataFolder");
 // looked for in Szablony and FONT.
 const char* const dataSubFolders[] = {"Admini", "Uslugi", "Szablony", "FONT"};
 
-bool hasSubFolder(const QString& folder, const QString& name)
-{
-    return QFileInfo(resolvePath(folder, name)).isDir();
-}
+bool hasSubFolder(const QString& folder, const QString& name) { return QFileInfo(resolvePath(folder, name)).isDir(); }
 
 QString quoted(const QString& folder) { return QStringLiteral("„%1”").arg(QDir::toNativeSeparators(folder)); }
 
@@ -35,8 +32,8 @@ QString unusableFolderReason(const QString& folder)
     if (!hasSubFolder(folder, QStringLiteral("Admini")) || !hasSubFolder(folder, QStringLiteral("Uslugi")))
         return QStringLiteral("Folder %1 nie jest folderem danych, bo brak w nim podfolderów Admini i Uslugi.")
             .arg(quoted(folder));
-    if (!info.isWritable() || !QFileInfo(resolvePath(folder, QStringLiteral("Uslugi"))).isWritable()
-        || !QFileInfo(resolvePath(folder, QStringLiteral("Admini"))).isWritable())
+    if (!info.isWritable() || !QFileInfo(resolvePath(folder, QStringLiteral("Uslugi"))).isWritable() ||
+        !QFileInfo(resolvePath(folder, QStringLiteral("Admini"))).isWritable())
         return QStringLiteral("W folderze %1 brak prawa zapisu.").arg(quoted(folder));
     return {};
 }

@@ -2,13 +2,13 @@
 
 #include "app/Tfaktura_f.h"
 
-#include "editing/amount_text.h"
-#include "app/widgets/bill_grid.h"
-#include "store/data_files.h"
-#include "app/widgets/dbl_click_line_edit.h"
-#include "store/document_file.h"
-#include "editing/next_number.h"
 #include "app/settings/fields_page.h"
+#include "app/widgets/bill_grid.h"
+#include "app/widgets/dbl_click_line_edit.h"
+#include "editing/amount_text.h"
+#include "editing/next_number.h"
+#include "store/data_files.h"
+#include "store/document_file.h"
 #include "store/record_file.h"
 
 #include <QComboBox>
@@ -31,9 +31,10 @@ void Tfaktura_f::SpeedButton6Click()
     ui.Label25->setText(QStringLiteral("Tabelka dokumentu"));
     ui.tabela->setEnabled(true);
 
-    for (QLineEdit* edit : {ui.miejscowosc, static_cast<QLineEdit*>(ui.odbiorca1), static_cast<QLineEdit*>(ui.odbiorca2),
-                            static_cast<QLineEdit*>(ui.odbiorca3), static_cast<QLineEdit*>(ui.odbiorca4),
-                            ui.nip_odbiorcy, ui.podpis, ui.szukaj, ui.data_uslugi})
+    for (QLineEdit* edit :
+         {ui.miejscowosc, static_cast<QLineEdit*>(ui.odbiorca1), static_cast<QLineEdit*>(ui.odbiorca2),
+          static_cast<QLineEdit*>(ui.odbiorca3), static_cast<QLineEdit*>(ui.odbiorca4), ui.nip_odbiorcy, ui.podpis,
+          ui.szukaj, ui.data_uslugi})
         edit->clear();
     for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23})
         label->clear();

@@ -19,8 +19,7 @@ using namespace kw;
 
 namespace {
 
-struct CommandKey
-{
+struct CommandKey {
     QToolButton* FakturaUi::*button;
     QKeySequence key;
 };
@@ -48,8 +47,7 @@ QString withKey(const QString& hint, const QKeySequence& key)
 
 // The key runs the button's command only while the button is offered, so the
 // rules that enable and show the buttons hold for the keys as well.
-void bindKey(QWidget* window, QWidget* scope, Qt::ShortcutContext context, QToolButton* button,
-             const QKeySequence& key)
+void bindKey(QWidget* window, QWidget* scope, Qt::ShortcutContext context, QToolButton* button, const QKeySequence& key)
 {
     auto* shortcut = new QShortcut(key, scope);
     shortcut->setContext(context);
@@ -66,16 +64,13 @@ void showKey(QToolButton* button, const QKeySequence& key) { button->setToolTip(
 class CommandKeysOverEdits : public QObject
 {
 public:
-    explicit CommandKeysOverEdits(QWidget* window)
-        : QObject(window), window_(window)
-    {
-    }
+    explicit CommandKeysOverEdits(QWidget* window) : QObject(window), window_(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit*>(watched)
-            || !window_->isAncestorOf(static_cast<QWidget*>(watched)))
+        if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit*>(watched) ||
+            !window_->isAncestorOf(static_cast<QWidget*>(watched)))
             return false;
         const auto* press = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(press->keyCombination());

@@ -4,10 +4,10 @@
 
 #include "app/widgets/bevels.h"
 #include "app/widgets/bill_grid.h"
-#include "store/data_files.h"
 #include "app/widgets/dbl_click_line_edit.h"
-#include "store/document_file.h"
 #include "app/widgets/selection_list.h"
+#include "store/data_files.h"
+#include "store/document_file.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +43,6 @@ void Tfaktura_f::closeList()
     giveFocusBack();
 }
 
-
 // Opening a list disables the command column; a list that fails to load
 // gives it back, so the window is never left without commands.
 template <class Load>
@@ -72,8 +71,8 @@ void Tfaktura_f::SpeedButton3Click()
 // Client and service lists: a file picked in a dialog, read whole into the
 // list's buffer, its slots in use listed.
 template <class ListRecord, class MakeLines>
-void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title, std::optional<ListRecord>& buffer,
-                              MakeLines makeLines)
+void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title,
+                              std::optional<ListRecord>& buffer, MakeLines makeLines)
 {
     const QString file = platform_.dialogs.openFile(this, filter, currentFolder_ + QStringLiteral("/Uslugi"));
     if (file.isEmpty())
@@ -95,8 +94,8 @@ void Tfaktura_f::SpeedButton5Click()
 
 void Tfaktura_f::SpeedButton13Click()
 {
-    openListFile(ListMode::Services, QStringLiteral("Lista usług|*.usl"), QStringLiteral("Lista usług "),
-                 serviceList_, serviceLines);
+    openListFile(ListMode::Services, QStringLiteral("Lista usług|*.usl"), QStringLiteral("Lista usług "), serviceList_,
+                 serviceLines);
 }
 
 void Tfaktura_f::odbiorcaDblClick()

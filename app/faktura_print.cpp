@@ -5,12 +5,12 @@
 
 #include "app/Tfont_f.h"
 #include "app/platform/bill_mail.h"
-#include "print/bill_printout.h"
+#include "app/platform/printer_canvas.h"
 #include "app/widgets/bevels.h"
-#include "store/output_file.h"
+#include "print/bill_printout.h"
 #include "print/paged_document.h"
 #include "print/pdf_document.h"
-#include "app/platform/printer_canvas.h"
+#include "store/output_file.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "app/Tfaktura_f.h"
 
 #include "app/widgets/bill_grid.h"
+#include "app/widgets/control_factory.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "store/document_file.h"
-#include "app/widgets/control_factory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +15,6 @@
 #include <QToolButton>
 
 using namespace kw;
-
 
 QString Tfaktura_f::cellText(int row, int column) const { return ui.tabela->shownText(row, column); }
 

@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,10 +21,10 @@
 
 #include <algorithm>
 
-#include "app/widgets/bill_grid.h"
-#include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/bevels.h"
+#include "app/widgets/bill_grid.h"
 #include "app/widgets/control_factory.h"
+#include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/month_calendar.h"
 #include "app/widgets/selection_list.h"
 
@@ -174,9 +174,10 @@ void Tfaktura_f::startUpSequence()
     // Before a missing document file is made anew: a delete that failed
     // half-way may have left the whole register only in its copy.
     if (DocumentFile(ops, files).restoreFromCopy())
-        platform_.dialogs.inform(this, QStringLiteral("Brakowało pliku dokumentów %1; odtworzono go z kopii %2, "
-                                                      "którą zostawiło przerwane usuwanie dokumentu.")
-                                           .arg(files.documentFile(), files.documentCopyFile()));
+        platform_.dialogs.inform(this,
+                                 QStringLiteral("Brakowało pliku dokumentów %1; odtworzono go z kopii %2, "
+                                                "którą zostawiło przerwane usuwanie dokumentu.")
+                                     .arg(files.documentFile(), files.documentCopyFile()));
     createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
     CzytajOstatniDokument();
 }

@@ -30,7 +30,8 @@ void Tfaktura_f::SpeedButton17Click()
 
 void Tfaktura_f::SpeedButton24Click()
 {
-    const QString file = platform_.dialogs.openFile(this, clientListFilter(), currentFolder_ + QLatin1Char('/') + clientListFolder());
+    const QString file =
+        platform_.dialogs.openFile(this, clientListFilter(), currentFolder_ + QLatin1Char('/') + clientListFolder());
     if (file.isEmpty())
         return;
     guarded([&] {
@@ -48,10 +49,9 @@ void Tfaktura_f::SpeedButton19Click()
                                                            ui.lata->currentText(), ui.klienci->currentText());
         const std::array<QLabel*, 12> totals = {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34,
                                                 ui.Label35, ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40};
-        const std::array<QProgressBar*, 12> bars = {ui.ProgressBar1, ui.ProgressBar2,  ui.ProgressBar3,
-                                                    ui.ProgressBar4, ui.ProgressBar5,  ui.ProgressBar6,
-                                                    ui.ProgressBar7, ui.ProgressBar8,  ui.ProgressBar9,
-                                                    ui.ProgressBar10, ui.ProgressBar11, ui.ProgressBar12};
+        const std::array<QProgressBar*, 12> bars = {
+            ui.ProgressBar1, ui.ProgressBar2, ui.ProgressBar3, ui.ProgressBar4,  ui.ProgressBar5,  ui.ProgressBar6,
+            ui.ProgressBar7, ui.ProgressBar8, ui.ProgressBar9, ui.ProgressBar10, ui.ProgressBar11, ui.ProgressBar12};
         // A range of 0..0 makes a busy bar; an empty year shows empty bars instead.
         const int maximum = std::max(summary.barMaximum, 1);
         for (int m = 0; m < 12; ++m) {

@@ -1,12 +1,12 @@
 #include "app/faktura_ui.h"
 
+#include "app/pictures/pictures.h"
 #include "app/widgets/bevels.h"
 #include "app/widgets/bill_grid.h"
-#include "app/widgets/dbl_click_line_edit.h"
-#include "app/widgets/month_calendar.h"
-#include "app/pictures/pictures.h"
 #include "app/widgets/control_factory.h"
+#include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/designed_palette.h"
+#include "app/widgets/month_calendar.h"
 #include "app/widgets/panel_factory.h"
 
 #include <QComboBox>
@@ -43,8 +43,8 @@ void FakturaUi::setupOverlays()
 void FakturaUi::setupWindow(QWidget* window)
 {
     window->setWindowTitle(QStringLiteral("Kwitarnia"));
-    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
     window->setFixedSize(861, 641);
     window->setFont(font("Tahoma", 11));
     // Before any control: every control takes the roles it does not set itself from here.
@@ -77,16 +77,13 @@ void FakturaUi::setupCommandColumn()
     SpeedButton21 = commandButton(p, "SpeedButton21", QStringLiteral("Zapisz szablon"),
                                   QStringLiteral("Zapis obrazu dokumentu"), {16, 226, 125, 22}, arial);
     SpeedButton22 = commandButton(p, "SpeedButton22", QStringLiteral("Wstaw szablon"),
-                                  QStringLiteral("Wypełnienie nowego rachunku z szablonu"),
-                                  {16, 251, 125, 22}, arial);
+                                  QStringLiteral("Wypełnienie nowego rachunku z szablonu"), {16, 251, 125, 22}, arial);
     SpeedButton23 = commandButton(p, "SpeedButton23", QStringLiteral("Usuń szablon"),
-                                  QStringLiteral("Usuwanie pliku szablonu"),
-                                  {12, 276, 129, 22}, arial);
-    SpeedButton25 = commandButton(p, "SpeedButton25", QStringLiteral("Ewidencja"),
-                                  QStringLiteral("Przekazanie kwoty brutto do Ewidencji sprzedaży"),
-                                  {16, 316, 125, 22}, arial);
-    SpeedButton20 = commandButton(p, "SpeedButton20", QStringLiteral("Drukuj"), QString(),
-                                  {16, 344, 125, 22}, arial);
+                                  QStringLiteral("Usuwanie pliku szablonu"), {12, 276, 129, 22}, arial);
+    SpeedButton25 =
+        commandButton(p, "SpeedButton25", QStringLiteral("Ewidencja"),
+                      QStringLiteral("Przekazanie kwoty brutto do Ewidencji sprzedaży"), {16, 316, 125, 22}, arial);
+    SpeedButton20 = commandButton(p, "SpeedButton20", QStringLiteral("Drukuj"), QString(), {16, 344, 125, 22}, arial);
     SpeedButton17 = commandButton(p, "SpeedButton17", QStringLiteral("Podliczenie"),
                                   QStringLiteral("Zestawienie miesięczne kwot"), {16, 372, 125, 22}, arial);
     SpeedButton9 = commandButton(p, "SpeedButton9", QStringLiteral("Korekta rachunku"),
@@ -96,15 +93,14 @@ void FakturaUi::setupCommandColumn()
     SpeedButton3 = commandButton(p, "SpeedButton3", QStringLiteral("Wczytaj rachunek"),
                                  QStringLiteral("Wczytanie istniejącego rachunku "), {8, 456, 133, 22}, arial);
     SpeedButton2 = commandButton(p, "SpeedButton2", QStringLiteral("Zapisz rachunek"),
-                                 QStringLiteral("Zapis nowego lub poprawionego rachunku"),
-                                 {12, 484, 129, 22}, arial);
+                                 QStringLiteral("Zapis nowego lub poprawionego rachunku"), {12, 484, 129, 22}, arial);
     SpeedButton6 = commandButton(p, "SpeedButton6", QStringLiteral("Nowy rachunek"),
                                  QStringLiteral("Tworzenie nowego rachunku"), {12, 512, 129, 22}, tahoma);
     SpeedButton4 = commandButton(p, "SpeedButton4", QStringLiteral("Pomoc"), QStringLiteral("Opis pracy z modułem"),
                                  {12, 540, 129, 22}, tahoma);
-    SpeedButton1 = commandButton(p, "SpeedButton1", QStringLiteral("Zamknij moduł"),
-                                 QStringLiteral("Zakończenie pracy z modułem"),
-                                 {8, 568, 133, 22}, font("Tahoma", 12, true));
+    SpeedButton1 =
+        commandButton(p, "SpeedButton1", QStringLiteral("Zamknij moduł"), QStringLiteral("Zakończenie pracy z modułem"),
+                      {8, 568, 133, 22}, font("Tahoma", 12, true));
 }
 
 void FakturaUi::setupDocumentArea()
@@ -123,8 +119,7 @@ void FakturaUi::setupDocumentArea()
     Label5 = label(p, "Label5", QStringLiteral("/"), 515, 13, font("Arial", 19, true), navy);
     rozszerzenie = edit(p, "rozszerzenie", {528, 10, 136, 25}, large);
     Label23 = label(p, "Label23", QString(), 303, 36, small, grey, 150);
-    Label13 = rightLabel(p, "Label13", QStringLiteral("oryginał / kopia / duplikat"), 660, 41, 300,
-                         caption, navy);
+    Label13 = rightLabel(p, "Label13", QStringLiteral("oryginał / kopia / duplikat"), 660, 41, 300, caption, navy);
     Label24 = rightLabel(p, "Label24", QStringLiteral("Dotyczy rachunku...."), 660, 57, 340, caption, navy);
     Bevel1 = bevel(p, "Bevel1", {16, 78, 649, 2}, Bevel::Shape::TopLine);
 
@@ -133,26 +128,25 @@ void FakturaUi::setupDocumentArea()
     odbiorca2 = edit<DblClickLineEdit>(p, "odbiorca2", {20, 144, 393, editHeight});
     odbiorca3 = edit<DblClickLineEdit>(p, "odbiorca3", {20, 171, 353, editHeight});
     odbiorca4 = edit<DblClickLineEdit>(p, "odbiorca4", {20, 198, 353, editHeight});
-    SpeedButton5 = textButton(p, "SpeedButton5", QStringLiteral("?"), {379, 173, 34, 48},
-                              font("Arial", 21, true), maroon);
+    SpeedButton5 =
+        textButton(p, "SpeedButton5", QStringLiteral("?"), {379, 173, 34, 48}, font("Arial", 21, true), maroon);
     SpeedButton5->setToolTip(QStringLiteral("Baza klientów"));
     Label7 = label(p, "Label7", QStringLiteral("Nip"), 20, 232, caption, grey);
     nip_odbiorcy = edit(p, "nip_odbiorcy", {20, 253, 393, editHeight});
 
     Label8 = label(p, "Label8", QStringLiteral("Forma zapłaty"), 445, 119, caption, grey);
     forma_zaplaty = comboBox(p, "forma_zaplaty", {536, 113, 121, editHeight},
-                             {QStringLiteral("Gotówka"), QStringLiteral("Przelew"),
-                              QStringLiteral("Karta kredytowa")},
+                             {QStringLiteral("Gotówka"), QStringLiteral("Przelew"), QStringLiteral("Karta kredytowa")},
                              caption, navy);
     Label9 = label(p, "Label9", QStringLiteral("Data usługi"), 458, 150, caption, grey);
     data_uslugi = edit(p, "data_uslugi", {536, 144, 97, editHeight});
-    SpeedButton7 = textButton(p, "SpeedButton7", QStringLiteral("?"), {634, 144, 23, 21},
-                              font("Arial", 13, true), maroon);
+    SpeedButton7 =
+        textButton(p, "SpeedButton7", QStringLiteral("?"), {634, 144, 23, 21}, font("Arial", 13, true), maroon);
     SpeedButton7->setToolTip(QStringLiteral("Kalendarz"));
     Label11 = label(p, "Label11", QStringLiteral("Termin płatności"), 429, 177, caption, grey);
-    termin_zaplaty = comboBox(p, "termin_zaplaty", {536, 174, 121, editHeight},
-                              {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")},
-                              caption, navy);
+    termin_zaplaty =
+        comboBox(p, "termin_zaplaty", {536, 174, 121, editHeight},
+                 {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")}, caption, navy);
     Label12 = label(p, "Label12", QStringLiteral("Podpis wystawcy"), 429, 232, caption, grey);
     podpis = edit(p, "podpis", {429, 253, 228, editHeight});
     Bevel2 = bevel(p, "Bevel2", {16, 290, 649, 2}, Bevel::Shape::TopLine);
@@ -163,8 +157,8 @@ void FakturaUi::setupDocumentArea()
     tabela->setTextColour(navy);
     Label16 = label(p, "Label16", QStringLiteral("Razem do zapłaty"), 18, 400, font("Arial", 13), navy);
     Label17 = label(p, "Label17", QStringLiteral("0.00 PLN"), 146, 400, font("Arial", 13), navy, 300);
-    SpeedButton13 = commandButton(p, "SpeedButton13", QStringLiteral("Usługi"),
-                                  QStringLiteral("Lista usług"), {510, 396, 150, 22}, caption);
+    SpeedButton13 = commandButton(p, "SpeedButton13", QStringLiteral("Usługi"), QStringLiteral("Lista usług"),
+                                  {510, 396, 150, 22}, caption);
     SpeedButton15 = commandButton(p, "SpeedButton15", QStringLiteral("Pokaż przed korektą"),
                                   QStringLiteral("Tabelka rachunku przed korektą"), {514, 418, 150, 22}, caption);
     SpeedButton16 = commandButton(p, "SpeedButton16", QStringLiteral("Pokaż po korekcie"),
@@ -206,9 +200,9 @@ void FakturaUi::setupCalendar()
 // it is built.
 void FakturaUi::setupTabOrder()
 {
-    QWidget* const order[] = {miejscowosc,   data_wystawienia, numerator,      rozszerzenie, odbiorca1,
-                              odbiorca2,     odbiorca3,        odbiorca4,      nip_odbiorcy, forma_zaplaty,
-                              data_uslugi,   termin_zaplaty,   podpis,         tabela};
+    QWidget* const order[] = {miejscowosc, data_wystawienia, numerator, rozszerzenie, odbiorca1,
+                              odbiorca2,   odbiorca3,        odbiorca4, nip_odbiorcy, forma_zaplaty,
+                              data_uslugi, termin_zaplaty,   podpis,    tabela};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

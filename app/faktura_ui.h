@@ -23,10 +23,9 @@ class SelectionList;
 // setupOverlays() build them as children of the window at their fixed
 // positions; each control's objectName is its member name. The window owns
 // the controls.
-struct FakturaUi
-{
+struct FakturaUi {
     // Window
-    QLabel* Label2 = nullptr; // clock
+    QLabel* Label2 = nullptr;     // clock
     BevelPanel* Panel1 = nullptr; // command column
     BevelPanel* Panel2 = nullptr; // document area
     BevelPanel* Panel4 = nullptr; // help
@@ -85,7 +84,7 @@ struct FakturaUi
     QLabel* Label25 = nullptr;
     BillGrid* tabela = nullptr;
     QLabel* Label16 = nullptr;
-    QLabel* Label17 = nullptr; // bill total
+    QLabel* Label17 = nullptr;            // bill total
     QToolButton* SpeedButton13 = nullptr; // Usługi
     QToolButton* SpeedButton15 = nullptr; // Pokaż przed korektą
     QToolButton* SpeedButton16 = nullptr; // Pokaż po korekcie
@@ -97,8 +96,8 @@ struct FakturaUi
     QLabel* Label57 = nullptr;
     QLabel* Label14 = nullptr; // print footnote
     Bevel* Bevel3 = nullptr;
-    QLabel* Label22 = nullptr; // mode caption
-    QLabel* Label26 = nullptr; // note on corrective bills
+    QLabel* Label22 = nullptr;    // mode caption
+    QLabel* Label26 = nullptr;    // note on corrective bills
     BevelPanel* Panel3 = nullptr; // selection list
 
     // Panel3: selection list

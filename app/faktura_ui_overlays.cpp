@@ -2,11 +2,11 @@
 // summary and sales register hand-off.
 #include "app/faktura_ui.h"
 
-#include "app/pictures/glyphs.h"
 #include "app/help_text.h"
+#include "app/pictures/glyphs.h"
 #include "app/pictures/pictures.h"
-#include "app/widgets/selection_list.h"
 #include "app/widgets/panel_factory.h"
+#include "app/widgets/selection_list.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,8 +22,7 @@ namespace {
 
 constexpr int barHeight = 17;
 
-struct MonthRow
-{
+struct MonthRow {
     QLabel* FakturaUi::*name;
     const char* nameObject;
     const char* caption;
@@ -56,8 +55,7 @@ void FakturaUi::setupSelectionList()
     SpeedButton12->setAccessibleName(QStringLiteral("Szukaj"));
     SpeedButton12->setToolTip(QStringLiteral("Szukaj frazy (Enter)"));
     SpeedButton11 = commandButton(p, "SpeedButton11", QStringLiteral("Wstaw"),
-                                  QStringLiteral("Wstawienie wybranej pozycji (Enter)"),
-                                  {576, 559, 89, 22}, caption);
+                                  QStringLiteral("Wstawienie wybranej pozycji (Enter)"), {576, 559, 89, 22}, caption);
     SpeedButton10 = commandButton(p, "SpeedButton10", QStringLiteral("Powrót"),
                                   QStringLiteral("Powrót bez wstawiania (Esc)"), {576, 587, 89, 22}, caption);
 }
@@ -72,8 +70,8 @@ void FakturaUi::setupHelp()
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setPlainText(helpText());
-    SpeedButton14 = commandButton(p, "SpeedButton14", QStringLiteral("Koniec pomocy"), QString(),
-                                  {524, 288, 145, 22}, font("Arial", 12), navy);
+    SpeedButton14 = commandButton(p, "SpeedButton14", QStringLiteral("Koniec pomocy"), QString(), {524, 288, 145, 22},
+                                  font("Arial", 12), navy);
 }
 
 void FakturaUi::setupSummary()
@@ -89,6 +87,8 @@ void FakturaUi::setupSummary()
     Label60 = label(p, "Label60", QStringLiteral("Podliczenie dokumentów"), 13, 30, title, maroon, 650);
     Bevel4 = bevel(p, "Bevel4", {13, 53, 656, 2}, Bevel::Shape::TopLine);
 
+    // One entry per row of the table, laid out by hand.
+    // clang-format off
     const MonthRow months[] = {
         {&FakturaUi::Label41, "Label41", "Styczeń", {60, 109}, &FakturaUi::ProgressBar1, "ProgressBar1",
          {132, 108, 392, barHeight}, &FakturaUi::Label29, "Label29", {530, 109}},
@@ -115,35 +115,35 @@ void FakturaUi::setupSummary()
         {&FakturaUi::Label42, "Label42", "Grudzień", {52, 422}, &FakturaUi::ProgressBar12, "ProgressBar12",
          {128, 422, 392, barHeight}, &FakturaUi::Label40, "Label40", {530, 422}},
     };
+    // clang-format on
     for (const MonthRow& month : months) {
         this->*month.name = label(p, month.nameObject, QString::fromUtf8(month.caption), month.namePos.x(),
                                   month.namePos.y(), rows, navy);
         QProgressBar* bar = make<QProgressBar>(p, month.barObject, month.barBox);
         bar->setTextVisible(false);
         this->*month.bar = bar;
-        this->*month.total = label(p, month.totalObject, QString(), month.totalPos.x(), month.totalPos.y(),
-                                   rows, navy, 140);
+        this->*month.total =
+            label(p, month.totalObject, QString(), month.totalPos.x(), month.totalPos.y(), rows, navy, 140);
     }
 
-    Label53 = label(p, "Label53", QStringLiteral("Wyniki normowane do wartości maxymalnej stanowiącej 100 %"),
-                    18, 519, note, navy);
+    Label53 = label(p, "Label53", QStringLiteral("Wyniki normowane do wartości maxymalnej stanowiącej 100 %"), 18, 519,
+                    note, navy);
     Label54 = label(p, "Label54", QString(), 350, 519, note, navy, 300);
     Bevel5 = bevel(p, "Bevel5", {16, 536, 656, 15}, Bevel::Shape::BottomLine);
     Label28 = label(p, "Label28", QStringLiteral("Wybierz rok "), 20, 560, note, navy);
     lata = comboBox(p, "lata", {18, 581, 145, editHeight}, {}, caption, navy);
     Label59 = label(p, "Label59", QStringLiteral("Wybierz klienta"), 188, 561, note, grey);
     klienci = comboBox(p, "klienci", {188, 579, 145, editHeight}, {}, caption, navy);
-    SpeedButton24 = textButton(p, "SpeedButton24", QStringLiteral("?"), {329, 579, 23, 22},
-                               font("Arial", 16), maroon);
+    SpeedButton24 = textButton(p, "SpeedButton24", QStringLiteral("?"), {329, 579, 23, 22}, font("Arial", 16), maroon);
     SpeedButton24->setToolTip(QStringLiteral("Pobierz listę klientów"));
     SpeedButton24->setAccessibleName(QStringLiteral("Pobierz listę klientów"));
     lata->setAccessibleName(QStringLiteral("Wybierz rok"));
     klienci->setAccessibleName(QStringLiteral("Wybierz klienta"));
     SpeedButton24->setCursor(Qt::PointingHandCursor);
-    SpeedButton19 = commandButton(p, "SpeedButton19", QStringLiteral("Wylicz"), QString(),
-                                  {548, 557, 121, 22}, caption);
-    SpeedButton18 = commandButton(p, "SpeedButton18", QStringLiteral("Powrót"), QString(),
-                                  {548, 585, 121, 22}, caption);
+    SpeedButton19 =
+        commandButton(p, "SpeedButton19", QStringLiteral("Wylicz"), QString(), {548, 557, 121, 22}, caption);
+    SpeedButton18 =
+        commandButton(p, "SpeedButton18", QStringLiteral("Powrót"), QString(), {548, 585, 121, 22}, caption);
 }
 
 void FakturaUi::setupHandOff()
@@ -151,15 +151,15 @@ void FakturaUi::setupHandOff()
     QWidget* p = Panel6;
     const QFont caption = font("Arial", 12);
 
-    Label61 = label(p, "Label61", QStringLiteral("Wstawienie kwoty brutto do Ewidencji sprzedaży"), 15, 8,
-                    caption, navy);
+    Label61 =
+        label(p, "Label61", QStringLiteral("Wstawienie kwoty brutto do Ewidencji sprzedaży"), 15, 8, caption, navy);
     Label92 = rightLabel(p, "Label92", QString(), 513, 8, 200, font("Arial", 12, true), navy);
     Bevel14 = bevel(p, "Bevel14", {15, 29, 502, 10}, Bevel::Shape::Frame);
-    Label74 = label(p, "Label74", QStringLiteral("1. Podaj folder w którym zainstalowano Ewidencję sprzedaży :"),
-                    20, 68, caption, grey);
+    Label74 = label(p, "Label74", QStringLiteral("1. Podaj folder w którym zainstalowano Ewidencję sprzedaży :"), 20,
+                    68, caption, grey);
     folder = edit(p, "folder", {22, 85, 463, editHeight});
-    SpeedButton27 = textButton(p, "SpeedButton27", QStringLiteral("?"), {491, 85, 23, 22},
-                               font("Arial", 13, true), maroon, true);
+    SpeedButton27 =
+        textButton(p, "SpeedButton27", QStringLiteral("?"), {491, 85, 23, 22}, font("Arial", 13, true), maroon, true);
     Label75 = label(p, "Label75", QStringLiteral("2. Do zaksięgowania kwota brutto :"), 22, 121, caption, grey);
     kwota_brutto = edit(p, "kwota_brutto", {21, 135, 121, 24}, font("Arial", 13, true));
     Image5 = make<QLabel>(p, "Image5", {406, 114, 105, 84});
@@ -174,8 +174,8 @@ void FakturaUi::setupHandOff()
     ro2 = make<QRadioButton>(GroupBox9, "ro2", {13, 45, 113, 17});
     ro2->setText(QStringLiteral("Indywidualny *I*"));
     setTextStyle(ro2, caption, navy);
-    SpeedButton30 = commandButton(p, "SpeedButton30", QStringLiteral("Wykonaj"), QString(),
-                                  {404, 222, 113, 22}, caption);
-    SpeedButton29 = commandButton(p, "SpeedButton29", QStringLiteral("Zaniechaj"), QString(),
-                                  {404, 250, 113, 22}, caption);
+    SpeedButton30 =
+        commandButton(p, "SpeedButton30", QStringLiteral("Wykonaj"), QString(), {404, 222, 113, 22}, caption);
+    SpeedButton29 =
+        commandButton(p, "SpeedButton29", QStringLiteral("Zaniechaj"), QString(), {404, 250, 113, 22}, caption);
 }

@@ -6,8 +6,7 @@ namespace kw {
 
 namespace {
 
-struct Section
-{
+struct Section {
     const char* title;
     // Empty lines before the title.
     int gap;
@@ -20,6 +19,8 @@ const QStringList opening = {
     "oraz tworzenie nowej faktury.",
 };
 
+// One entry per row of the table, laid out by hand.
+// clang-format off
 const Section sections[] = {
     {"Nowa faktura", 1, {
         "Podczas wystawiania nowej faktury dostępne są tylko polecenia zapisu i wczytania faktury.",
@@ -71,6 +72,7 @@ const Section sections[] = {
         "do kolejnych nowych faktur. Przyspiesza to wystawianie powtarzających się faktur dla tego samego klienta.",
     }},
 };
+// clang-format on
 
 } // namespace
 

@@ -1,14 +1,14 @@
 #include "app/Tfaktura_f.h"
-#include "app/platform/app_fonts.h"
 #include "app/app_identity.h"
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/command_line.h"
 #include "app/desktop_data_folder.h"
-#include "store/file_ops.h"
 #include "app/fitted_window.h"
 #include "app/pictures/pictures.h"
-#include "extras/process_starter.h"
+#include "app/platform/app_fonts.h"
 #include "app/platform/qt_dialogs.h"
+#include "extras/process_starter.h"
+#include "store/file_ops.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -168,9 +168,8 @@ int main(int argc, char** argv)
         const QString file = options.value(screenshot);
         // A few ticks of the window's timers first, so the picture shows the
         // computed texts rather than the designed ones.
-        QTimer::singleShot(300, &faktura_f, [&faktura_f, file] {
-            QApplication::exit(faktura_f.grab().save(file, "PNG") ? 0 : 1);
-        });
+        QTimer::singleShot(300, &faktura_f,
+                           [&faktura_f, file] { QApplication::exit(faktura_f.grab().save(file, "PNG") ? 0 : 1); });
     }
     if (options.isSet(quitWhenShown))
         quitAtFirstPaint(faktura_f);

@@ -5,12 +5,12 @@
 //   store_bench [--records=N] [google benchmark flags]
 
 #include "editing/bill_totals.h"
+#include "editing/selection_lines.h"
+#include "extras/yearly_summary.h"
 #include "store/document_file.h"
 #include "store/file_ops.h"
 #include "store/open_file.h"
 #include "store/records.h"
-#include "editing/selection_lines.h"
-#include "extras/yearly_summary.h"
 
 #include <QDir>
 #include <QFile>

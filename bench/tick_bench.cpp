@@ -2,10 +2,10 @@
 // cash payment term, line totals, bill total and words.
 
 #include "app/Tfaktura_f.h"
-#include "app/widgets/bill_grid.h"
-#include "store/file_ops.h"
-#include "extras/process_starter.h"
 #include "app/platform/qt_dialogs.h"
+#include "app/widgets/bill_grid.h"
+#include "extras/process_starter.h"
+#include "store/file_ops.h"
 
 #include <QApplication>
 #include <QDir>

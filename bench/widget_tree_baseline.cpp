@@ -4,8 +4,8 @@
 // data file and runs none of the window's handlers. kwitarnia
 // --quit-when-shown is measured against it.
 
-#include "app/platform/app_fonts.h"
 #include "app/faktura_ui.h"
+#include "app/platform/app_fonts.h"
 #include "bench/quit_at_first_paint.h"
 
 #include <QApplication>

@@ -121,8 +121,7 @@ double readAmount(QStringView cell)
     }
 
     double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || !std::isfinite(value))
         return 0.0;
     // "-0" is zero, not a negative amount.
@@ -144,8 +143,8 @@ QString formatAmount(double value, int width)
 {
     if (!std::isfinite(value)) {
         const QString text = std::isnan(value) ? QStringLiteral("NAN")
-                             : value < 0     ? QStringLiteral("-INF")
-                                             : QStringLiteral("INF");
+            : value < 0                        ? QStringLiteral("-INF")
+                                               : QStringLiteral("INF");
         return text.rightJustified(width);
     }
     const GroszeDigits grosze = toGroszeDigits(value);

@@ -20,17 +20,17 @@ struct LineCells {
 struct LineTotal {
     double quantity = 0.0;
     double price = 0.0;
-    double product = 0.0;     // quantity × price, not rounded
-    QString totalText;        // the product in lineTotalWidth characters
-    bool writeTotal = false;  // column 6 is written only for a non-zero product
+    double product = 0.0;    // quantity × price, not rounded
+    QString totalText;       // the product in lineTotalWidth characters
+    bool writeTotal = false; // column 6 is written only for a non-zero product
 };
 
 struct BillTotals {
     std::array<LineTotal, 3> lines;
-    double total = 0.0;       // sum of the unrounded products
-    QString totalText;        // the total in billTotalWidth characters
-    QString totalLabel;       // totalText followed by " PLN"
-    QString zlotyWords;       // empty for a negative total
+    double total = 0.0; // sum of the unrounded products
+    QString totalText;  // the total in billTotalWidth characters
+    QString totalLabel; // totalText followed by " PLN"
+    QString zlotyWords; // empty for a negative total
     QString groszWords;
 };
 

@@ -5,23 +5,27 @@
 namespace kw {
 namespace {
 
-constexpr std::array<QStringView, 10> unitsWords{
-    u"", u"jeden", u"dwa", u"trzy", u"cztery",
-    u"pięć", u"sześć", u"siedem", u"osiem", u"dziewięć"};
+constexpr std::array<QStringView, 10> unitsWords{u"",     u"jeden", u"dwa",    u"trzy",  u"cztery",
+                                                 u"pięć", u"sześć", u"siedem", u"osiem", u"dziewięć"};
 
 // The form a units word takes before "naście"; empty where the word is used whole.
-constexpr std::array<QStringView, 10> teenStems{
-    u"", u"jede", u"", u"", u"czter",
-    u"pięt", u"szes", u"", u"", u"dziewięt"};
+constexpr std::array<QStringView, 10> teenStems{u"",     u"jede", u"", u"", u"czter",
+                                                u"pięt", u"szes", u"", u"", u"dziewięt"};
 
-constexpr std::array<QStringView, 10> tensWords{
-    u"", u"", u"dwadzieścia ", u"trzydzieści ", u"czterdzieści ",
-    u"pięćdziesiąt ", u"sześćdziesiąt ", u"siedemdziesiąt ", u"osiemdziesiąt ",
-    u"dziewięćdziesiąt "};
+constexpr std::array<QStringView, 10> tensWords{u"",
+                                                u"",
+                                                u"dwadzieścia ",
+                                                u"trzydzieści ",
+                                                u"czterdzieści ",
+                                                u"pięćdziesiąt ",
+                                                u"sześćdziesiąt ",
+                                                u"siedemdziesiąt ",
+                                                u"osiemdziesiąt ",
+                                                u"dziewięćdziesiąt "};
 
-constexpr std::array<QStringView, 10> hundredsWords{
-    u"", u"sto ", u"dwieście ", u"trzysta ", u"czterysta ",
-    u"pięćset ", u"sześćset ", u"siedemset ", u"osiemset ", u"dziewięćset "};
+constexpr std::array<QStringView, 10> hundredsWords{u"",           u"sto ",        u"dwieście ", u"trzysta ",
+                                                    u"czterysta ", u"pięćset ",    u"sześćset ", u"siedemset ",
+                                                    u"osiemset ",  u"dziewięćset "};
 
 // Scale words keep a blank on both sides.
 constexpr UnitWords billionWords{u" miliard ", u" miliardy ", u" miliardów "};

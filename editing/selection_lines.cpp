@@ -16,7 +16,8 @@ QString billLineOf(QByteArrayView record)
         return std::min<int>(static_cast<unsigned char>(record[f.offset]), f.maxChars);
     };
     QString line;
-    line.reserve(length(doc::DocKind) + length(doc::DocNumber) + length(doc::NumberSuffix) + length(doc::BuyerLine1) + 3);
+    line.reserve(length(doc::DocKind) + length(doc::DocNumber) + length(doc::NumberSuffix) + length(doc::BuyerLine1) +
+                 3);
     appendString(line, record.data(), record.size(), doc::DocKind);
     line += QLatin1Char(' ');
     appendString(line, record.data(), record.size(), doc::DocNumber);
@@ -56,9 +57,9 @@ SelectionLines clientLines(const ClientListRecord& list)
         if (name.isEmpty())
             continue;
         // The fourth address line comes before the third, as the suite lists them.
-        lines.texts.append(list.get(clients::slotNumber(k)) + blank + name + blank + list.get(clients::line(2, k))
-                           + blank + list.get(clients::taxId(k)) + blank + list.get(clients::line(4, k)) + blank
-                           + list.get(clients::line(3, k)));
+        lines.texts.append(list.get(clients::slotNumber(k)) + blank + name + blank + list.get(clients::line(2, k)) +
+                           blank + list.get(clients::taxId(k)) + blank + list.get(clients::line(4, k)) + blank +
+                           list.get(clients::line(3, k)));
         lines.sources.append(k);
     }
     return lines;
@@ -72,8 +73,8 @@ SelectionLines serviceLines(const ServiceListRecord& list)
         const QString name = list.get(services::name(k));
         if (name.isEmpty())
             continue;
-        lines.texts.append(list.get(services::slotNumber(k)) + blank + name + blank + list.get(services::pkwiu(k))
-                           + blank + list.get(services::price(k)) + blank + list.get(services::extra(k)));
+        lines.texts.append(list.get(services::slotNumber(k)) + blank + name + blank + list.get(services::pkwiu(k)) +
+                           blank + list.get(services::price(k)) + blank + list.get(services::extra(k)));
         lines.sources.append(k);
     }
     return lines;

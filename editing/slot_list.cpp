@@ -7,14 +7,13 @@ namespace kw {
 
 const SlotListLayout& clientListLayout()
 {
-    static const SlotListLayout layout{
-        clients::Size,
-        clients::Slots,
-        {{QStringLiteral("Nazwa"), [](int k) { return clients::line(1, k); }},
-         {QStringLiteral("Adres 1"), [](int k) { return clients::line(2, k); }},
-         {QStringLiteral("Adres 2"), [](int k) { return clients::line(3, k); }},
-         {QStringLiteral("Adres 3"), [](int k) { return clients::line(4, k); }},
-         {QStringLiteral("NIP"), clients::taxId}}};
+    static const SlotListLayout layout{clients::Size,
+                                       clients::Slots,
+                                       {{QStringLiteral("Nazwa"), [](int k) { return clients::line(1, k); }},
+                                        {QStringLiteral("Adres 1"), [](int k) { return clients::line(2, k); }},
+                                        {QStringLiteral("Adres 2"), [](int k) { return clients::line(3, k); }},
+                                        {QStringLiteral("Adres 3"), [](int k) { return clients::line(4, k); }},
+                                        {QStringLiteral("NIP"), clients::taxId}}};
     return layout;
 }
 

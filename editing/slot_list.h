@@ -34,7 +34,8 @@ const SlotListLayout& serviceListLayout();
 // A client or service list record edited slot by slot (slots 1-based). Slot
 // numbers never move; bytes of columns not changed, of other slots, of the
 // slot numbers and of the reserved area stay exactly as they were.
-class SlotList {
+class SlotList
+{
 public:
     // `bytes` must hold at least one whole record of the layout.
     SlotList(const SlotListLayout& layout, const QByteArray& bytes);

@@ -28,7 +28,8 @@ QString zipErrorText(zip_error_t* error) { return QString::fromLocal8Bit(zip_err
 
 // An archive built in memory. libzip reads each file's bytes only when the
 // archive is closed, so the bytes are kept here until then.
-class MemoryZip {
+class MemoryZip
+{
 public:
     MemoryZip()
     {

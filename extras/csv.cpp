@@ -33,7 +33,8 @@ QString quotedCell(const QString& cell)
 }
 
 // Splits decoded text into rows; the state machine of RFC 4180 with ';'.
-class CsvParser {
+class CsvParser
+{
 public:
     QList<CsvRow> parse(const QString& text)
     {
@@ -113,15 +114,9 @@ QByteArray csvFileBytes(const QList<CsvRow>& rows)
     return bytes;
 }
 
-QString csvAmount(double value)
-{
-    return QString::number(value, 'f', 2).replace(u'.', u',');
-}
+QString csvAmount(double value) { return QString::number(value, 'f', 2).replace(u'.', u','); }
 
-QString csvAmountText(const QString& shownAmount)
-{
-    return shownAmount.trimmed().replace(u'.', u',');
-}
+QString csvAmountText(const QString& shownAmount) { return shownAmount.trimmed().replace(u'.', u','); }
 
 std::optional<QList<CsvRow>> readCsv(const QByteArray& bytes)
 {

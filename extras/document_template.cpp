@@ -55,10 +55,7 @@ void saveTemplate(FileOps& ops, const QString& path, const DocumentRecord& tpl)
     RecordFile(ops, path, doc::Size).replace(tpl.bytes());
 }
 
-DocumentRecord readTemplate(FileOps& ops, const QString& path)
-{
-    return readSingleRecord<DocumentRecord>(ops, path);
-}
+DocumentRecord readTemplate(FileOps& ops, const QString& path) { return readSingleRecord<DocumentRecord>(ops, path); }
 
 void deleteTemplate(FileOps& ops, const QString& path)
 {

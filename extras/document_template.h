@@ -15,9 +15,9 @@ namespace kw {
 // zero bytes.
 
 // Texts of the three template commands.
-QString templateSavedNotice();     // after saving, captioned "Informacja"
-QString templateDeleteQuestion();  // before deleting, captioned "Pytanie"
-QString templateDeletedNotice();   // after deleting, captioned "Informacja"
+QString templateSavedNotice();    // after saving, captioned "Informacja"
+QString templateDeleteQuestion(); // before deleting, captioned "Pytanie"
+QString templateDeletedNotice();  // after deleting, captioned "Informacja"
 // File dialogs ("description|pattern") and the folder they start in,
 // relative to the current folder.
 QString templateSaveFilter();

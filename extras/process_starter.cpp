@@ -36,10 +36,8 @@ bool SystemProcessStarter::start(const QString& folder, const QStringList& argum
     const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
     if (wine.isEmpty()) {
         reason = info.isExecutable()
-                     ? QStringLiteral("system odmówił uruchomienia pliku %1, a program wine nie jest zainstalowany")
-                           .arg(program)
-                     : QStringLiteral("plik %1 nie jest wykonywalny, a program wine nie jest zainstalowany")
-                           .arg(program);
+            ? QStringLiteral("system odmówił uruchomienia pliku %1, a program wine nie jest zainstalowany").arg(program)
+            : QStringLiteral("plik %1 nie jest wykonywalny, a program wine nie jest zainstalowany").arg(program);
         return false;
     }
     if (startDetached(wine, QStringList{program} + rest, folder))

@@ -6,7 +6,8 @@
 namespace kw {
 
 // Starts a program of the suite without waiting for it.
-class ProcessStarter {
+class ProcessStarter
+{
 public:
     virtual ~ProcessStarter() = default;
     // Starts the program named by arguments[0] in `folder`, with the other
@@ -18,7 +19,8 @@ public:
 // Starts the program found in `folder` (name matched without regard to
 // case) without a shell: directly when the file is executable, otherwise, or
 // when the system refuses to run it, through `wine` found on PATH.
-class SystemProcessStarter : public ProcessStarter {
+class SystemProcessStarter : public ProcessStarter
+{
 public:
     bool start(const QString& folder, const QStringList& arguments, QString& reason) override;
 };

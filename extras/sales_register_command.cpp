@@ -12,8 +12,7 @@ bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // year or month as the day.
 bool hasDay(const QString& issueDate)
 {
-    if (issueDate.size() < 10 || issueDate[7] != u'-' || !isAsciiDigit(issueDate[8]) ||
-        !isAsciiDigit(issueDate[9]))
+    if (issueDate.size() < 10 || issueDate[7] != u'-' || !isAsciiDigit(issueDate[8]) || !isAsciiDigit(issueDate[9]))
         return false;
     const int day = (issueDate[8].unicode() - u'0') * 10 + (issueDate[9].unicode() - u'0');
     return day >= 1 && day <= 31;
@@ -55,7 +54,7 @@ SalesRegisterCommand salesRegisterCommand(const HandOffValues& values)
     const QString day = values.issueDate.mid(8, 2);
     const QString marker = values.buyer == BuyerKind::Company ? QStringLiteral("*F* ") : QStringLiteral("*I* ");
     const QString line = QStringLiteral("ewidencja.exe ") + day + QLatin1Char(' ') + values.amount + QLatin1Char(' ') +
-                         quoteWindowsArgument(marker + values.number + QLatin1Char('/') + values.numberSuffix);
+        quoteWindowsArgument(marker + values.number + QLatin1Char('/') + values.numberSuffix);
     if (line.size() > salesRegisterCommandLimit)
         return {{},
                 QStringLiteral("Polecenie uruchomienia Ewidencji sprzedaży ma %1 znaków, a może mieć "

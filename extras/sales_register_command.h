@@ -11,10 +11,10 @@ enum class BuyerKind { Company, Individual }; // ro1 "Firma *F*", ro2 "Indywidua
 
 // What the hand-off panel passes on.
 struct HandOffValues {
-    QString issueDate;     // data_wystawienia, YYYY-MM-DD
-    QString amount;        // kwota_brutto, passed unchanged
-    QString number;        // numerator
-    QString numberSuffix;  // rozszerzenie
+    QString issueDate;    // data_wystawienia, YYYY-MM-DD
+    QString amount;       // kwota_brutto, passed unchanged
+    QString number;       // numerator
+    QString numberSuffix; // rozszerzenie
     BuyerKind buyer = BuyerKind::Company;
 };
 

@@ -29,9 +29,6 @@ std::optional<QString> folderOfPickedFile(const QString& pickedPath)
     return pickedPath.left(separator);
 }
 
-QString salesRegisterProgram(const QString& folder)
-{
-    return resolvePath(folder, QStringLiteral("ewidencja.exe"));
-}
+QString salesRegisterProgram(const QString& folder) { return resolvePath(folder, QStringLiteral("ewidencja.exe")); }
 
 } // namespace kw

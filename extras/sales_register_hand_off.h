@@ -1,9 +1,9 @@
 #pragma once
 
-#include "store/data_folder.h"
-#include "store/file_ops.h"
 #include "extras/process_starter.h"
 #include "extras/sales_register_command.h"
+#include "store/data_folder.h"
+#include "store/file_ops.h"
 
 #include <QString>
 

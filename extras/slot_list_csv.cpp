@@ -73,9 +73,8 @@ SlotListImport planImport(const SlotList& list, const QByteArray& csv)
         if (r == 0 && row.value(0).trimmed() == slotHeader)
             continue;
         if (row.size() > columns.size() + 1) {
-            plan.refused.append(refusal(line, QStringLiteral("za dużo kolumn (%1, a lista ma %2)")
-                                                  .arg(row.size())
-                                                  .arg(columns.size() + 1)));
+            plan.refused.append(refusal(
+                line, QStringLiteral("za dużo kolumn (%1, a lista ma %2)").arg(row.size()).arg(columns.size() + 1)));
             continue;
         }
         QStringList values;
@@ -100,9 +99,10 @@ SlotListImport planImport(const SlotList& list, const QByteArray& csv)
             bool ok = false;
             slot = number.toInt(&ok);
             if (!ok || slot < 1 || slot > list.layout().slotCount) {
-                plan.refused.append(refusal(line, QStringLiteral("nieprawidłowy numer pozycji „%1” (dozwolone 1–%2)")
-                                                      .arg(number)
-                                                      .arg(list.layout().slotCount)));
+                plan.refused.append(refusal(line,
+                                            QStringLiteral("nieprawidłowy numer pozycji „%1” (dozwolone 1–%2)")
+                                                .arg(number)
+                                                .arg(list.layout().slotCount)));
                 continue;
             }
             if (claimed.contains(slot)) {
@@ -134,7 +134,7 @@ QString applyImport(SlotList& list, SlotListImport plan, bool overwrite, int* re
     QString report = QStringLiteral("Wczytano wierszy: %1.").arg(taken);
     if (!plan.refused.isEmpty())
         report += QStringLiteral("\nOdrzucono wierszy: %1:\n").arg(plan.refused.size()) +
-                  plan.refused.join(QLatin1Char('\n'));
+            plan.refused.join(QLatin1Char('\n'));
     return report;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/file_ops.h"
 #include "editing/slot_list.h"
+#include "store/file_ops.h"
 
 #include <QByteArray>
 #include <QList>

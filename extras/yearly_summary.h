@@ -14,16 +14,16 @@ QString anyClient();
 
 // What one computation of the yearly summary shows on its panel.
 struct YearlySummary {
-    std::array<double, 12> totals{};       // months 1..12
-    std::array<QString, 12> totalLabels;    // Label29..Label40, e.g. "     1234.50 PLN"
-    double basis = 0.0;                     // the largest month total, 0 when none is positive
-    QString basisLabel;                     // Label54, e.g. "     2000.49 PLN = 100%"
-    int barMaximum = 0;                     // range of every bar: 0 .. barMaximum
-    std::array<int, 12> barPositions{};     // ProgressBar1..12, within 0 .. barMaximum
+    std::array<double, 12> totals{};     // months 1..12
+    std::array<QString, 12> totalLabels; // Label29..Label40, e.g. "     1234.50 PLN"
+    double basis = 0.0;                  // the largest month total, 0 when none is positive
+    QString basisLabel;                  // Label54, e.g. "     2000.49 PLN = 100%"
+    int barMaximum = 0;                  // range of every bar: 0 .. barMaximum
+    std::array<int, 12> barPositions{};  // ProgressBar1..12, within 0 .. barMaximum
     // Set only when at least one record was counted; otherwise the panel
     // keeps the titles it showed before.
-    std::optional<QString> title;           // Label27
-    std::optional<QString> clientLabel;     // Label60, only for a chosen client
+    std::optional<QString> title;       // Label27
+    std::optional<QString> clientLabel; // Label60, only for a chosen client
 };
 
 // The summary's title for `client` (anyClient() for every buyer).

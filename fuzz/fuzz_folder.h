@@ -10,7 +10,8 @@ namespace kw::fuzz {
 // One data folder (Admini, Uslugi, FONT) for the whole run of a fuzzer, in
 // a temporary folder removed at exit; targets that read files write the
 // input there first.
-class FuzzFolder {
+class FuzzFolder
+{
 public:
     static FuzzFolder& instance();
 

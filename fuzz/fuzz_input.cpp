@@ -4,10 +4,7 @@
 
 namespace kw::fuzz {
 
-quint8 FuzzInput::byte()
-{
-    return atEnd() ? 0 : data_[offset_++];
-}
+quint8 FuzzInput::byte() { return atEnd() ? 0 : data_[offset_++]; }
 
 quint16 FuzzInput::word()
 {
@@ -23,14 +20,8 @@ QByteArray FuzzInput::bytes(qsizetype count)
     return result;
 }
 
-QString FuzzInput::text(int maxLength)
-{
-    return QString::fromUtf8(bytes(byte() % (maxLength + 1)));
-}
+QString FuzzInput::text(int maxLength) { return QString::fromUtf8(bytes(byte() % (maxLength + 1))); }
 
-QByteArray FuzzInput::rest()
-{
-    return bytes(qsizetype(size_ - std::min(offset_, size_)));
-}
+QByteArray FuzzInput::rest() { return bytes(qsizetype(size_ - std::min(offset_, size_))); }
 
 } // namespace kw::fuzz

@@ -10,7 +10,8 @@ namespace kw::fuzz {
 
 // Takes a fuzzer's input apart front to back. Reading past the end gives
 // zeros and empty texts, so every input, however short, is a valid one.
-class FuzzInput {
+class FuzzInput
+{
 public:
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
 

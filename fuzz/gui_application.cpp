@@ -19,7 +19,4 @@ void ensureGuiApplication()
 
 // The font cache fontconfig builds for the application lives until exit,
 // after LeakSanitizer has looked; it is the library's, not a leak of ours.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -2,8 +2,8 @@
 // records the tests store (bills, a corrective bill, settings, seller,
 // location, a print font), put together the way each target reads its input.
 
-#include "tests/cli/cli_data.h"
 #include "store/records.h"
+#include "tests/cli/cli_data.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,10 +34,7 @@ QByteArray text(const char* utf8)
     return char(bytes.size()) + bytes;
 }
 
-QByteArray word(int value)
-{
-    return QByteArray(1, char(value & 0xFF)) + char(value >> 8);
-}
+QByteArray word(int value) { return QByteArray(1, char(value & 0xFF)) + char(value >> 8); }
 
 PrintFontRecord font(const QString& face, qint32 points)
 {
@@ -57,10 +54,13 @@ int main(int argc, char** argv)
     }
     root = QString::fromLocal8Bit(argv[1]);
 
-    const DocumentRecord bill = cliBill(7, QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski"), QStringLiteral("120.00"));
-    const DocumentRecord corrective = cliCorrectiveBill(1, QStringLiteral("2009-03-20"), QStringLiteral("Żaneta Łęcka"),
-                                                        QStringLiteral("7/2009"), QStringLiteral("120.00"), QStringLiteral("100.00"));
-    const QByteArray documents = sentinelRecord(QStringLiteral("2009-03-01")).bytes() + bill.bytes() + corrective.bytes();
+    const DocumentRecord bill =
+        cliBill(7, QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski"), QStringLiteral("120.00"));
+    const DocumentRecord corrective =
+        cliCorrectiveBill(1, QStringLiteral("2009-03-20"), QStringLiteral("Żaneta Łęcka"), QStringLiteral("7/2009"),
+                          QStringLiteral("120.00"), QStringLiteral("100.00"));
+    const QByteArray documents =
+        sentinelRecord(QStringLiteral("2009-03-01")).bytes() + bill.bytes() + corrective.bytes();
 
     seed("document_record", "bill", bill.bytes());
     seed("document_record", "corrective", corrective.bytes());
@@ -83,8 +83,14 @@ int main(int argc, char** argv)
     seed("data_records", "font", '\4' + font(QStringLiteral("Tahoma"), 11).bytes());
     seed("data_records", "sales_register", '\5' + SalesRegisterRecord().bytes());
 
-    seed("list_records", "clients", text("Kow") + word(1) + '\1' + text("\x0cJan Kowalski") + word(1) + '\5' + text("\x03" "123"));
-    seed("list_records", "services", text("Napr") + word(2) + '\7' + text("\x08Naprawa ") + word(2) + '\13' + text("\x05" "12.50"));
+    seed("list_records", "clients",
+         text("Kow") + word(1) + '\1' + text("\x0cJan Kowalski") + word(1) + '\5' +
+             text("\x03"
+                  "123"));
+    seed("list_records", "services",
+         text("Napr") + word(2) + '\7' + text("\x08Naprawa ") + word(2) + '\13' +
+             text("\x05"
+                  "12.50"));
 
     seed("amount_reader", "comma", QByteArray("\x0c") + "  1234,5 zł");
     seed("amount_reader", "exponent", QByteArray("\x09") + "-1.5e3");
@@ -93,15 +99,18 @@ int main(int argc, char** argv)
     seed("summary", "every_client", text("2009") + '\0' + documents);
     seed("summary", "one_client", text("2009") + '\1' + text("Łęcka") + documents);
     seed("selection_lines", "documents", text("Kowal") + documents);
-    seed("cli_format", "documents", text("Podliczenie dokumentów") + text("Jan") + word(600) + bill.bytes().left(600) +
-                                        word(600) + corrective.bytes().left(600));
+    seed("cli_format", "documents",
+         text("Podliczenie dokumentów") + text("Jan") + word(600) + bill.bytes().left(600) + word(600) +
+             corrective.bytes().left(600));
 
     seed("sales_register", "company", '\1' + text("2009-05-07") + text("123.45") + text("12") + text("2009"));
     seed("sales_register", "individual", '\0' + text("2009-05-07") + text("100") + text("7") + text("K/2009"));
 
-    seed("printout", "bill", font(QStringLiteral("Arial"), 10).bytes() + bill.bytes() + seller.bytes() + settings.bytes() +
-                                 word(600) + word(600));
-    seed("printout", "corrective", font(QStringLiteral("Tahoma"), 12).bytes() + corrective.bytes() + seller.bytes() +
-                                       settings.bytes() + word(300) + word(360));
+    seed("printout", "bill",
+         font(QStringLiteral("Arial"), 10).bytes() + bill.bytes() + seller.bytes() + settings.bytes() + word(600) +
+             word(600));
+    seed("printout", "corrective",
+         font(QStringLiteral("Tahoma"), 12).bytes() + corrective.bytes() + seller.bytes() + settings.bytes() +
+             word(300) + word(360));
     return 0;
 }

@@ -19,13 +19,13 @@ constexpr int totalBoxRight = 200;
 constexpr std::array<TableColumn, 6> tableColumns{{{10, 100}, {110, 20}, {130, 10}, {140, 20}, {160, 20}, {180, 20}}};
 
 // Draws the page against one canvas with the print font's face and size.
-class BillPage {
+class BillPage
+{
 public:
     BillPage(PrintCanvas& canvas, const BillPrintout& bill)
         : c_(canvas), bill_(bill), face_(bill.lettering.face), size_(bill.lettering.size),
           corrective_(isCorrective(bill.document)), amounts_(printedAmounts(bill.document))
-    {
-    }
+    {}
 
     void draw()
     {
@@ -117,9 +117,9 @@ private:
         for (const TableColumn& column : tableColumns)
             c_.DrawBox(column.x, top, column.width, 8);
         bold();
-        static const std::array<QString, 6> headings{
-            QStringLiteral("Nazwa"), QStringLiteral("PKWiU"), QStringLiteral("J.m."),
-            QStringLiteral("Ilość"), QStringLiteral("Cena"),  QStringLiteral("Razem")};
+        static const std::array<QString, 6> headings{QStringLiteral("Nazwa"), QStringLiteral("PKWiU"),
+                                                     QStringLiteral("J.m."),  QStringLiteral("Ilość"),
+                                                     QStringLiteral("Cena"),  QStringLiteral("Razem")};
         for (int i = 0; i < 6; ++i)
             c_.PrintText(tableColumns[i].x + 1, top + 2, headings[i]);
         plain();
@@ -154,8 +154,9 @@ private:
     {
         font(size_);
         plain();
-        c_.PrintText(10, 162, QStringLiteral("Korekta dotyczy rachunku nr ") + bill_.correctedRef +
-                                  QStringLiteral(" o następującym wyglądzie pierwotnym"));
+        c_.PrintText(10, 162,
+                     QStringLiteral("Korekta dotyczy rachunku nr ") + bill_.correctedRef +
+                         QStringLiteral(" o następującym wyglądzie pierwotnym"));
         drawLineTable(166, LineTable::Bill);
 
         c_.SetPrintFont(lineTableFace, size_ + 2);
@@ -202,10 +203,7 @@ private:
 
 } // namespace
 
-void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill)
-{
-    BillPage(canvas, bill).draw();
-}
+void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill) { BillPage(canvas, bill).draw(); }
 
 void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy)
 {

@@ -16,13 +16,13 @@ namespace kw {
 // saved, so grid edits that were not saved do not reach the paper.
 struct BillPrintout {
     DocumentHead head;
-    QString copyLabel;                  // Label13: the settings' copy label
-    QString footnote;                   // Label14: the settings' print footnote
-    QString correctedRef;               // Label24: the corrected bill's number
+    QString copyLabel;    // Label13: the settings' copy label
+    QString footnote;     // Label14: the settings' print footnote
+    QString correctedRef; // Label24: the corrected bill's number
 
-    DocumentRecord document;            // the working record: DocKind, BillLines, CorrectionLines
-    CompanyRecord seller;               // the seller file as read at start-up
-    PrintLettering lettering;           // face N, size S and colour of the print font
+    DocumentRecord document;  // the working record: DocKind, BillLines, CorrectionLines
+    CompanyRecord seller;     // the seller file as read at start-up
+    PrintLettering lettering; // face N, size S and colour of the print font
 };
 
 // Draws the one page of a bill or, for a document of kind "K", of a

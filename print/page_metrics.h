@@ -22,7 +22,8 @@ struct DotBox {
 // rounded to a whole number first, so the real unit depends on the printer
 // (24 dots at 600 dpi, 14 at 360 dpi) and boxes sharing an edge in units
 // share it exactly in dots. All values are 0 until a printer's are known.
-class PageMetrics {
+class PageMetrics
+{
 public:
     PageMetrics() = default;
     static PageMetrics forResolution(int dotsPerInchX, int dotsPerInchY);

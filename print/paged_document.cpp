@@ -9,7 +9,8 @@ namespace kw {
 
 // A page of a PagedDocument: its job's start opens the document or a new
 // page, and its end is left to the document.
-class DocumentPage : public PainterCanvas {
+class DocumentPage : public PainterCanvas
+{
 public:
     explicit DocumentPage(PagedDocument& document) : PainterCanvas(document.painter_), document_(document) {}
 
@@ -18,7 +19,8 @@ public:
     {
         const bool opened = document_.pages_ == 0 ? beginPainting(document_.device_) : document_.device_.newPage();
         if (!opened)
-            throw PrintError(QStringLiteral("Nie można dodać strony %1 do %2.").arg(document_.pages_ + 1).arg(document_.name_));
+            throw PrintError(
+                QStringLiteral("Nie można dodać strony %1 do %2.").arg(document_.pages_ + 1).arg(document_.name_));
         ++document_.pages_;
     }
     void EndJob() override {}

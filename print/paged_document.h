@@ -12,7 +12,8 @@ namespace kw {
 // One document of many pages on a paged device (a PDF writer, the printer of
 // a print preview): every print job drawn on it becomes its next page, so a
 // bill's copies or a month's bills follow each other in one document.
-class PagedDocument {
+class PagedDocument
+{
 public:
     // `device` must outlive the document; `name` names it in messages.
     PagedDocument(QPagedPaintDevice& device, const QString& name);

@@ -15,10 +15,7 @@ bool PainterCanvas::beginPainting(QPaintDevice& device)
     return true;
 }
 
-void PainterCanvas::SetFontColour(const QColor& colour)
-{
-    textColour_ = colour;
-}
+void PainterCanvas::SetFontColour(const QColor& colour) { textColour_ = colour; }
 
 void PainterCanvas::PreparePageMetrics()
 {
@@ -26,10 +23,7 @@ void PainterCanvas::PreparePageMetrics()
     metrics_ = PageMetrics::forResolution(device->logicalDpiX(), device->logicalDpiY());
 }
 
-void PainterCanvas::applyFont()
-{
-    painter_.setFont(font_.applyTo(painter_.font()));
-}
+void PainterCanvas::applyFont() { painter_.setFont(font_.applyTo(painter_.font())); }
 
 void PainterCanvas::SetPrintFont(const QString& face, int points)
 {

@@ -12,7 +12,8 @@ namespace kw {
 // a printer, a PDF, the pages of a print preview. The painter must outlive
 // the canvas; starting and ending the job is left to the device's own
 // canvas.
-class PainterCanvas : public PrintCanvas {
+class PainterCanvas : public PrintCanvas
+{
 public:
     explicit PainterCanvas(QPainter& painter) : painter_(painter) {}
 

@@ -20,8 +20,8 @@ QBuffer& openedBuffer(QBuffer& buffer)
 QString billTitle(const BillPrintout& bill)
 {
     const QString number = bill.head.number + QLatin1Char('/') + bill.head.numberSuffix;
-    return (isCorrective(bill.document) ? QStringLiteral("Rachunek korygujący ") : QStringLiteral("Rachunek "))
-           + number;
+    return (isCorrective(bill.document) ? QStringLiteral("Rachunek korygujący ") : QStringLiteral("Rachunek ")) +
+        number;
 }
 
 QString billPdfFileName(const BillPrintout& bill)
@@ -42,10 +42,7 @@ PdfDocument::PdfDocument(const QString& title)
     writer_.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
-void PdfDocument::addBill(const BillPrintout& bill, int copies)
-{
-    printBill(bill, copies, document_.pages());
-}
+void PdfDocument::addBill(const BillPrintout& bill, int copies) { printBill(bill, copies, document_.pages()); }
 
 QByteArray PdfDocument::finish()
 {

@@ -22,7 +22,8 @@ QString billPdfFileName(const BillPrintout& bill);
 // document carries its title and the program as its creator, and is made as
 // PDF/A-1b, fonts embedded, since bills are kept for years. Needs a
 // QGuiApplication.
-class PdfDocument {
+class PdfDocument
+{
 public:
     explicit PdfDocument(const QString& title);
     PdfDocument(const PdfDocument&) = delete;

@@ -13,7 +13,8 @@ namespace kw {
 // One canvas serves one print job, called in this order: SetFontColour,
 // SetPortrait, BeginJob, PreparePageMetrics, any number of SetPrintFont,
 // SetBold, DrawBox and PrintText, EndJob, SetPortrait.
-class PrintCanvas {
+class PrintCanvas
+{
 public:
     virtual ~PrintCanvas() = default;
 

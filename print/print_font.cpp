@@ -107,10 +107,7 @@ void PrintFont::write(const FontChoice& choice, const QString& fileName, const Q
     take(record);
 }
 
-QColor PrintFont::colour() const
-{
-    return colourFromWord(record_.int32At(printfont::Colour));
-}
+QColor PrintFont::colour() const { return colourFromWord(record_.int32At(printfont::Colour)); }
 
 PrintLettering PrintFont::lettering() const
 {

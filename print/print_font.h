@@ -39,7 +39,8 @@ FontChoice fontChoiceOf(const PrintFontRecord& record);
 // The print font: the record last read or written, and the face and size
 // copied from it. Before the first read the record is all zeros, the face
 // empty and the size 0.
-class PrintFont {
+class PrintFont
+{
 public:
     // Printed with when no font has been read, or the face or size read is
     // unusable.
@@ -61,16 +62,14 @@ public:
     // record (the face and size stay until a font is written) and returns the
     // font to show in the dialog; empty when there is no file. Throws IoError
     // like CzytajFonty.
-    std::optional<FontChoice> dialogPreset(const QString& fileName,
-                                           const QString& folder = QDir::currentPath());
+    std::optional<FontChoice> dialogPreset(const QString& fileName, const QString& folder = QDir::currentPath());
 
     // The end of choosing a font: fills a record from the chosen font (face
     // cut to 60 characters, size in whole points, style bits), replaces
     // FONT/<fileName> with it as its only record, then takes it with its
     // face and size. Throws IoError when the file could not be replaced; the
     // previous file and everything in memory then stay as they were.
-    void write(const FontChoice& choice, const QString& fileName,
-               const QString& folder = QDir::currentPath());
+    void write(const FontChoice& choice, const QString& fileName, const QString& folder = QDir::currentPath());
 
     const PrintFontRecord& record() const { return record_; }
     const QString& face() const { return face_; }

@@ -6,8 +6,7 @@ namespace kw {
 
 namespace {
 
-void printOneJob(PrintCanvas& canvas, const QColor& textColour,
-                 const std::function<void(PrintCanvas&)>& drawPage)
+void printOneJob(PrintCanvas& canvas, const QColor& textColour, const std::function<void(PrintCanvas&)>& drawPage)
 {
     canvas.SetFontColour(textColour);
     canvas.SetPortrait();
@@ -29,8 +28,8 @@ void printCopies(int copies, const QColor& textColour, const CanvasFactory& canv
             printOneJob(*canvas, textColour, drawPage);
         } catch (const PrintError& error) {
             QString message = copies == 1
-                                  ? QStringLiteral("Rachunek nie został wydrukowany.")
-                                  : QStringLiteral("Kopia %1 z %2 nie została wydrukowana.").arg(copy).arg(copies);
+                ? QStringLiteral("Rachunek nie został wydrukowany.")
+                : QStringLiteral("Kopia %1 z %2 nie została wydrukowana.").arg(copy).arg(copies);
             if (copy < copies)
                 message += QStringLiteral(" Pozostałych kopii nie drukowano.");
             throw PrintError(message + QLatin1Char('\n') + error.message());

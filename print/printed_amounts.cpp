@@ -15,8 +15,7 @@ double column6Line(const DocumentRecord& document, LineTable table, int line)
 
 double column6Sum(const DocumentRecord& document, LineTable table)
 {
-    return column6Line(document, table, 1) + column6Line(document, table, 2) +
-           column6Line(document, table, 3);
+    return column6Line(document, table, 1) + column6Line(document, table, 2) + column6Line(document, table, 3);
 }
 
 } // namespace
@@ -29,18 +28,14 @@ PrintedAmounts printedAmounts(const DocumentRecord& document)
     if (isCorrective(document)) {
         // Subtracted line by line, in this order, as the difference always was.
         amounts.payable = amounts.afterCorrection - column6Line(document, LineTable::Bill, 1) -
-                          column6Line(document, LineTable::Bill, 2) -
-                          column6Line(document, LineTable::Bill, 3);
+            column6Line(document, LineTable::Bill, 2) - column6Line(document, LineTable::Bill, 3);
     } else {
         amounts.payable = amounts.beforeCorrection;
     }
     return amounts;
 }
 
-QString printedAmount(double value)
-{
-    return formatAmount(value, billTotalWidth) + QStringLiteral(" PLN");
-}
+QString printedAmount(double value) { return formatAmount(value, billTotalWidth) + QStringLiteral(" PLN"); }
 
 QString printedWordsLine(double payable)
 {
@@ -49,8 +44,8 @@ QString printedWordsLine(double payable)
     const std::optional<qint64> grosze = roundToGrosze(payable);
     const bool negative = grosze && *grosze < 0;
     const AmountWords words = amountWords(negative ? -payable : payable);
-    return QStringLiteral("Słownie :   ") + (negative ? QStringLiteral("minus") : QString()) +
-           QLatin1Char(' ') + words.zloty + QLatin1Char(' ') + words.grosz;
+    return QStringLiteral("Słownie :   ") + (negative ? QStringLiteral("minus") : QString()) + QLatin1Char(' ') +
+        words.zloty + QLatin1Char(' ') + words.grosz;
 }
 
 } // namespace kw

@@ -8,8 +8,7 @@ namespace kw {
 
 RecordingCanvas::RecordingCanvas(int dotsPerInchX, int dotsPerInchY)
     : dotsPerInchX_(dotsPerInchX), dotsPerInchY_(dotsPerInchY)
-{
-}
+{}
 
 CanvasCall& RecordingCanvas::record(CanvasCall::Kind kind)
 {
@@ -28,15 +27,9 @@ void RecordingCanvas::failIfAsked(CanvasCall::Kind kind) const
                              : QStringLiteral("Wydruk na drukarce testowej nie powiódł się."));
 }
 
-void RecordingCanvas::SetFontColour(const QColor& colour)
-{
-    record(CanvasCall::Kind::FontColour).colour = colour;
-}
+void RecordingCanvas::SetFontColour(const QColor& colour) { record(CanvasCall::Kind::FontColour).colour = colour; }
 
-void RecordingCanvas::SetPortrait()
-{
-    record(CanvasCall::Kind::Portrait);
-}
+void RecordingCanvas::SetPortrait() { record(CanvasCall::Kind::Portrait); }
 
 void RecordingCanvas::BeginJob()
 {

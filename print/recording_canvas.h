@@ -17,23 +17,24 @@ struct CanvasCall {
     enum class Kind { FontColour, Portrait, BeginJob, PageMetrics, PrintFont, Bold, Box, Text, EndJob };
 
     Kind kind = Kind::Portrait;
-    int x = 0;          // Box, Text: print units
+    int x = 0; // Box, Text: print units
     int y = 0;
-    int width = 0;      // Box
+    int width = 0; // Box
     int height = 0;
-    int points = 0;     // PrintFont
-    quint8 flag = 0;    // Bold
-    QString text;       // Text: the text; PrintFont: the face asked for
-    QColor colour;      // FontColour
-    DotBox dots;        // Box: its corners; Text: left and top of the text
-    CanvasFont font;    // the canvas font after the call
+    int points = 0;      // PrintFont
+    quint8 flag = 0;     // Bold
+    QString text;        // Text: the text; PrintFont: the face asked for
+    QColor colour;       // FontColour
+    DotBox dots;         // Box: its corners; Text: left and top of the text
+    CanvasFont font;     // the canvas font after the call
     PageMetrics metrics; // the metrics in force after the call
 };
 
 // A canvas that draws nothing and records every call, for tests of the
 // layout. It plays a printer with the given resolutions, and can be told to
 // fail its job at the start or at the end.
-class RecordingCanvas : public PrintCanvas {
+class RecordingCanvas : public PrintCanvas
+{
 public:
     RecordingCanvas(int dotsPerInchX, int dotsPerInchY);
 

@@ -11,7 +11,8 @@ namespace kw {
 QString resolvePath(const QString& base, const QString& relative);
 
 // Where each data file of the module lies under the data folder.
-class DataPaths {
+class DataPaths
+{
 public:
     explicit DataPaths(const QString& dataFolder = {}) : folder_(dataFolder) {}
 

@@ -41,8 +41,7 @@ QString documentChangedNotice(const QString& documentFile, qint64 position)
 
 DocumentFile::DocumentFile(FileOps& ops, const DataPaths& paths)
     : ops_(ops), path_(paths.documentFile()), copyPath_(paths.documentCopyFile())
-{
-}
+{}
 
 // An overwrite never changes the count, so counting needs no journal check.
 qint64 DocumentFile::count() const { return RecordFile(ops_, path_, doc::Size).count(); }
@@ -154,8 +153,7 @@ void DocumentFile::writeInPlace(const DocumentLock& lock, qint64 position, const
         try {
             journal.recover(lock);
             finished = true;
-        } catch (const IoError&) {
-        }
+        } catch (const IoError&) {}
         if (!finished)
             throw;
         return;

@@ -19,7 +19,8 @@ class DocumentLock;
 // changed, moved or deleted it since, so changing a loaded document names
 // the bytes that were loaded, and is refused when the position holds other
 // bytes now.
-class DocumentFile {
+class DocumentFile
+{
 public:
     DocumentFile(FileOps& ops, const DataPaths& paths);
 

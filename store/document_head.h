@@ -12,16 +12,16 @@ namespace kw {
 // field of a document record (the window's control names in the comments).
 // The window, the stored record, the printout and a template all carry it.
 struct DocumentHead {
-    QString place;                      // miejscowosc
-    QString issueDate;                  // data_wystawienia
-    QString number;                     // numerator
-    QString numberSuffix;               // rozszerzenie
-    std::array<QString, 4> buyerLines;  // odbiorca1 to odbiorca4
-    QString buyerTaxId;                 // nip_odbiorcy
-    QString paymentMethod;              // forma_zaplaty, as shown (picked or typed)
-    QString paymentTerm;                // termin_zaplaty, as shown
-    QString serviceDate;                // data_uslugi
-    QString signature;                  // podpis
+    QString place;                     // miejscowosc
+    QString issueDate;                 // data_wystawienia
+    QString number;                    // numerator
+    QString numberSuffix;              // rozszerzenie
+    std::array<QString, 4> buyerLines; // odbiorca1 to odbiorca4
+    QString buyerTaxId;                // nip_odbiorcy
+    QString paymentMethod;             // forma_zaplaty, as shown (picked or typed)
+    QString paymentTerm;               // termin_zaplaty, as shown
+    QString serviceDate;               // data_uslugi
+    QString signature;                 // podpis
 
     friend bool operator==(const DocumentHead&, const DocumentHead&) = default;
 };

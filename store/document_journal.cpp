@@ -79,8 +79,7 @@ QString unfinishedSaveNotice(const QString& documentFile, qint64 position, const
 
 DocumentJournal::DocumentJournal(FileOps& ops, const QString& documentFile)
     : ops_(ops), documentFile_(documentFile), path_(documentJournalFileFor(documentFile))
-{
-}
+{}
 
 bool DocumentJournal::mayExist() const
 {
@@ -95,8 +94,7 @@ void DocumentJournal::write(const JournalEntry& entry)
 {
     const QByteArray bytes = journalBytes(entry);
     // A fixed temporary name: one left by a crash is simply written over.
-    replaceFileAtomically(ops_, path_, path_ + QStringLiteral(".new"),
-                          [&](OpenFile& out) { out.writeAt(0, bytes); });
+    replaceFileAtomically(ops_, path_, path_ + QStringLiteral(".new"), [&](OpenFile& out) { out.writeAt(0, bytes); });
 }
 
 void DocumentJournal::discard()

@@ -37,7 +37,8 @@ struct JournalEntry {
 //   3267    8     FNV-1a 64 of bytes 8 .. 3266 (position and record)
 // Anything else (cut short, grown, a wrong sum) is a journal whose writing
 // never finished, so the document file was never touched: it is removed.
-class DocumentJournal {
+class DocumentJournal
+{
 public:
     static constexpr int Size = 16 + doc::Size + 8;
 

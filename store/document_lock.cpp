@@ -43,8 +43,7 @@ DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::ch
     if (lock_.tryLock(wait))
         return;
     switch (lock_.error()) {
-    case QLockFile::LockFailedError:
-        throw IoError(documentBusyNotice(documentFile));
+    case QLockFile::LockFailedError: throw IoError(documentBusyNotice(documentFile));
     case QLockFile::PermissionError:
         // A reader goes on: the read itself then reports a missing or
         // unreadable file precisely.

@@ -13,7 +13,8 @@ namespace kw {
 // total it while the other one writes. A lock left by a process that died is
 // taken over: at once when that process ran on this computer, after
 // StaleTime otherwise.
-class DocumentLock {
+class DocumentLock
+{
 public:
     enum Purpose { Writing, Reading };
 

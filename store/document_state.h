@@ -7,7 +7,8 @@ namespace kw {
 // What the document on screen is, and so which commands the window offers.
 // The transitions are the events of the document's life; the window applies
 // the answers to its buttons on every tick.
-class DocumentState {
+class DocumentState
+{
 public:
     bool isNew() const { return newDocument_; }
     bool inCorrection() const { return correctionMode_; }

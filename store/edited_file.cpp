@@ -10,8 +10,7 @@ namespace kw {
 
 EditedFile::EditedFile(FileOps& ops, const QString& path, int recordSize, bool mayBeMissing)
     : ops_(ops), path_(path), recordSize_(recordSize), mayBeMissing_(mayBeMissing), contents_(readChecked())
-{
-}
+{}
 
 std::optional<QByteArray> EditedFile::readChecked() const
 {
@@ -19,8 +18,7 @@ std::optional<QByteArray> EditedFile::readChecked() const
     if (!contents && !mayBeMissing_)
         throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path_, describeErrno(ENOENT)));
     if (contents && contents->size() < recordSize_)
-        throw IoError(
-            QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(path_).arg(recordSize_));
+        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(path_).arg(recordSize_));
     return contents;
 }
 

@@ -12,7 +12,8 @@ namespace kw {
 // A one-record data file opened for editing. It keeps the bytes as read, so
 // that a save can see whether another program wrote the file meanwhile, and
 // writes back everything after the first record untouched.
-class EditedFile {
+class EditedFile
+{
 public:
     // Reads `path` whole. With `mayBeMissing` a missing file reads as a
     // record of zeros and is created by the first save; otherwise, and for a

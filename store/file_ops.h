@@ -8,7 +8,8 @@ namespace kw {
 // The system calls every file of the module goes through. They keep the
 // POSIX contract (return -1 and set errno on failure), so a test can put a
 // failing implementation in place and prove that no failure loses data.
-class FileOps {
+class FileOps
+{
 public:
     virtual ~FileOps() = default;
     virtual int open(const char* path, int flags, mode_t mode);

@@ -8,7 +8,8 @@ namespace kw {
 
 // The one error of every file operation; its message names the file and the
 // reason in Polish, ready to be shown to the user as it is.
-class IoError : public std::runtime_error {
+class IoError : public std::runtime_error
+{
 public:
     explicit IoError(const QString& message);
     QString message() const { return message_; }

@@ -10,7 +10,8 @@ namespace kw {
 // A file open for the length of one operation. Every call is checked and a
 // failure throws IoError naming the file; the descriptor is closed on scope
 // exit.
-class OpenFile {
+class OpenFile
+{
 public:
     // Only a regular file opens; anything else throws. CreateNew truncates
     // an existing file; CreateExclusive fails on one.

@@ -89,7 +89,8 @@ void checkTarget(const QString& target, const QString& resolved, OutputKind kind
     if (!info.isFile())
         refuse(target, QStringLiteral("to nie jest zwykły plik"));
     if (!holdsKind(resolved, kind))
-        refuse(target, QStringLiteral("taki plik już istnieje i nie jest %1, więc go nie zastąpiono").arg(kindName(kind)));
+        refuse(target,
+               QStringLiteral("taki plik już istnieje i nie jest %1, więc go nie zastąpiono").arg(kindName(kind)));
 }
 
 } // namespace
@@ -112,8 +113,7 @@ void writeOutputFile(FileOps& ops, const QString& target, OutputKind kind, const
     const QString resolved = resolvedTarget(target, false);
     checkTarget(target, resolved, kind, protectedFolders);
     try {
-        replaceFileAtomically(ops, resolved, temporaryNameFor(resolved),
-                              [&](OpenFile& out) { out.writeAt(0, bytes); });
+        replaceFileAtomically(ops, resolved, temporaryNameFor(resolved), [&](OpenFile& out) { out.writeAt(0, bytes); });
     } catch (const IoError& error) {
         // The layer names the temporary file; the user knows the target.
         throw IoError(QStringLiteral("Nie można zapisać pliku %1. %2").arg(target, error.message()));

@@ -17,27 +17,19 @@ namespace kw {
 
 RecordFile::RecordFile(FileOps& ops, const QString& path, int recordSize)
     : ops_(ops), path_(path), recordSize_(recordSize)
-{
-}
+{}
 
-qint64 RecordFile::count() const
-{
-    return OpenFile(ops_, path_, OpenFile::ReadOnly).size() / recordSize_;
-}
+qint64 RecordFile::count() const { return OpenFile(ops_, path_, OpenFile::ReadOnly).size() / recordSize_; }
 
 QByteArray RecordFile::read(qint64 position) const
 {
     OpenFile file(ops_, path_, OpenFile::ReadOnly);
     const qint64 records = file.size() / recordSize_;
     if (records == 0)
-        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).")
-                          .arg(path_)
-                          .arg(recordSize_));
+        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(path_).arg(recordSize_));
     if (position < 1 || position > records)
-        throw IoError(QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).")
-                          .arg(path_)
-                          .arg(position)
-                          .arg(records));
+        throw IoError(
+            QStringLiteral("Plik %1 nie zawiera rekordu nr %2 (rekordów: %3).").arg(path_).arg(position).arg(records));
     return file.readExactly((position - 1) * recordSize_, recordSize_);
 }
 
@@ -57,8 +49,7 @@ qint64 RecordFile::append(const QByteArray& record)
         try {
             file.truncate(whole);
             file.sync();
-        } catch (const IoError&) {
-        }
+        } catch (const IoError&) {}
         throw;
     }
     // The record is synced and so stored; the descriptor is closed unchecked,
@@ -69,8 +60,7 @@ qint64 RecordFile::append(const QByteArray& record)
 void RecordFile::replace(const QByteArray& records)
 {
     removeStaleTemporaries(ops_, path_);
-    replaceFileAtomically(ops_, path_, temporaryNameFor(path_),
-                          [&](OpenFile& out) { out.writeAt(0, records); });
+    replaceFileAtomically(ops_, path_, temporaryNameFor(path_), [&](OpenFile& out) { out.writeAt(0, records); });
 }
 
 namespace {
@@ -95,7 +85,8 @@ void removeStaleTemporaries(FileOps& ops, const QString& path)
 {
     const QFileInfo target(path);
     const QString prefix = target.fileName() + QLatin1Char('.');
-    const QFileInfoList entries = target.dir().entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
+    const QFileInfoList entries =
+        target.dir().entryInfoList({prefix + QStringLiteral("*")}, QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
         if (isTemporarySuffix(QStringView(entry.fileName()).mid(prefix.size())) &&
             entry.lastModified().toUTC() < processStart)

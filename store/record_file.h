@@ -13,7 +13,8 @@ namespace kw {
 // size / record size; a torn tail (a partial record left by a crash) is never
 // read as a record. Positions are 1-based. Each call opens the file, does one
 // operation and closes it.
-class RecordFile {
+class RecordFile
+{
 public:
     RecordFile(FileOps& ops, const QString& path, int recordSize);
 

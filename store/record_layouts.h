@@ -76,8 +76,7 @@ constexpr StringField Signature{146, 40};
 constexpr StringField CopyCount{187, 3};
 constexpr StringField PrintFootnote{191, 80};
 static_assert(Place.end() == BillNumber.offset && BillNumber.end() == BillSuffix.offset &&
-              BillSuffix.end() == CorrectionNumber.offset &&
-              CorrectionNumber.end() == CorrectionSuffix.offset &&
+              BillSuffix.end() == CorrectionNumber.offset && CorrectionNumber.end() == CorrectionSuffix.offset &&
               CorrectionSuffix.end() == CopyLabel.offset && CopyLabel.end() == Signature.offset &&
               Signature.end() == CopyCount.offset && CopyCount.end() == PrintFootnote.offset &&
               PrintFootnote.end() == Size);
@@ -112,12 +111,12 @@ constexpr int Size = 66;
 // Client list files (klienci.dat, *.kli): parallel arrays over 5001 slots.
 namespace clients {
 constexpr int Slots = 5001;
-constexpr int SlotNumber = 0;          // string[5]
-constexpr int ClientLine1 = 30006;     // string[80]
+constexpr int SlotNumber = 0;      // string[5]
+constexpr int ClientLine1 = 30006; // string[80]
 constexpr int ClientLine2 = 435087;
 constexpr int ClientLine3 = 840168;
 constexpr int ClientLine4 = 1245249;
-constexpr int ClientTaxId = 1650330;   // string[20]
+constexpr int ClientTaxId = 1650330; // string[20]
 constexpr int ClientReserved = 1755351;
 constexpr int ReservedBytesPerSlot = 347;
 constexpr int Size = 3490698;
@@ -160,10 +159,10 @@ static_assert(SlotNumber + Slots * 4 == ServiceName && ServiceName + Slots * 101
 // Little-endian: colour 0x00BBGGRR, face name, size in points, style bits.
 namespace printfont {
 constexpr int Size = 76;
-constexpr int Colour = 0;   // signed 32-bit
+constexpr int Colour = 0; // signed 32-bit
 constexpr StringField Face{4, 60};
 constexpr int PointSize = 68; // signed 32-bit
-constexpr int Style = 72;   // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+constexpr int Style = 72;     // bit 0 bold, 1 italic, 2 underline, 3 strike-out
 static_assert(Face.end() + 3 == PointSize && Style + 4 == Size);
 } // namespace printfont
 

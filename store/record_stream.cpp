@@ -7,12 +7,9 @@
 namespace kw {
 
 RecordStream::RecordStream(FileOps& ops, const QString& path, int recordSize, int recordsPerChunk)
-    : file_(ops, path, OpenFile::ReadOnly),
-      recordSize_(recordSize),
-      recordsPerChunk_(recordsPerChunk),
+    : file_(ops, path, OpenFile::ReadOnly), recordSize_(recordSize), recordsPerChunk_(recordsPerChunk),
       count_(file_.size() / recordSize)
-{
-}
+{}
 
 bool RecordStream::next(QByteArrayView& record)
 {
@@ -25,8 +22,7 @@ bool RecordStream::next(QByteArrayView& record)
         if (chunk_.size() < bytes)
             chunk_.resize(bytes);
         if (file_.readAt(position_ * recordSize_, chunk_.data(), bytes) != bytes)
-            throw IoError(QStringLiteral("Błąd odczytu pliku %1: plik skrócił się podczas odczytu.")
-                              .arg(file_.path()));
+            throw IoError(QStringLiteral("Błąd odczytu pliku %1: plik skrócił się podczas odczytu.").arg(file_.path()));
         chunkFirst_ = wanted;
     }
     record = QByteArrayView(chunk_.constData() + (wanted - chunkFirst_) * recordSize_, recordSize_);

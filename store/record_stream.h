@@ -11,7 +11,8 @@ namespace kw {
 // Reads a record file front to back in large chunks through a buffer of its
 // own, so listing or totalling a large file costs about one sequential read
 // and memory does not grow with the file. A torn tail is not returned.
-class RecordStream {
+class RecordStream
+{
 public:
     RecordStream(FileOps& ops, const QString& path, int recordSize, int recordsPerChunk = 256);
 

@@ -4,8 +4,8 @@
 #include "store/record_layouts.h"
 
 #include <QByteArray>
-#include <QtEndian>
 #include <QString>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -13,7 +13,8 @@ namespace kw {
 
 // A fixed-size record: named fields at fixed offsets over a byte array.
 template <int N>
-class Record {
+class Record
+{
 public:
     static constexpr int Size = N;
 

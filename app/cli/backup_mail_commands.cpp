@@ -1,9 +1,9 @@
 #include "app/cli/cli_commands.h"
 
-#include "extras/backup_archive.h"
-#include "app/platform/bill_mail.h"
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_output.h"
+#include "app/platform/bill_mail.h"
+#include "extras/backup_archive.h"
 #include "store/output_file.h"
 
 namespace kw {

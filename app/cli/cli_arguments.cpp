@@ -10,9 +10,9 @@ namespace kw {
 
 namespace {
 
-const QStringList commandWords = {QStringLiteral("list"),   QStringLiteral("summary"), QStringLiteral("pdf"),
-                                  QStringLiteral("words"),  QStringLiteral("backup"),  QStringLiteral("mail"),
-                                  QStringLiteral("--help"), QStringLiteral("-h"),      QStringLiteral("--version"),
+const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("summary"), QStringLiteral("pdf"),
+                                  QStringLiteral("words"),    QStringLiteral("backup"),  QStringLiteral("mail"),
+                                  QStringLiteral("--help"),   QStringLiteral("-h"),      QStringLiteral("--version"),
                                   QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services")};
 
 const QString csvOption = QStringLiteral("--csv");
@@ -21,8 +21,8 @@ const QString endOfOptions = QStringLiteral("--");
 
 [[noreturn]] void wrongCall(const QString& command)
 {
-    throw CommandLineError(QStringLiteral("Nieprawidłowe wywołanie polecenia %1; opis poleceń: kwitarnia --help.")
-                               .arg(command));
+    throw CommandLineError(
+        QStringLiteral("Nieprawidłowe wywołanie polecenia %1; opis poleceń: kwitarnia --help.").arg(command));
 }
 
 // The words after the command: its options (with the CSV file that may
@@ -75,7 +75,8 @@ QString checkedYear(const QString& text)
 {
     static const QRegularExpression year(QStringLiteral(R"(^\d{4}$)"));
     if (!year.match(text).hasMatch())
-        throw CommandLineError(QStringLiteral("Nieprawidłowy rok „%1”: podaj rok czterema cyframi, np. 2009.").arg(text));
+        throw CommandLineError(
+            QStringLiteral("Nieprawidłowy rok „%1”: podaj rok czterema cyframi, np. 2009.").arg(text));
     return text;
 }
 

@@ -7,7 +7,20 @@
 
 namespace kw {
 
-enum class CliCommand { Help, Version, List, Summary, PdfPosition, PdfMonth, Words, Backup, Mail, Settings, ListImport, ListExport };
+enum class CliCommand {
+    Help,
+    Version,
+    List,
+    Summary,
+    PdfPosition,
+    PdfMonth,
+    Words,
+    Backup,
+    Mail,
+    Settings,
+    ListImport,
+    ListExport
+};
 
 // The list a ListImport or ListExport works on.
 enum class SlotListKind { Clients, Services };
@@ -15,16 +28,16 @@ enum class SlotListKind { Clients, Services };
 // One call of the program from the command line, checked and decoded.
 struct CliRequest {
     CliCommand command = CliCommand::Help;
-    QString year;         // Summary: four digits
-    QString client;       // Summary: anyClient() when none was given
+    QString year;                   // Summary: four digits
+    QString client;                 // Summary: anyClient() when none was given
     std::optional<qint64> position; // PdfPosition, Mail: 1-based; empty for the last document
-    QString month;        // PdfMonth: "YYYY-MM"
-    bool csv = false;     // List, Summary: CSV instead of text lines
-    QString outputFile;   // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
-    QString address;      // Mail: the recipient, may be empty
-    double amount = 0.0;  // Words
+    QString month;                  // PdfMonth: "YYYY-MM"
+    bool csv = false;               // List, Summary: CSV instead of text lines
+    QString outputFile;  // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
+    QString address;     // Mail: the recipient, may be empty
+    double amount = 0.0; // Words
     SlotListKind list = SlotListKind::Clients; // ListImport, ListExport
-    QString csvFile;      // ListImport, ListExport
+    QString csvFile;                           // ListImport, ListExport
 };
 
 // Decodes the arguments after the program name. Options start with "--";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/bill_printout.h"
 #include "app/cli/cli_arguments.h"
+#include "print/bill_printout.h"
 #include "store/data_folder.h"
 #include "store/file_ops.h"
 
@@ -42,8 +42,8 @@ BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const 
 
 // The document at `position` (the last one when empty) printed into
 // `pdfFile` as one page.
-void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder,
-                    std::optional<qint64> position, const QString& pdfFile);
+void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
+                    const QString& pdfFile);
 
 // Every bill and corrective bill issued in `month` ("YYYY-MM"), in file
 // order, one page each, printed into `pdfFile`. Nothing is written when

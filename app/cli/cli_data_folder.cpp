@@ -41,9 +41,8 @@ qint64 storedDocumentCount(FileOps& ops, const QString& documentFile)
     requireDataFile(documentFile);
     const qint64 count = RecordFile(ops, documentFile, doc::Size).count();
     if (count == 0)
-        throw IoError(QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).")
-                          .arg(documentFile)
-                          .arg(doc::Size));
+        throw IoError(
+            QStringLiteral("Plik %1 jest krótszy niż jeden rekord (%2 bajtów).").arg(documentFile).arg(doc::Size));
     return count;
 }
 

@@ -9,8 +9,8 @@ namespace kw {
 namespace {
 
 const std::array<QString, 12> monthNames = {
-    QStringLiteral("Styczeń"),  QStringLiteral("Luty"),     QStringLiteral("Marzec"),   QStringLiteral("Kwiecień"),
-    QStringLiteral("Maj"),      QStringLiteral("Czerwiec"), QStringLiteral("Lipiec"),   QStringLiteral("Sierpień"),
+    QStringLiteral("Styczeń"),  QStringLiteral("Luty"),        QStringLiteral("Marzec"),   QStringLiteral("Kwiecień"),
+    QStringLiteral("Maj"),      QStringLiteral("Czerwiec"),    QStringLiteral("Lipiec"),   QStringLiteral("Sierpień"),
     QStringLiteral("Wrzesień"), QStringLiteral("Październik"), QStringLiteral("Listopad"), QStringLiteral("Grudzień")};
 
 // Wide enough for the longest month name, so the amounts stand in a column.
@@ -18,10 +18,7 @@ constexpr int nameColumn = 12;
 
 } // namespace
 
-QString monthName(int m)
-{
-    return monthNames[m];
-}
+QString monthName(int m) { return monthNames[m]; }
 
 QStringList documentListLines(const SelectionLines& bills)
 {

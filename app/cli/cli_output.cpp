@@ -13,10 +13,7 @@ void printLine(const QString& line)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
-void printBytes(const QByteArray& bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
+void printBytes(const QByteArray& bytes) { std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout); }
 
 void printError(const QString& message)
 {

@@ -6,8 +6,8 @@
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_help.h"
 #include "app/cli/cli_output.h"
-#include "store/io_error.h"
 #include "app/cli/offscreen_gui.h"
+#include "store/io_error.h"
 
 #include <QDir>
 

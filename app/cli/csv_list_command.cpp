@@ -3,10 +3,10 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_output.h"
+#include "extras/slot_list_csv.h"
 #include "store/document_lock.h"
 #include "store/edited_file.h"
 #include "store/record_file.h"
-#include "extras/slot_list_csv.h"
 
 #include <QDir>
 
@@ -51,8 +51,7 @@ void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, cons
     for (const QString& line : report.split(QLatin1Char('\n')))
         printLine(line);
     if (refused > 0)
-        throw CommandLineError(
-            QStringLiteral("Odrzucono wierszy: %1; pozostałe wiersze zapisano.").arg(refused));
+        throw CommandLineError(QStringLiteral("Odrzucono wierszy: %1; pozostałe wiersze zapisano.").arg(refused));
 }
 
 } // namespace kw

@@ -4,10 +4,10 @@
 #include "app/cli/cli_lines.h"
 #include "app/cli/cli_output.h"
 #include "app/cli/csv_output.h"
+#include "editing/selection_lines.h"
 #include "extras/printable_text.h"
 #include "print/printed_amounts.h"
 #include "store/records.h"
-#include "editing/selection_lines.h"
 #include "store/stored_documents.h"
 
 namespace kw {
@@ -19,12 +19,11 @@ constexpr qint64 openingPosition = 1;
 
 CsvRow listHeader()
 {
-    CsvRow header = {QStringLiteral("Pozycja"),         QStringLiteral("Rodzaj"),
-                     QStringLiteral("Numer"),           QStringLiteral("Rozszerzenie"),
-                     QStringLiteral("Data wystawienia"), QStringLiteral("Nabywca 1"),
-                     QStringLiteral("Nabywca 2"),       QStringLiteral("Nabywca 3"),
-                     QStringLiteral("Nabywca 4"),       QStringLiteral("NIP nabywcy"),
-                     QStringLiteral("Forma zapłaty"),   QStringLiteral("Termin płatności")};
+    CsvRow header = {
+        QStringLiteral("Pozycja"),      QStringLiteral("Rodzaj"),           QStringLiteral("Numer"),
+        QStringLiteral("Rozszerzenie"), QStringLiteral("Data wystawienia"), QStringLiteral("Nabywca 1"),
+        QStringLiteral("Nabywca 2"),    QStringLiteral("Nabywca 3"),        QStringLiteral("Nabywca 4"),
+        QStringLiteral("NIP nabywcy"),  QStringLiteral("Forma zapłaty"),    QStringLiteral("Termin płatności")};
     for (int line = 1; line <= doc::Lines; ++line) {
         for (const char* column : {"Nazwa", "PKWiU", "J.m.", "Ilość", "Cena", "Razem"})
             header.append(QStringLiteral("%1 %2").arg(QString::fromUtf8(column)).arg(line));
@@ -35,18 +34,10 @@ CsvRow listHeader()
 
 CsvRow documentRow(qint64 position, const DocumentRecord& document)
 {
-    CsvRow row = {QString::number(position),
-                  document.get(doc::DocKind),
-                  document.get(doc::DocNumber),
-                  document.get(doc::NumberSuffix),
-                  document.get(doc::IssueDate),
-                  document.get(doc::BuyerLine1),
-                  document.get(doc::BuyerLine2),
-                  document.get(doc::BuyerLine3),
-                  document.get(doc::BuyerLine4),
-                  document.get(doc::BuyerTaxId),
-                  document.get(doc::PaymentMethod),
-                  document.get(doc::PaymentTerm)};
+    CsvRow row = {QString::number(position),       document.get(doc::DocKind),       document.get(doc::DocNumber),
+                  document.get(doc::NumberSuffix), document.get(doc::IssueDate),     document.get(doc::BuyerLine1),
+                  document.get(doc::BuyerLine2),   document.get(doc::BuyerLine3),    document.get(doc::BuyerLine4),
+                  document.get(doc::BuyerTaxId),   document.get(doc::PaymentMethod), document.get(doc::PaymentTerm)};
     // A corrective bill's own lines are the corrected ones, as its printout
     // shows them first.
     const LineTable table = isCorrective(document) ? LineTable::Correction : LineTable::Bill;

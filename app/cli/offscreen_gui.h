@@ -9,7 +9,8 @@ namespace kw {
 // The Qt Gui application that printing needs (fonts, the PDF engine), on
 // the offscreen platform so no display is needed, with the window's font
 // substitutes. Lives as long as this object.
-class OffscreenGui {
+class OffscreenGui
+{
 public:
     OffscreenGui();
     ~OffscreenGui();

@@ -3,11 +3,11 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_output.h"
+#include "app/cli/stored_printout.h"
+#include "print/pdf_document.h"
 #include "store/document_file.h"
 #include "store/output_file.h"
-#include "print/pdf_document.h"
 #include "store/stored_documents.h"
-#include "app/cli/stored_printout.h"
 
 namespace kw {
 
@@ -39,8 +39,8 @@ BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const 
     return storedPrintout(document, readPrintSources(ops, paths, startFolder));
 }
 
-void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder,
-                    std::optional<qint64> position, const QString& pdfFile)
+void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
+                    const QString& pdfFile)
 {
     const BillPrintout bill = storedDocumentPrintout(ops, paths, startFolder, position);
     PdfDocument pdf(billTitle(bill));
@@ -61,8 +61,8 @@ void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolde
             pdf.addBill(storedPrintout(document, sources));
     });
     if (pdf.pageCount() == 0)
-        throw CommandLineError(QStringLiteral("Brak rachunków wystawionych w miesiącu %1; nie zapisano pliku %2.")
-                                   .arg(month, pdfFile));
+        throw CommandLineError(
+            QStringLiteral("Brak rachunków wystawionych w miesiącu %1; nie zapisano pliku %2.").arg(month, pdfFile));
     writePdf(ops, paths, startFolder, pdf, pdfFile);
 }
 

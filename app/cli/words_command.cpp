@@ -1,8 +1,8 @@
 #include "app/cli/cli_commands.h"
 
-#include "editing/amount_text.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_output.h"
+#include "editing/amount_text.h"
 #include "print/printed_amounts.h"
 
 #include <limits>

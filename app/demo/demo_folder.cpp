@@ -52,7 +52,13 @@ CompanyRecord demoSeller()
 
 ClientListRecord demoClients()
 {
-    struct Client { const char* l1; const char* l2; const char* l3; const char* l4; const char* nip; };
+    struct Client {
+        const char* l1;
+        const char* l2;
+        const char* l3;
+        const char* l4;
+        const char* nip;
+    };
     const Client list[] = {
         {"Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "", "677-001-22-32"},
         {"Gabinet Weterynaryjny „Żbik”", "os. Słoneczne 14", "32-020 Wieliczka", "", ""},
@@ -74,7 +80,12 @@ ClientListRecord demoClients()
 
 ServiceListRecord demoServices()
 {
-    struct Service { const char* name; const char* pkwiu; const char* unit; const char* price; };
+    struct Service {
+        const char* name;
+        const char* pkwiu;
+        const char* unit;
+        const char* price;
+    };
     const Service list[] = {
         {"Naprawa komputera stacjonarnego", "95.11.10.0", "szt.", "150.00"},
         {"Instalacja oprogramowania", "62.09.20.0", "godz.", "80.00"},
@@ -101,13 +112,21 @@ QByteArray demoDocuments()
     const QDate today = QDate::currentDate();
     const QString year = QString::number(today.year());
     QByteArray file = sentinelRecord(today.toString(QStringLiteral("yyyy-MM-dd"))).bytes();
-    struct Bill { const char* number; const char* buyer; const char* street; const char* town; const char* service;
-                  const char* quantity; const char* price; const char* total; };
+    struct Bill {
+        const char* number;
+        const char* buyer;
+        const char* street;
+        const char* town;
+        const char* service;
+        const char* quantity;
+        const char* price;
+        const char* total;
+    };
     const Bill bills[] = {
         {"1", "Zakład Stolarski Józef Łęcki", "ul. Długa 5", "31-146 Kraków", "Naprawa komputera stacjonarnego",
          "   1.00", "  150.00", "   150.00"},
-        {"2", "Anna Ślusarczyk", "ul. Ogrodowa 7 m. 2", "30-001 Kraków", "Instalacja oprogramowania",
-         "   2.50", "   80.00", "   200.00"},
+        {"2", "Anna Ślusarczyk", "ul. Ogrodowa 7 m. 2", "30-001 Kraków", "Instalacja oprogramowania", "   2.50",
+         "   80.00", "   200.00"},
     };
     for (const Bill& b : bills) {
         DocumentRecord r;

@@ -13,8 +13,7 @@ namespace {
 // Guards against a damaged header asking for a giant allocation.
 constexpr unsigned long maxPixels = 64UL * 1024 * 1024;
 
-struct ErrorManager
-{
+struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf escape;
 };
@@ -28,8 +27,7 @@ void discardMessage(j_common_ptr) {}
 
 // Everything the decoder touches lives here, on the heap, so that nothing in
 // the frame that calls setjmp changes after it.
-struct Decoder
-{
+struct Decoder {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     QImage image;
@@ -52,13 +50,13 @@ bool runDecoder(Decoder& d, const QByteArray& data)
     jpeg_read_header(&d.info, TRUE);
     d.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&d.info);
-    if (d.info.output_components != 3
-        || static_cast<unsigned long>(d.info.output_width) * d.info.output_height > maxPixels) {
+    if (d.info.output_components != 3 ||
+        static_cast<unsigned long>(d.info.output_width) * d.info.output_height > maxPixels) {
         jpeg_destroy_decompress(&d.info);
         return false;
     }
-    d.image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
-                     QImage::Format_RGB888);
+    d.image =
+        QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), QImage::Format_RGB888);
     if (d.image.isNull()) {
         jpeg_destroy_decompress(&d.info);
         return false;

@@ -31,15 +31,9 @@ QPixmap loadPicture(const QString& path)
 
 } // namespace
 
-QPixmap commandColumnPicture()
-{
-    return loadPicture(QStringLiteral(":/pictures/image1.jpg"));
-}
+QPixmap commandColumnPicture() { return loadPicture(QStringLiteral(":/pictures/image1.jpg")); }
 
-QPixmap handOffPicture()
-{
-    return loadPicture(QStringLiteral(":/pictures/image5.jpg"));
-}
+QPixmap handOffPicture() { return loadPicture(QStringLiteral(":/pictures/image5.jpg")); }
 
 QIcon applicationIcon()
 {

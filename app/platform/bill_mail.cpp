@@ -1,8 +1,8 @@
 #include "app/platform/bill_mail.h"
 
+#include "print/pdf_document.h"
 #include "store/io_error.h"
 #include "store/output_file.h"
-#include "print/pdf_document.h"
 
 #include <QDir>
 #include <QProcess>
@@ -57,7 +57,8 @@ QString mailBill(FileOps& ops, const BillPrintout& bill, const QString& address)
     if (!address.isEmpty())
         arguments.append(address);
     if (!QProcess::startDetached(program, arguments))
-        throw IoError(QStringLiteral("Nie można uruchomić programu %1; rachunek zapisano w pliku %2.").arg(program, file));
+        throw IoError(
+            QStringLiteral("Nie można uruchomić programu %1; rachunek zapisano w pliku %2.").arg(program, file));
     return file;
 }
 

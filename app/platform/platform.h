@@ -16,7 +16,8 @@ class ProcessStarter;
 
 // The standard dialogs of the platform. The window asks through this
 // interface only, so tests can script the answers.
-class Dialogs {
+class Dialogs
+{
 public:
     virtual ~Dialogs() = default;
     // A yes/no question captioned "Pytanie"; true for yes.
@@ -40,7 +41,8 @@ public:
 };
 
 // Today's date and the time of day.
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     virtual QDate today() const { return QDate::currentDate(); }

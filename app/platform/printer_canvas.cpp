@@ -7,9 +7,7 @@
 
 namespace kw {
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer) : PainterCanvas(ownPainter), printer_(printer)
-{
-}
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : PainterCanvas(ownPainter), printer_(printer) {}
 
 PrinterCanvas::~PrinterCanvas()
 {
@@ -19,10 +17,7 @@ PrinterCanvas::~PrinterCanvas()
     }
 }
 
-void PrinterCanvas::SetPortrait()
-{
-    printer_.setPageOrientation(QPageLayout::Portrait);
-}
+void PrinterCanvas::SetPortrait() { printer_.setPageOrientation(QPageLayout::Portrait); }
 
 void PrinterCanvas::BeginJob()
 {

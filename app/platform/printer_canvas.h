@@ -15,7 +15,8 @@ struct PrinterPainter {
 
 // Paints one print job on a QPrinter. The origin is the corner of the
 // printable area.
-class PrinterCanvas : private PrinterPainter, public PainterCanvas {
+class PrinterCanvas : private PrinterPainter, public PainterCanvas
+{
 public:
     // `printer` must outlive the canvas.
     explicit PrinterCanvas(QPrinter& printer);

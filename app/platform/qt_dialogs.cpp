@@ -25,8 +25,8 @@ QString qtFilter(const QString& filter)
 QString defaultSuffix(const QString& filter)
 {
     const QString pattern = filter.mid(filter.indexOf(QLatin1Char('|')) + 1);
-    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(';'))
-        || pattern.contains(QLatin1Char(' ')))
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(';')) ||
+        pattern.contains(QLatin1Char(' ')))
         return QString();
     return pattern.mid(2);
 }
@@ -35,8 +35,8 @@ QString defaultSuffix(const QString& filter)
 
 bool QtDialogs::ask(QWidget* parent, const QString& question)
 {
-    return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::No;
+    return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::No;
 }
 
 void QtDialogs::inform(QWidget* parent, const QString& text)
@@ -49,8 +49,7 @@ void QtDialogs::showError(QWidget* parent, const QString& text)
     QMessageBox::critical(parent, QStringLiteral("Błąd"), text, QMessageBox::Ok);
 }
 
-QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& folder,
-                            const QString& presetName)
+QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& folder, const QString& presetName)
 {
     const QString start = presetName.isEmpty() ? folder : QDir(folder).filePath(presetName);
     return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter(filter));

@@ -1,8 +1,8 @@
 #include "app/settings/fields_page.h"
 
-#include "store/io_error.h"
-#include "app/widgets/named_button.h"
 #include "app/platform/platform.h"
+#include "app/widgets/named_button.h"
+#include "store/io_error.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/edited_file.h"
-#include "store/data_folder.h"
 #include "extras/settings_fields.h"
+#include "store/data_folder.h"
+#include "store/edited_file.h"
 
 #include <QList>
 #include <QWidget>
@@ -34,9 +34,8 @@ public:
 
     // Opens `file` of the data folder `paths`. Throws IoError when the file
     // cannot be read or is shorter than its record.
-    FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
-               int recordSize, const QList<SettingsField>& fields, const QList<Check>& checks = {},
-               QWidget* parent = nullptr);
+    FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file, int recordSize,
+               const QList<SettingsField>& fields, const QList<Check>& checks = {}, QWidget* parent = nullptr);
 
     QLineEdit* edit(int field) const { return edits_[field]; }
     QPushButton* saveButton() const { return save_; }

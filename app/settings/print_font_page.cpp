@@ -1,8 +1,8 @@
 #include "app/settings/print_font_page.h"
 
-#include "store/io_error.h"
-#include "app/widgets/named_button.h"
 #include "app/platform/platform.h"
+#include "app/widgets/named_button.h"
+#include "store/io_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,11 +68,12 @@ void PrintFontPage::showChoice()
         style << QStringLiteral("podkreślona");
     if (choice_.font.strikeOut())
         style << QStringLiteral("przekreślona");
-    description_->setText(QStringLiteral("Czcionka wydruku: %1, %2 pkt%3, kolor %4")
-                              .arg(choice_.font.family())
-                              .arg(qRound(choice_.font.pointSizeF()))
-                              .arg(style.isEmpty() ? QString() : QStringLiteral(", ") + style.join(QStringLiteral(", ")))
-                              .arg(choice_.colour.name()));
+    description_->setText(
+        QStringLiteral("Czcionka wydruku: %1, %2 pkt%3, kolor %4")
+            .arg(choice_.font.family())
+            .arg(qRound(choice_.font.pointSizeF()))
+            .arg(style.isEmpty() ? QString() : QStringLiteral(", ") + style.join(QStringLiteral(", ")))
+            .arg(choice_.colour.name()));
     sample_->setFont(choice_.font);
     sample_->setStyleSheet(QStringLiteral("color: %1").arg(choice_.colour.name()));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/edited_file.h"
 #include "print/print_font.h"
+#include "store/edited_file.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 #include "app/settings/settings_window.h"
 
-#include "store/data_files.h"
 #include "app/settings/fields_page.h"
 #include "app/settings/print_font_page.h"
-#include "extras/settings_fields.h"
 #include "app/settings/slot_list_page.h"
 #include "editing/tax_numbers.h"
+#include "extras/settings_fields.h"
+#include "store/data_files.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -47,12 +47,12 @@ SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths
     resize(720, 560);
     createMissingFiles(files, paths);
 
-    seller_ = new FieldsPage(dialogs, files, paths, paths.sellerFile(), company::Size, sellerFields(),
-                             sellerChecks(), this);
-    numbering_ = new FieldsPage(dialogs, files, paths, paths.settingsFile(), settings::Size, numberingFields(), {},
-                                this);
-    font_ = new PrintFontPage(dialogs, files, resolvePath(fontFolder, QStringLiteral("FONT/") + printFontFileName),
-                              this);
+    seller_ =
+        new FieldsPage(dialogs, files, paths, paths.sellerFile(), company::Size, sellerFields(), sellerChecks(), this);
+    numbering_ =
+        new FieldsPage(dialogs, files, paths, paths.settingsFile(), settings::Size, numberingFields(), {}, this);
+    font_ =
+        new PrintFontPage(dialogs, files, resolvePath(fontFolder, QStringLiteral("FONT/") + printFontFileName), this);
     clients_ = new SlotListPage(dialogs, files, paths, paths.clientFile(), clientListLayout(),
                                 QStringLiteral("klienta"), this);
     services_ = new SlotListPage(dialogs, files, paths, paths.serviceFile(), serviceListLayout(),

@@ -1,10 +1,10 @@
 #include "app/settings/slot_list_page.h"
 
-#include "store/io_error.h"
-#include "app/widgets/named_button.h"
 #include "app/platform/platform.h"
+#include "app/widgets/named_button.h"
 #include "extras/settings_fields.h"
 #include "extras/slot_list_csv.h"
+#include "store/io_error.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -124,8 +124,9 @@ void SlotListPage::startNew()
 {
     const int slot = list_.firstFreeSlot();
     if (slot == 0) {
-        dialogs_.inform(this, QStringLiteral("Lista jest pełna: wszystkie %1 pozycji jest zajętych.")
-                                  .arg(list_.layout().slotCount));
+        dialogs_.inform(
+            this,
+            QStringLiteral("Lista jest pełna: wszystkie %1 pozycji jest zajętych.").arg(list_.layout().slotCount));
         return;
     }
     table_->clearSelection();
@@ -156,9 +157,9 @@ bool SlotListPage::deleteCurrent()
 {
     if (slot_ == 0 || !list_.inUse(slot_))
         return false;
-    if (!dialogs_.ask(this, QStringLiteral("Usunąć %1 „%2” (pozycja %3) ?")
-                                .arg(itemName_, list_.entry(slot_).first())
-                                .arg(slot_)))
+    if (!dialogs_.ask(
+            this,
+            QStringLiteral("Usunąć %1 „%2” (pozycja %3) ?").arg(itemName_, list_.entry(slot_).first()).arg(slot_)))
         return false;
     SlotList changed = list_;
     changed.clear(slot_);
@@ -191,10 +192,11 @@ bool SlotListPage::importCsv()
         QStringList used;
         for (const int slot : plan.slotsInUse)
             used.append(QString::number(slot));
-        const bool overwrite =
-            !used.isEmpty() && dialogs_.ask(this, QStringLiteral("Plik zmienia zajęte pozycje (%1: nr %2). Nadpisać je ?")
-                                                      .arg(used.size())
-                                                      .arg(used.join(QStringLiteral(", "))));
+        const bool overwrite = !used.isEmpty() &&
+            dialogs_.ask(this,
+                         QStringLiteral("Plik zmienia zajęte pozycje (%1: nr %2). Nadpisać je ?")
+                             .arg(used.size())
+                             .arg(used.join(QStringLiteral(", "))));
         SlotList changed = list_;
         const QString report = applyImport(changed, plan, overwrite);
         if (changed.bytes() != list_.bytes() && !store(changed))

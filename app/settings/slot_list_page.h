@@ -1,8 +1,8 @@
 #pragma once
 
+#include "editing/slot_list.h"
 #include "store/data_folder.h"
 #include "store/edited_file.h"
-#include "editing/slot_list.h"
 
 #include <QList>
 #include <QWidget>

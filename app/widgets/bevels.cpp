@@ -26,9 +26,7 @@ void drawEdge(QPainter& painter, const QRect& box, BevelPanel::Edge edge)
 } // namespace
 
 BevelPanel::BevelPanel(QWidget* parent, const QColor& fill, Edge outer, Edge inner)
-    : QWidget(parent)
-    , outer_(outer)
-    , inner_(inner)
+    : QWidget(parent), outer_(outer), inner_(inner)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, fill);
@@ -43,9 +41,7 @@ void BevelPanel::paintEvent(QPaintEvent*)
     drawEdge(painter, rect().adjusted(1, 1, -1, -1), inner_);
 }
 
-Bevel::Bevel(QWidget* parent, Shape shape)
-    : QWidget(parent)
-    , shape_(shape)
+Bevel::Bevel(QWidget* parent, Shape shape) : QWidget(parent), shape_(shape)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -1,7 +1,7 @@
 #include "app/widgets/bill_grid.h"
 
-#include <QHeaderView>
 #include <QEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 
 namespace kw {
@@ -12,18 +12,13 @@ constexpr int columnWidths[BillGrid::Columns] = {22, 310, 76, 38, 51, 64, 74};
 constexpr int lineHeight = 17;
 const QColor fixedShade(245, 245, 245);
 
-const char* const columnTitles[BillGrid::Columns] = {
-    "Lp", "Nazwa usługi", "PKWiU", "J.m", "Ilość", "Brutto", "Razem"};
+const char* const columnTitles[BillGrid::Columns] = {"Lp", "Nazwa usługi", "PKWiU", "J.m", "Ilość", "Brutto", "Razem"};
 
-bool isFixed(int row, int column)
-{
-    return row == 0 || column == 0;
-}
+bool isFixed(int row, int column) { return row == 0 || column == 0; }
 
 } // namespace
 
-BillGrid::BillGrid(QWidget* parent)
-    : QTableWidget(Rows, Columns, parent)
+BillGrid::BillGrid(QWidget* parent) : QTableWidget(Rows, Columns, parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -46,8 +41,8 @@ BillGrid::BillGrid(QWidget* parent)
     setTabKeyNavigation(true);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
-                    | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
 
     createItems();
 }
@@ -81,10 +76,7 @@ void BillGrid::setTextColour(const QColor& colour)
     setPalette(colours);
 }
 
-QWidget* BillGrid::editorAt(int row, int column) const
-{
-    return indexWidget(model()->index(row, column));
-}
+QWidget* BillGrid::editorAt(int row, int column) const { return indexWidget(model()->index(row, column)); }
 
 QString BillGrid::shownText(int row, int column) const
 {

@@ -9,8 +9,7 @@ namespace {
 constexpr int pictureGap = 5;
 }
 
-CommandButton::CommandButton(QWidget* parent)
-    : QToolButton(parent)
+CommandButton::CommandButton(QWidget* parent) : QToolButton(parent)
 {
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
@@ -37,8 +36,8 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(group, QPalette::ButtonText));
     painter.drawText(QRect(left, shift, textWidth, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
     if (hasPicture) {
-        const QRect box(left + textWidth + pictureGap, (height() - picture.height()) / 2 + shift,
-                        picture.width(), picture.height());
+        const QRect box(left + textWidth + pictureGap, (height() - picture.height()) / 2 + shift, picture.width(),
+                        picture.height());
         icon().paint(&painter, box, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     }
 }

@@ -1,7 +1,7 @@
 #include "app/widgets/control_factory.h"
 
-#include "app/widgets/command_button.h"
 #include "app/pictures/glyphs.h"
+#include "app/widgets/command_button.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -29,8 +29,8 @@ void setTextStyle(QWidget* control, const QFont& font, const QColor& colour)
     control->setPalette(colours);
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
-              const QFont& font, const QColor& colour, int width)
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, const QFont& font,
+              const QColor& colour, int width)
 {
     const QFontMetrics metrics(font);
     if (width == 0)
@@ -43,17 +43,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int lef
     return result;
 }
 
-QLabel* rightLabel(QWidget* parent, const char* name, const QString& caption, int rightEdge,
-                   int top, int width, const QFont& font, const QColor& colour)
+QLabel* rightLabel(QWidget* parent, const char* name, const QString& caption, int rightEdge, int top, int width,
+                   const QFont& font, const QColor& colour)
 {
     QLabel* result = label(parent, name, caption, rightEdge - width, top, font, colour, width);
     result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return result;
 }
 
-QToolButton* commandButton(QWidget* parent, const char* name, const QString& caption,
-                           const QString& hint, const QRect& geometry, const QFont& font,
-                           const QColor& colour)
+QToolButton* commandButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                           const QRect& geometry, const QFont& font, const QColor& colour)
 {
     auto* result = make<CommandButton>(parent, name, geometry);
     result->setText(caption);
@@ -64,8 +63,8 @@ QToolButton* commandButton(QWidget* parent, const char* name, const QString& cap
     return result;
 }
 
-QToolButton* textButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry, const QFont& font, const QColor& colour, bool raised)
+QToolButton* textButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                        const QFont& font, const QColor& colour, bool raised)
 {
     auto* result = make<QToolButton>(parent, name, geometry);
     result->setText(caption);
@@ -76,8 +75,8 @@ QToolButton* textButton(QWidget* parent, const char* name, const QString& captio
     return result;
 }
 
-QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry,
-                    const QStringList& items, const QFont& font, const QColor& colour)
+QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry, const QStringList& items,
+                    const QFont& font, const QColor& colour)
 {
     auto* result = make<QComboBox>(parent, name, geometry);
     result->setEditable(true);

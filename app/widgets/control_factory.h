@@ -38,25 +38,23 @@ W* make(QWidget* parent, const char* name, const QRect& geometry)
 // A label whose top-left corner is at (left, top). A width of 0 fits the
 // caption; labels whose text changes later get the width they may need.
 // Labels never take mouse clicks, so a wide one does not block what lies below.
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
-              const QFont& font, const QColor& colour, int width = 0);
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, const QFont& font,
+              const QColor& colour, int width = 0);
 
 // A label whose text ends at rightEdge, whatever its length, up to width.
-QLabel* rightLabel(QWidget* parent, const char* name, const QString& caption, int rightEdge,
-                   int top, int width, const QFont& font, const QColor& colour);
+QLabel* rightLabel(QWidget* parent, const char* name, const QString& caption, int rightEdge, int top, int width,
+                   const QFont& font, const QColor& colour);
 
 // A command: flat, hand cursor, caption with the small command picture to its right.
-QToolButton* commandButton(QWidget* parent, const char* name, const QString& caption,
-                           const QString& hint, const QRect& geometry, const QFont& font,
-                           const QColor& colour = maroon);
+QToolButton* commandButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
+                           const QRect& geometry, const QFont& font, const QColor& colour = maroon);
 
 // A button with a caption only ("?"), flat unless raised is set.
-QToolButton* textButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry, const QFont& font, const QColor& colour,
-                        bool raised = false);
+QToolButton* textButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                        const QFont& font, const QColor& colour, bool raised = false);
 
 // An editable combo box with the given items and an empty text.
-QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry,
-                    const QStringList& items, const QFont& font, const QColor& colour);
+QComboBox* comboBox(QWidget* parent, const char* name, const QRect& geometry, const QStringList& items,
+                    const QFont& font, const QColor& colour);
 
 } // namespace kw

@@ -2,10 +2,7 @@
 
 namespace kw {
 
-DblClickLineEdit::DblClickLineEdit(QWidget* parent)
-    : QLineEdit(parent)
-{
-}
+DblClickLineEdit::DblClickLineEdit(QWidget* parent) : QLineEdit(parent) {}
 
 void DblClickLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
 {

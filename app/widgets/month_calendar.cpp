@@ -4,8 +4,7 @@
 
 namespace kw {
 
-MonthCalendar::MonthCalendar(QWidget* parent)
-    : QCalendarWidget(parent)
+MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent)
 {
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);

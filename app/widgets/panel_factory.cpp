@@ -2,8 +2,8 @@
 
 namespace kw {
 
-BevelPanel* panel(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill,
-                  BevelPanel::Edge outer, BevelPanel::Edge inner)
+BevelPanel* panel(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill, BevelPanel::Edge outer,
+                  BevelPanel::Edge inner)
 {
     auto* result = new BevelPanel(parent, fill, outer, inner);
     result->setObjectName(QString::fromLatin1(name));

@@ -14,15 +14,14 @@ inline const QColor listColour{245, 245, 245};
 // Height of a one-line input field or combo box.
 inline constexpr int editHeight = 23;
 
-BevelPanel* panel(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill,
-                  BevelPanel::Edge outer, BevelPanel::Edge inner);
+BevelPanel* panel(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill, BevelPanel::Edge outer,
+                  BevelPanel::Edge inner);
 
 Bevel* bevel(QWidget* parent, const char* name, const QRect& geometry, Bevel::Shape shape);
 
 // An input field: navy text, Arial 12 px unless another face is given.
 template <class Edit = QLineEdit>
-Edit* edit(QWidget* parent, const char* name, const QRect& geometry,
-           const QFont& face = font("Arial", 12))
+Edit* edit(QWidget* parent, const char* name, const QRect& geometry, const QFont& face = font("Arial", 12))
 {
     auto* result = make<Edit>(parent, name, geometry);
     setTextStyle(result, face, navy);

@@ -2,8 +2,7 @@
 
 namespace kw {
 
-SelectionList::SelectionList(QWidget* parent)
-    : QListView(parent)
+SelectionList::SelectionList(QWidget* parent) : QListView(parent)
 {
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

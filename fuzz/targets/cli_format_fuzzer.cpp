@@ -5,9 +5,9 @@
 
 #include "app/cli/cli_lines.h"
 #include "extras/csv.h"
+#include "extras/printable_text.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
-#include "extras/printable_text.h"
 #include "store/records.h"
 
 #include <cstdint>

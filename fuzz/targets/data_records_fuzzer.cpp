@@ -2,13 +2,13 @@
 // print font and the sales register's folder. The first byte picks the file.
 
 #include "app/cli/cli_data_folder.h"
-#include "store/data_files.h"
+#include "extras/sales_register_folder.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
-#include "store/io_error.h"
 #include "print/print_font.h"
+#include "store/data_files.h"
+#include "store/io_error.h"
 #include "store/records.h"
-#include "extras/sales_register_folder.h"
 
 #include <cstdint>
 

@@ -2,10 +2,10 @@
 // totals and the amounts a printout shows.
 
 #include "editing/bill_totals.h"
+#include "editing/selection_lines.h"
 #include "fuzz/fuzz_checks.h"
 #include "print/printed_amounts.h"
 #include "store/records.h"
-#include "editing/selection_lines.h"
 
 #include <cstdint>
 
@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const DocumentRecord record =
         DocumentRecord::fromBytes(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    for (const StringField field : {doc::Place, doc::IssueDate, doc::DocNumber, doc::NumberSuffix, doc::BuyerLine1,
-                                    doc::BuyerLine2, doc::BuyerLine3, doc::BuyerLine4, doc::BuyerTaxId,
-                                    doc::PaymentMethod, doc::ServiceDate, doc::PaymentTerm, doc::Signature,
-                                    doc::DocKind, doc::CorrectedRef})
+    for (const StringField field :
+         {doc::Place, doc::IssueDate, doc::DocNumber, doc::NumberSuffix, doc::BuyerLine1, doc::BuyerLine2,
+          doc::BuyerLine3, doc::BuyerLine4, doc::BuyerTaxId, doc::PaymentMethod, doc::ServiceDate, doc::PaymentTerm,
+          doc::Signature, doc::DocKind, doc::CorrectedRef})
         if (record.get(field).size() > field.maxChars)
             fuzz::fail("field longer than its width");
     for (const LineTable table : {LineTable::Bill, LineTable::Correction}) {

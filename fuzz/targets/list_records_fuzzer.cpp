@@ -2,10 +2,10 @@
 // patches, each a slot, a field and the bytes (length byte included) that
 // are written over that field of that slot.
 
+#include "editing/selection_lines.h"
 #include "extras/client_names.h"
 #include "fuzz/fuzz_input.h"
 #include "store/records.h"
-#include "editing/selection_lines.h"
 
 #include <cstdint>
 

@@ -3,15 +3,15 @@
 // canvas. Input: font record, document record, seller record, settings
 // record, each cut or padded to its size, then the resolution.
 
-#include "print/bill_printout.h"
+#include "app/cli/stored_printout.h"
+#include "app/platform/printer_canvas.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/gui_application.h"
-#include "store/io_error.h"
+#include "print/bill_printout.h"
 #include "print/print_error.h"
-#include "app/platform/printer_canvas.h"
 #include "print/recording_canvas.h"
-#include "app/cli/stored_printout.h"
+#include "store/io_error.h"
 
 #include <QPrinter>
 
@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::ensureGuiApplication();
     fuzz::FuzzInput input(data, size);
     const fuzz::FuzzFolder& folder = fuzz::FuzzFolder::instance();
-    folder.write(folder.path() + QStringLiteral("/FONT/") + printFontFileName,
-                 input.bytes(PrintFontRecord::Size));
+    folder.write(folder.path() + QStringLiteral("/FONT/") + printFontFileName, input.bytes(PrintFontRecord::Size));
     PrintSources sources;
     const DocumentRecord document = DocumentRecord::fromBytes(input.bytes(DocumentRecord::Size));
     sources.seller = CompanyRecord::fromBytes(input.bytes(CompanyRecord::Size));
@@ -60,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     recording.log(true);
     try {
         printOnPdf(bill, folder.path() + QStringLiteral("/rachunek.pdf"));
-    } catch (const PrintError&) {
-    }
+    } catch (const PrintError&) {}
     return 0;
 }

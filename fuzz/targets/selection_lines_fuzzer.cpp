@@ -1,11 +1,11 @@
 // The bill list over a document file of fuzzed bytes, and a search in it.
 
+#include "editing/selection_lines.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
 #include "store/io_error.h"
 #include "store/record_file.h"
-#include "editing/selection_lines.h"
 
 #include <cstdint>
 
@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int found = findLine(lines.texts, fragment);
         if (found < -1 || found >= lines.texts.size())
             fuzz::fail("found line outside the list");
-    } catch (const IoError&) {
-    }
+    } catch (const IoError&) {}
     return 0;
 }

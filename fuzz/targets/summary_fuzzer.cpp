@@ -2,11 +2,11 @@
 // year and client, as the panel and the command line show it.
 
 #include "app/cli/cli_lines.h"
+#include "extras/yearly_summary.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
 #include "store/io_error.h"
-#include "extras/yearly_summary.h"
 
 #include <cstdint>
 
@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (summary.barPositions[m] < 0 || summary.barPositions[m] > summary.barMaximum)
                 fuzz::fail("bar outside its range");
         fuzz::requirePrintable(yearlySummaryLines(summary, client));
-    } catch (const IoError&) {
-    }
+    } catch (const IoError&) {}
     return 0;
 }

@@ -50,7 +50,10 @@ QStringList describe(const QWidget& window)
         lines << QStringLiteral("%1 %2 in %3 at %4,%5 %6x%7 %8 %9 '%10' %11")
                      .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
                           w->parentWidget()->objectName())
-                     .arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())
+                     .arg(box.x())
+                     .arg(box.y())
+                     .arg(box.width())
+                     .arg(box.height())
                      .arg(w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
                           w->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"), textOf(w),
                           w->font().toString());
@@ -68,7 +71,8 @@ void waitForOverlays(const Tfaktura_f& window)
         QTest::qWait(5);
 }
 
-class DeferredStart : public WindowTest {};
+class DeferredStart : public WindowTest
+{};
 
 TEST_F(DeferredStart, EndsWithTheWindowOfACompleteStart)
 {

@@ -9,7 +9,8 @@ namespace {
 
 // A dark desktop: the Fusion style with a dark application palette, as
 // Plasma or GNOME dark themes give a Qt program. Restored afterwards.
-class DarkDesktop {
+class DarkDesktop
+{
 public:
     DarkDesktop() : previousStyle_(QApplication::style()->name()), previousPalette_(QApplication::palette())
     {

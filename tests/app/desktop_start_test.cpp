@@ -10,7 +10,8 @@ using namespace kw;
 namespace {
 
 // The start from the menu: a home folder and a per-user memory of its own.
-class DesktopStartTest : public WindowTest {
+class DesktopStartTest : public WindowTest
+{
 protected:
     std::optional<QString> chooseFolder() { return desktopDataFolder(dialogs, memory, proposed); }
 
@@ -97,7 +98,8 @@ TEST_F(DesktopStartTest, UnusableChosenFolderIsExplainedAndAskedAgain)
     dialogs.fileNames << empty << dir.path();
     EXPECT_EQ(chooseFolder(), dir.path());
     ASSERT_EQ(dialogs.notices.size(), 2);
-    EXPECT_TRUE(dialogs.notices[0].startsWith(QStringLiteral("Nie można założyć folderu"))) << dialogs.notices[0].toStdString();
+    EXPECT_TRUE(dialogs.notices[0].startsWith(QStringLiteral("Nie można założyć folderu")))
+        << dialogs.notices[0].toStdString();
     EXPECT_TRUE(dialogs.notices[1].contains(empty)) << dialogs.notices[1].toStdString();
     EXPECT_EQ(dialogs.questions.size(), 3);
 }

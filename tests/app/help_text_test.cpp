@@ -11,9 +11,9 @@ TEST(HelpText, SixtyFourLinesInElevenTitledSections)
     ASSERT_EQ(lines.size(), 64);
 
     const QStringList titles = {
-        "Nowa faktura",      "Wstawienie klienta", "Wstawienie usługi", "Parametry stałe",
-        "Numerator",         "Zapis faktury",      "Wczytanie faktury", "Usuwanie faktury",
-        "Faktura korygująca", "Wydruk faktury",    "Szablony dokumentów",
+        "Nowa faktura",       "Wstawienie klienta", "Wstawienie usługi",   "Parametry stałe",
+        "Numerator",          "Zapis faktury",      "Wczytanie faktury",   "Usuwanie faktury",
+        "Faktura korygująca", "Wydruk faktury",     "Szablony dokumentów",
     };
     int searchFrom = 0;
     for (const QString& title : titles) {

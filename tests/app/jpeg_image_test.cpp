@@ -18,7 +18,10 @@ QByteArray pictureBytes(const char* name)
 
 TEST(JpegImage, DecodesTheWindowPictures)
 {
-    const struct { const char* file; QSize size; } pictures[] = {
+    const struct {
+        const char* file;
+        QSize size;
+    } pictures[] = {
         {"image1.jpg", {105, 93}},
         {"image5.jpg", {105, 84}},
     };
@@ -39,7 +42,10 @@ TEST(JpegImage, BadBytesGiveANullImage)
     QByteArray noise(2000, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-    const struct { const char* what; QByteArray bytes; } cases[] = {
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
         {"empty", QByteArray()},
         {"noise", noise},
         {"start marker only", QByteArray("\xFF\xD8", 2)},

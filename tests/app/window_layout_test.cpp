@@ -1,11 +1,11 @@
 #include "app/Tfaktura_f.h"
-#include "tests/support/scripted_dialogs.h"
-#include "store/file_ops.h"
 #include "app/platform/app_fonts.h"
 #include "app/widgets/bill_grid.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/month_calendar.h"
 #include "app/widgets/selection_list.h"
+#include "store/file_ops.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -143,8 +143,12 @@ TEST_F(WindowLayout, ControlsSitWhereDesigned)
 
 TEST_F(WindowLayout, RightAlignedLabelsKeepTheirRightEdge)
 {
-    const struct { const char* name; int rightEdge; int top; } expected[] = {
-        {"Label13", 660, 41}, {"Label24", 660, 57}, {"Label55", 660, 525}, {"Label56", 660, 544},
+    const struct {
+        const char* name;
+        int rightEdge;
+        int top;
+    } expected[] = {
+        {"Label13", 660, 41},  {"Label24", 660, 57},  {"Label55", 660, 525}, {"Label56", 660, 544},
         {"Label57", 660, 563}, {"Label22", 665, 590}, {"Label26", 665, 607}, {"Label92", 513, 8},
     };
     for (const auto& want : expected) {
@@ -238,10 +242,9 @@ TEST_F(WindowLayout, OverlaysLieAboveTheColumnsInOrder)
 TEST_F(WindowLayout, TabOrderOfTheDocumentFields)
 {
     // Reading order: the left column, then the right one.
-    const QStringList order = {"miejscowosc", "data_wystawienia", "numerator", "rozszerzenie",
-                               "odbiorca1", "odbiorca2", "odbiorca3", "odbiorca4",
-                               "nip_odbiorcy", "forma_zaplaty", "data_uslugi", "MonthCalendar1",
-                               "termin_zaplaty", "podpis", "tabela"};
+    const QStringList order = {"miejscowosc", "data_wystawienia", "numerator",      "rozszerzenie", "odbiorca1",
+                               "odbiorca2",   "odbiorca3",        "odbiorca4",      "nip_odbiorcy", "forma_zaplaty",
+                               "data_uslugi", "MonthCalendar1",   "termin_zaplaty", "podpis",       "tabela"};
     // Walk the focus chain and note each listed control the first time it or
     // one of its inner parts comes up.
     QStringList seen;

@@ -1,7 +1,7 @@
 #include "tests/cli/cli_data.h"
 
-#include "store/data_folder.h"
 #include "print/print_font.h"
+#include "store/data_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,8 +57,8 @@ DocumentRecord cliBill(int number, const QString& issueDate, const QString& buye
     return record;
 }
 
-DocumentRecord cliCorrectiveBill(int number, const QString& issueDate, const QString& buyer,
-                                 const QString& corrected, const QString& before, const QString& after)
+DocumentRecord cliCorrectiveBill(int number, const QString& issueDate, const QString& buyer, const QString& corrected,
+                                 const QString& before, const QString& after)
 {
     DocumentRecord record =
         document(QStringLiteral("K"), QString::number(number), QStringLiteral("K/2009"), issueDate, buyer);
@@ -91,8 +91,7 @@ void writeCliDataFolder(const QString& folder, const QList<DocumentRecord>& docu
     writeFile(paths.documentFile(), bytes);
 }
 
-void writeLocationFile(const QString& startFolder, quint8 mode, const QString& localPath,
-                       const QString& networkPath)
+void writeLocationFile(const QString& startFolder, quint8 mode, const QString& localPath, const QString& networkPath)
 {
     LocationRecord location;
     location.setByteAt(location::FolderMode, mode);

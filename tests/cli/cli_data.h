@@ -16,8 +16,8 @@ DocumentRecord cliBill(int number, const QString& issueDate, const QString& buye
 
 // Corrective bill `number`/K/2009 of bill `corrected`: the bill's total
 // `before`, corrected to `after`.
-DocumentRecord cliCorrectiveBill(int number, const QString& issueDate, const QString& buyer,
-                                 const QString& corrected, const QString& before, const QString& after);
+DocumentRecord cliCorrectiveBill(int number, const QString& issueDate, const QString& buyer, const QString& corrected,
+                                 const QString& before, const QString& after);
 
 // The settings ("oryginał / kopia", a footnote) and seller files under
 // `folder`, and its document file: the sentinel, then `documents`. The
@@ -25,8 +25,7 @@ DocumentRecord cliCorrectiveBill(int number, const QString& issueDate, const QSt
 void writeCliDataFolder(const QString& folder, const QList<DocumentRecord>& documents);
 
 // The location file Admini/siec.dat under `startFolder`.
-void writeLocationFile(const QString& startFolder, quint8 mode, const QString& localPath,
-                       const QString& networkPath);
+void writeLocationFile(const QString& startFolder, quint8 mode, const QString& localPath, const QString& networkPath);
 
 // The print font FONT/font_trelmo_2007.dat under `startFolder`.
 void writePrintFontFile(const QString& startFolder, const QString& face, int points);

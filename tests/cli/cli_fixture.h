@@ -21,8 +21,8 @@ inline QList<DocumentRecord> standardDocuments()
         cliBill(10, QStringLiteral("2009-03-15"), QStringLiteral("Nieznany"), QStringLiteral("1.00"));
     unknownKind.set(doc::DocKind, QStringLiteral("X"));
     return {cliBill(7, QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski"), QStringLiteral("120.00")),
-            cliCorrectiveBill(1, QStringLiteral("2009-03-20"), QStringLiteral("Jan Kowalski"),
-                              QStringLiteral("7/2009"), QStringLiteral("120.00"), QStringLiteral("100.00")),
+            cliCorrectiveBill(1, QStringLiteral("2009-03-20"), QStringLiteral("Jan Kowalski"), QStringLiteral("7/2009"),
+                              QStringLiteral("120.00"), QStringLiteral("100.00")),
             cliBill(8, QStringLiteral("2009-04-02"), QStringLiteral("Żaneta Łęcka"), QStringLiteral("35.50")),
             cliBill(9, QStringLiteral("2009-03-31"), QStringLiteral("Firma ABC"), QStringLiteral("10.00")),
             unknownKind};
@@ -39,7 +39,8 @@ inline void makeStandardDataFolder(const QString& folder)
 
 // A start folder with no location file, so it is the data folder too,
 // holding the standard documents.
-class CliTest : public ::testing::Test {
+class CliTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -36,7 +36,8 @@ TEST_F(CliTest, WrongArgumentsAreReportedAndChangeNothing)
         QString message;
     };
     const QList<Case> cases = {
-        {{QStringLiteral("pdf"), QStringLiteral("7"), pdf}, QStringLiteral("Nie ma dokumentu na pozycji 7 (pozycje od 1 do 6).")},
+        {{QStringLiteral("pdf"), QStringLiteral("7"), pdf},
+         QStringLiteral("Nie ma dokumentu na pozycji 7 (pozycje od 1 do 6).")},
         {{QStringLiteral("pdf"), QStringLiteral("0"), pdf}, QStringLiteral("Nie ma dokumentu na pozycji 0")},
         {{QStringLiteral("pdf"), QStringLiteral("2x"), pdf}, QStringLiteral("Nieprawidłowa pozycja „2x”")},
         {{QStringLiteral("pdf"), QStringLiteral("-1"), pdf}, QStringLiteral("Nieprawidłowa pozycja „-1”")},
@@ -50,7 +51,8 @@ TEST_F(CliTest, WrongArgumentsAreReportedAndChangeNothing)
          QStringLiteral("Brak rachunków wystawionych w miesiącu 2009-05")},
         {{QStringLiteral("words"), QStringLiteral("12 zł")}, QStringLiteral("Nieprawidłowa kwota „12 zł”")},
         {{QStringLiteral("words"), QStringLiteral("3000000000")}, QStringLiteral("za duża")},
-        {{QStringLiteral("list"), QStringLiteral("wszystko")}, QStringLiteral("Nieprawidłowe wywołanie polecenia list")},
+        {{QStringLiteral("list"), QStringLiteral("wszystko")},
+         QStringLiteral("Nieprawidłowe wywołanie polecenia list")},
         {{QStringLiteral("pdf"), QStringLiteral("2")}, QStringLiteral("Nieprawidłowe wywołanie polecenia pdf")},
         {{QStringLiteral("summary")}, QStringLiteral("Nieprawidłowe wywołanie polecenia summary")},
         {{QStringLiteral("pdf"), QStringLiteral("2"), QStringLiteral("/nie-ma-takiego-folderu/wynik.pdf")},
@@ -78,18 +80,22 @@ TEST(CliDataFiles, MissingAndShortFilesAreReportedAndLeftAsTheyAre)
     };
     const auto dataFolder = [](const QString& folder) { makeStandardDataFolder(folder); };
     const QList<Case> cases = {
-        {"an empty start folder", [](const QString&) {}, {QStringLiteral("list")},
-         QStringLiteral("Brak pliku danych")},
-        {"an empty start folder", [](const QString&) {}, {QStringLiteral("summary"), QStringLiteral("2009")},
+        {"an empty start folder", [](const QString&) {}, {QStringLiteral("list")}, QStringLiteral("Brak pliku danych")},
+        {"an empty start folder",
+         [](const QString&) {},
+         {QStringLiteral("summary"), QStringLiteral("2009")},
          QStringLiteral("Uslugi/dokumenty_r.dat")},
-        {"an empty start folder", [](const QString&) {}, {QStringLiteral("pdf"), QStringLiteral("last"), pdf},
+        {"an empty start folder",
+         [](const QString&) {},
+         {QStringLiteral("pdf"), QStringLiteral("last"), pdf},
          QStringLiteral("Uslugi/dokumenty_r.dat")},
         {"no settings file",
          [&](const QString& folder) {
              dataFolder(folder);
              QFile::remove(folder + QStringLiteral("/Admini/rachunek.dat"));
          },
-         {QStringLiteral("pdf"), QStringLiteral("2"), pdf}, QStringLiteral("Brak pliku danych")},
+         {QStringLiteral("pdf"), QStringLiteral("2"), pdf},
+         QStringLiteral("Brak pliku danych")},
         {"no seller file",
          [&](const QString& folder) {
              dataFolder(folder);
@@ -102,50 +108,58 @@ TEST(CliDataFiles, MissingAndShortFilesAreReportedAndLeftAsTheyAre)
              dataFolder(folder);
              writeBytes(folder + QStringLiteral("/Uslugi/dokumenty_r.dat"), QByteArray(3250, 'x'));
          },
-         {QStringLiteral("list")}, QStringLiteral("jest krótszy niż jeden rekord")},
+         {QStringLiteral("list")},
+         QStringLiteral("jest krótszy niż jeden rekord")},
         {"a document file shorter than a record",
          [&](const QString& folder) {
              dataFolder(folder);
              writeBytes(folder + QStringLiteral("/Uslugi/dokumenty_r.dat"), QByteArray());
          },
-         {QStringLiteral("pdf"), QStringLiteral("last"), pdf}, QStringLiteral("jest krótszy niż jeden rekord")},
+         {QStringLiteral("pdf"), QStringLiteral("last"), pdf},
+         QStringLiteral("jest krótszy niż jeden rekord")},
         {"a settings file shorter than a record",
          [&](const QString& folder) {
              dataFolder(folder);
              writeBytes(folder + QStringLiteral("/Admini/rachunek.dat"), QByteArray(10, '\0'));
          },
-         {QStringLiteral("pdf"), QStringLiteral("2"), pdf}, QStringLiteral("rachunek.dat jest krótszy")},
+         {QStringLiteral("pdf"), QStringLiteral("2"), pdf},
+         QStringLiteral("rachunek.dat jest krótszy")},
         {"a location file shorter than a record",
          [&](const QString& folder) {
              dataFolder(folder);
              writeBytes(folder + QStringLiteral("/Admini/siec.dat"), QByteArray(10, '\1'));
          },
-         {QStringLiteral("list")}, QStringLiteral("siec.dat jest krótszy")},
+         {QStringLiteral("list")},
+         QStringLiteral("siec.dat jest krótszy")},
         {"a location file naming a folder without data",
          [&](const QString& folder) {
              dataFolder(folder);
              writeLocationFile(folder, 2, folder, folder + QStringLiteral("/brak"));
          },
-         {QStringLiteral("summary"), QStringLiteral("2009")}, QStringLiteral("brak/Uslugi/dokumenty_r.dat")},
+         {QStringLiteral("summary"), QStringLiteral("2009")},
+         QStringLiteral("brak/Uslugi/dokumenty_r.dat")},
         {"a location file naming no folder",
          [&](const QString& folder) {
              dataFolder(folder);
              writeLocationFile(folder, 1, QString(), folder);
          },
-         {QStringLiteral("list")}, QStringLiteral("siec.dat wskazuje folder danych „”, którego nie można użyć")},
+         {QStringLiteral("list")},
+         QStringLiteral("siec.dat wskazuje folder danych „”, którego nie można użyć")},
         {"a location file naming a relative folder",
          [&](const QString& folder) {
              dataFolder(folder);
              writeLocationFile(folder, 2, folder, QStringLiteral("dane"));
          },
-         {QStringLiteral("list")}, QStringLiteral("siec.dat wskazuje folder danych „dane”, którego nie można użyć")},
+         {QStringLiteral("list")},
+         QStringLiteral("siec.dat wskazuje folder danych „dane”, którego nie można użyć")},
         {"a FIFO as the document file",
          [&](const QString& folder) {
              dataFolder(folder);
              QFile::remove(folder + QStringLiteral("/Uslugi/dokumenty_r.dat"));
              ::mkfifo(QFile::encodeName(folder + QStringLiteral("/Uslugi/dokumenty_r.dat")).constData(), 0644);
          },
-         {QStringLiteral("list")}, QStringLiteral("dokumenty_r.dat: to nie jest zwykły plik")},
+         {QStringLiteral("list")},
+         QStringLiteral("dokumenty_r.dat: to nie jest zwykły plik")},
         // Root passes every permission check; a loop stands in for any
         // reason other than a missing file, which must not be called one.
         {"a data folder that cannot be searched",
@@ -153,7 +167,8 @@ TEST(CliDataFiles, MissingAndShortFilesAreReportedAndLeftAsTheyAre)
              QDir(folder).mkdir(QStringLiteral("Admini"));
              QFile::link(folder + QStringLiteral("/Uslugi"), folder + QStringLiteral("/Uslugi"));
          },
-         {QStringLiteral("list")}, QStringLiteral("Nie można sprawdzić pliku danych")},
+         {QStringLiteral("list")},
+         QStringLiteral("Nie można sprawdzić pliku danych")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + ": " + c.args.join(QLatin1Char(' ')).toStdString());

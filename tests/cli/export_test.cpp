@@ -21,9 +21,10 @@ Table readWithPython(const QString& csvFile)
 {
     QProcess python;
     python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"), QStringLiteral("import csv, json, sys\n"
-                                                       "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
-                                                       "    print(json.dumps(list(csv.reader(f, delimiter=';'))))"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, delimiter=';'))))"),
                   csvFile});
     EXPECT_TRUE(python.waitForFinished(60000));
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
@@ -37,7 +38,8 @@ Table readWithPython(const QString& csvFile)
     return rows;
 }
 
-class CliExportTest : public CliTest {
+class CliExportTest : public CliTest
+{
 protected:
     void SetUp() override
     {
@@ -72,17 +74,17 @@ TEST_F(CliExportTest, ListCsvHoldsEveryBillWithPolishLettersAndDecimalCommas)
     ASSERT_EQ(rows.size(), 5);
     for (const QStringList& row : rows)
         EXPECT_EQ(row.size(), 31);
-    EXPECT_EQ(rows[0].mid(0, 5), QStringList({QStringLiteral("Pozycja"), QStringLiteral("Rodzaj"),
-                                               QStringLiteral("Numer"), QStringLiteral("Rozszerzenie"),
-                                               QStringLiteral("Data wystawienia")}));
+    EXPECT_EQ(rows[0].mid(0, 5),
+              QStringList({QStringLiteral("Pozycja"), QStringLiteral("Rodzaj"), QStringLiteral("Numer"),
+                           QStringLiteral("Rozszerzenie"), QStringLiteral("Data wystawienia")}));
     EXPECT_EQ(rows[0].last(), QStringLiteral("Do zapłaty"));
-    EXPECT_EQ(rows[1].mid(0, 6), QStringList({QStringLiteral("2"), QStringLiteral("F"), QStringLiteral("7"),
-                                               QStringLiteral("2009"), QStringLiteral("2009-03-05"),
-                                               QStringLiteral("Jan Kowalski")}));
+    EXPECT_EQ(rows[1].mid(0, 6),
+              QStringList({QStringLiteral("2"), QStringLiteral("F"), QStringLiteral("7"), QStringLiteral("2009"),
+                           QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski")}));
     EXPECT_EQ(rows[1][10], QStringLiteral("Gotówka"));
-    EXPECT_EQ(rows[1].mid(12, 6), QStringList({QStringLiteral("Naprawa zegarka"), QString(), QStringLiteral("szt."),
-                                                QStringLiteral("1,00"), QStringLiteral("120,00"),
-                                                QStringLiteral("120,00")}));
+    EXPECT_EQ(rows[1].mid(12, 6),
+              QStringList({QStringLiteral("Naprawa zegarka"), QString(), QStringLiteral("szt."), QStringLiteral("1,00"),
+                           QStringLiteral("120,00"), QStringLiteral("120,00")}));
     EXPECT_EQ(rows[1].last(), QStringLiteral("120,00"));
     // The corrective bill: its corrected line and the change it makes.
     EXPECT_EQ(rows[2][1], QStringLiteral("K"));
@@ -168,7 +170,8 @@ TEST_F(CliExportTest, MailStartsTheComposerWithTheBillAttached)
     const ProcessResult missing =
         runKwitarnia(start(), {QStringLiteral("mail"), QStringLiteral("last")}, {QStringLiteral("PATH=/nonexistent")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("Nie znaleziono programu xdg-email"))) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("Nie znaleziono programu xdg-email")))
+        << missing.err.toStdString();
     const ProcessResult option = runKwitarnia(
         start(), {QStringLiteral("mail"), QStringLiteral("2"), QStringLiteral("--"), QStringLiteral("--utf8")}, path);
     EXPECT_EQ(option.exitCode, 1);

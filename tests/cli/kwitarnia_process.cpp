@@ -59,8 +59,9 @@ QString runTool(const QString& name, const QStringList& args)
 QString pdfPageText(const QString& pdf, int page)
 {
     const QString number = QString::number(page);
-    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
-                                                 QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+    return runTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf,
+                    QStringLiteral("-")});
 }
 
 int pdfPageCount(const QString& pdf)

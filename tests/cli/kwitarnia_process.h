@@ -18,8 +18,7 @@ struct ProcessResult {
 // chosen Qt platform or a UTF-8 locale, so the output must be UTF-8 by the
 // program's own doing.
 // `extraEnvironment` ("NAME=value") is set on top.
-ProcessResult runKwitarnia(const QString& folder, const QStringList& args,
-                           const QStringList& extraEnvironment = {});
+ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment = {});
 
 // Runs a poppler tool; empty when it is not installed.
 QString popplerTool(const QString& name);

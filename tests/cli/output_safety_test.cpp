@@ -17,7 +17,8 @@ QList<QStringList> writingCommands()
             {QStringLiteral("backup")}};
 }
 
-class CliOutputSafety : public CliTest {
+class CliOutputSafety : public CliTest
+{
 protected:
     void SetUp() override
     {
@@ -122,8 +123,7 @@ TEST_F(CliOutputSafety, AFullDiskIsReportedAndLeavesNoFile)
         SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
         const ProcessResult result = run(command + QStringList{disk.path() + QStringLiteral("/wynik")});
         expectWriteFailure(result, {});
-        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{QStringLiteral(".zapełnienie")});
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral(".zapełnienie")});
     }
     EXPECT_EQ(folderSnapshot(start()), before);
 }

@@ -7,7 +7,8 @@
 namespace kw {
 namespace {
 
-class CliPdfTest : public CliTest {
+class CliPdfTest : public CliTest
+{
 protected:
     void SetUp() override
     {
@@ -47,9 +48,8 @@ TEST_F(CliPdfTest, ABillIsPrintedOnOnePageAsDrukujPrintsIt)
                    {QStringLiteral("Miejscowość Kraków"), QStringLiteral("Data wystawienia 2009-03-05"),
                     QStringLiteral("Zegarmistrz Żółkiewski"), QStringLiteral("Jan Kowalski"),
                     QStringLiteral("Rachunek nr 7/2009"), QStringLiteral("oryginał / kopia"),
-                    QStringLiteral("Naprawa zegarka"), QStringLiteral("120.00 PLN"),
-                    QStringLiteral("sto dwadzieścia"), QStringLiteral("Zwolnienie z VAT na podstawie art. 113"),
-                    QStringLiteral("Anna Nowak")});
+                    QStringLiteral("Naprawa zegarka"), QStringLiteral("120.00 PLN"), QStringLiteral("sto dwadzieścia"),
+                    QStringLiteral("Zwolnienie z VAT na podstawie art. 113"), QStringLiteral("Anna Nowak")});
 }
 
 TEST_F(CliPdfTest, ACorrectiveBillNamesTheBillItCorrects)
@@ -151,10 +151,12 @@ TEST_F(CliPdfTest, ThePdfIsNamedAndArchivable)
     QProcess fonts;
     fonts.start(fontsTool, {file});
     ASSERT_TRUE(fonts.waitForFinished(60000));
-    const QStringList lines = QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(fonts.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GT(lines.size(), 2);
     for (const QString& line : lines.mid(2))
-        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +\\d+")))) << line.toStdString();
+        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral(" yes +(yes|no) +(yes|no) +\\d+"))))
+            << line.toStdString();
 }
 
 } // namespace

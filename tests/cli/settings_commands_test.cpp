@@ -12,23 +12,24 @@ TEST_F(CliTest, SettingsPrintsTheSellerAndTheSettingsAsNameValueLines)
 {
     const ProcessResult result = run({QStringLiteral("settings")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(result.outLines(), (QStringList{
-                                     QStringLiteral("Sprzedawca, wiersz 1: Zegarmistrz Żółkiewski"),
-                                     QStringLiteral("Sprzedawca, wiersz 2: ul. Floriańska 3"),
-                                     QStringLiteral("Sprzedawca, wiersz 3: 31-019 Kraków"),
-                                     QStringLiteral("NIP: 676-000-11-22"),
-                                     QStringLiteral("Bank: "),
-                                     QStringLiteral("Numer konta: "),
-                                     QStringLiteral("Miejscowość: Kraków"),
-                                     QStringLiteral("Numer rachunku: "),
-                                     QStringLiteral("Rozszerzenie numeru rachunku: "),
-                                     QStringLiteral("Numer korekty: "),
-                                     QStringLiteral("Rozszerzenie numeru korekty: "),
-                                     QStringLiteral("Oznaczenie egzemplarza: oryginał / kopia"),
-                                     QStringLiteral("Liczba egzemplarzy: 2"),
-                                     QStringLiteral("Przypis na wydruku: Zwolnienie z VAT na podstawie art. 113"),
-                                     QStringLiteral("Wystawił: "),
-                                 }));
+    EXPECT_EQ(result.outLines(),
+              (QStringList{
+                  QStringLiteral("Sprzedawca, wiersz 1: Zegarmistrz Żółkiewski"),
+                  QStringLiteral("Sprzedawca, wiersz 2: ul. Floriańska 3"),
+                  QStringLiteral("Sprzedawca, wiersz 3: 31-019 Kraków"),
+                  QStringLiteral("NIP: 676-000-11-22"),
+                  QStringLiteral("Bank: "),
+                  QStringLiteral("Numer konta: "),
+                  QStringLiteral("Miejscowość: Kraków"),
+                  QStringLiteral("Numer rachunku: "),
+                  QStringLiteral("Rozszerzenie numeru rachunku: "),
+                  QStringLiteral("Numer korekty: "),
+                  QStringLiteral("Rozszerzenie numeru korekty: "),
+                  QStringLiteral("Oznaczenie egzemplarza: oryginał / kopia"),
+                  QStringLiteral("Liczba egzemplarzy: 2"),
+                  QStringLiteral("Przypis na wydruku: Zwolnienie z VAT na podstawie art. 113"),
+                  QStringLiteral("Wystawił: "),
+              }));
 }
 
 TEST_F(CliTest, ServicesGoToCsvAndComeBackIntoFreeSlotsOnly)
@@ -55,9 +56,10 @@ TEST_F(CliTest, ServicesGoToCsvAndComeBackIntoFreeSlotsOnly)
                    "300;Za daleko\r\n");
     result = run({QStringLiteral("services"), QStringLiteral("import"), csv});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.outLines(), (QStringList{QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Odrzucono wierszy: 2:"),
-                                              QStringLiteral("wiersz 4: nieprawidłowy numer pozycji „300” (dozwolone 1–201)"),
-                                              QStringLiteral("pozycja 2: zajęta, nie nadpisano")}));
+    EXPECT_EQ(result.outLines(),
+              (QStringList{QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Odrzucono wierszy: 2:"),
+                           QStringLiteral("wiersz 4: nieprawidłowy numer pozycji „300” (dozwolone 1–201)"),
+                           QStringLiteral("pozycja 2: zajęta, nie nadpisano")}));
     EXPECT_TRUE(result.err.contains(QStringLiteral("Odrzucono wierszy: 2"))) << result.err.toStdString();
     const ServiceListRecord after = ServiceListRecord::fromBytes(readFileBytesIfAny(listFile));
     EXPECT_EQ(after.get(services::name(2)), QStringLiteral("Wymiana baterii"));

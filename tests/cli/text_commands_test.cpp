@@ -46,15 +46,17 @@ TEST_F(CliTest, ListReadsTheFolderTheLocationFileNames)
     QTemporaryDir network;
     makeDataFolder(local.path());
     makeDataFolder(network.path());
-    writeCliDataFolder(local.path(), {cliBill(1, QStringLiteral("2009-01-02"), QStringLiteral("Lokalny"), QStringLiteral("1"))});
-    writeCliDataFolder(network.path(), {cliBill(2, QStringLiteral("2009-01-02"), QStringLiteral("Sieciowy"), QStringLiteral("1"))});
+    writeCliDataFolder(local.path(),
+                       {cliBill(1, QStringLiteral("2009-01-02"), QStringLiteral("Lokalny"), QStringLiteral("1"))});
+    writeCliDataFolder(network.path(),
+                       {cliBill(2, QStringLiteral("2009-01-02"), QStringLiteral("Sieciowy"), QStringLiteral("1"))});
 
     struct Case {
         quint8 mode;
         QString secondLine;
     };
-    for (const Case& c : {Case{1, QStringLiteral("2: F 1/2009 Lokalny")}, Case{2, QStringLiteral("2: F 2/2009 Sieciowy")},
-                          Case{3, storedList[1]}}) {
+    for (const Case& c : {Case{1, QStringLiteral("2: F 1/2009 Lokalny")},
+                          Case{2, QStringLiteral("2: F 2/2009 Sieciowy")}, Case{3, storedList[1]}}) {
         writeLocationFile(start(), c.mode, local.path(), network.path());
         const ProcessResult result = run({QStringLiteral("list")});
         expectSuccess(result);
@@ -68,22 +70,23 @@ TEST_F(CliTest, SummaryShowsThePanelsLinesForEveryClient)
     expectSuccess(result);
     // March: 120.00, the correction's -20.00 and 10.00; April: 35.50. The
     // record of an unknown kind counts nowhere.
-    EXPECT_EQ(result.outLines(), QStringList({
-                                     QStringLiteral("Podliczenie dokumentów dla wszystkich klientów"),
-                                     QStringLiteral("Styczeń             0.00 PLN"),
-                                     QStringLiteral("Luty                0.00 PLN"),
-                                     QStringLiteral("Marzec            110.00 PLN"),
-                                     QStringLiteral("Kwiecień           35.50 PLN"),
-                                     QStringLiteral("Maj                 0.00 PLN"),
-                                     QStringLiteral("Czerwiec            0.00 PLN"),
-                                     QStringLiteral("Lipiec              0.00 PLN"),
-                                     QStringLiteral("Sierpień            0.00 PLN"),
-                                     QStringLiteral("Wrzesień            0.00 PLN"),
-                                     QStringLiteral("Październik         0.00 PLN"),
-                                     QStringLiteral("Listopad            0.00 PLN"),
-                                     QStringLiteral("Grudzień            0.00 PLN"),
-                                     QStringLiteral("                  110.00 PLN = 100%"),
-                                 }));
+    EXPECT_EQ(result.outLines(),
+              QStringList({
+                  QStringLiteral("Podliczenie dokumentów dla wszystkich klientów"),
+                  QStringLiteral("Styczeń             0.00 PLN"),
+                  QStringLiteral("Luty                0.00 PLN"),
+                  QStringLiteral("Marzec            110.00 PLN"),
+                  QStringLiteral("Kwiecień           35.50 PLN"),
+                  QStringLiteral("Maj                 0.00 PLN"),
+                  QStringLiteral("Czerwiec            0.00 PLN"),
+                  QStringLiteral("Lipiec              0.00 PLN"),
+                  QStringLiteral("Sierpień            0.00 PLN"),
+                  QStringLiteral("Wrzesień            0.00 PLN"),
+                  QStringLiteral("Październik         0.00 PLN"),
+                  QStringLiteral("Listopad            0.00 PLN"),
+                  QStringLiteral("Grudzień            0.00 PLN"),
+                  QStringLiteral("                  110.00 PLN = 100%"),
+              }));
 }
 
 TEST_F(CliTest, SummaryForOneClientNamesIt)
@@ -103,12 +106,13 @@ TEST_F(CliTest, SummaryForOneClientNamesIt)
 // sequence reach the terminal.
 TEST_F(CliTest, ControlCharactersFromTheDataArePrintedAsQuestionMarks)
 {
-    writeCliDataFolder(start(), {cliBill(7, QStringLiteral("2009-03-05"),
-                                         QStringLiteral("Jan\n2: F 99/2009 Fałszywy\x1b[2J\x7f\t"),
-                                         QStringLiteral("120.00"))});
+    writeCliDataFolder(start(),
+                       {cliBill(7, QStringLiteral("2009-03-05"),
+                                QStringLiteral("Jan\n2: F 99/2009 Fałszywy\x1b[2J\x7f\t"), QStringLiteral("120.00"))});
     const ProcessResult list = run({QStringLiteral("list")});
     expectSuccess(list);
-    EXPECT_EQ(list.outLines(), QStringList({storedList[0], QStringLiteral("2: F 7/2009 Jan?2: F 99/2009 Fałszywy?[2J??")}));
+    EXPECT_EQ(list.outLines(),
+              QStringList({storedList[0], QStringLiteral("2: F 7/2009 Jan?2: F 99/2009 Fałszywy?[2J??")}));
 
     const ProcessResult summary =
         run({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("Fałszywy\x1b[2J")});
@@ -148,9 +152,13 @@ TEST(CliArguments, UnknownCommandsAndOptionsAreReportedAndDoubleDashEndsOptions)
         {{QStringLiteral("lsit")}, 1, QStringLiteral("Nieznane polecenie „lsit”. Polecenia: list, summary, pdf")},
         {{QStringLiteral("Rachunek.pdf")}, 1, QStringLiteral("Nieznane polecenie „Rachunek.pdf”")},
         {{QStringLiteral("list"), QStringLiteral("--cvs")}, 1, QStringLiteral("Nieznana opcja „--cvs” polecenia list")},
-        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("-5")}, 0, QStringLiteral("Słownie :   minus pięć złotych")},
+        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("-5")},
+         0,
+         QStringLiteral("Słownie :   minus pięć złotych")},
         {{QStringLiteral("words"), QStringLiteral("-5")}, 0, QStringLiteral("Słownie :   minus pięć złotych")},
-        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("--5")}, 1, QStringLiteral("Nieprawidłowa kwota „--5”")},
+        {{QStringLiteral("words"), QStringLiteral("--"), QStringLiteral("--5")},
+         1,
+         QStringLiteral("Nieprawidłowa kwota „--5”")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
@@ -192,8 +200,9 @@ TEST(CliHelp, HelpNamesEveryCommandAndVersionTheProgram)
     QTemporaryDir empty;
     const ProcessResult help = runKwitarnia(empty.path(), {QStringLiteral("--help")});
     expectSuccess(help);
-    for (const char* command : {"kwitarnia list", "kwitarnia summary ROK [KLIENT]", "kwitarnia pdf POZYCJA|last PLIK.pdf",
-                                "kwitarnia pdf --month RRRR-MM PLIK.pdf", "kwitarnia words KWOTA"})
+    for (const char* command :
+         {"kwitarnia list", "kwitarnia summary ROK [KLIENT]", "kwitarnia pdf POZYCJA|last PLIK.pdf",
+          "kwitarnia pdf --month RRRR-MM PLIK.pdf", "kwitarnia words KWOTA"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(command))) << command;
     // Every reader finishes a save the window left unfinished; the help must
     // not promise that no data file changes.

@@ -1,10 +1,10 @@
 #include "tests/crash/crash_check.h"
 
-#include "tests/crash/crash_documents.h"
-#include "tests/support/file_bytes.h"
+#include "editing/selection_lines.h"
 #include "store/record_stream.h"
 #include "store/records.h"
-#include "editing/selection_lines.h"
+#include "tests/crash/crash_documents.h"
+#include "tests/support/file_bytes.h"
 
 #include <QFileInfo>
 

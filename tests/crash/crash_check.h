@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/crash/crash_log.h"
 #include "store/data_folder.h"
+#include "tests/crash/crash_log.h"
 
 #include <QList>
 #include <QProcess>
@@ -14,11 +14,11 @@ namespace kw::crash {
 // bill list finished or dropped an overwrite the driver was killed in.
 struct OnDisk {
     bool documentFileExists = false;
-    bool journalLeft = false;  // an overwrite's journal lay beside the file
-    QList<qint64> documents; // ids in file order, -1 for a torn or shifted record
-    qint64 tail = 0;         // bytes behind the last whole record
-    qint64 listed = 0;       // lines of the bill list
-    qint64 settings = -1;    // -1 unless the settings file is one whole driver record
+    bool journalLeft = false; // an overwrite's journal lay beside the file
+    QList<qint64> documents;  // ids in file order, -1 for a torn or shifted record
+    qint64 tail = 0;          // bytes behind the last whole record
+    qint64 listed = 0;        // lines of the bill list
+    qint64 settings = -1;     // -1 unless the settings file is one whole driver record
 };
 
 OnDisk readOnDisk(const DataPaths& paths);

@@ -26,8 +26,7 @@ DocumentRecord document(qint64 id)
     QRandomGenerator random(quint32(id) ^ quint32(id >> 32));
     DocumentRecord r;
     for (StringField field : {doc::Place, doc::BuyerLine1, doc::BuyerLine2, doc::BuyerLine3, doc::BuyerLine4,
-                              doc::BuyerTaxId, doc::PaymentMethod, doc::PaymentTerm, doc::Signature,
-                              doc::CorrectedRef})
+                              doc::BuyerTaxId, doc::PaymentMethod, doc::PaymentTerm, doc::Signature, doc::CorrectedRef})
         r.set(field, filler(random, field.maxChars));
     r.set(doc::IssueDate, QStringLiteral("2024-%1-15").arg(id % 12 + 1, 2, 10, QLatin1Char('0')));
     r.set(doc::DocNumber, QString::number(id));

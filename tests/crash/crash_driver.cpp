@@ -28,12 +28,12 @@ using namespace kw;
 
 namespace {
 
-class Driver {
+class Driver
+{
 public:
     Driver(const QString& folder, const QString& log, qint64 firstId, quint32 seed)
         : paths_(folder), documents_(systemFileOps(), paths_), log_(log), nextId_(firstId), random_(seed)
-    {
-    }
+    {}
 
     void step()
     {

@@ -13,7 +13,8 @@ namespace kw::crash {
 // with one append and synced before the driver goes on, so the log never
 // claims more than was done. After a kill the test resolves an operation
 // left open with "C" or "X" (not done) from what it finds on disk.
-class LogWriter {
+class LogWriter
+{
 public:
     explicit LogWriter(const QString& path);
     ~LogWriter();
@@ -27,8 +28,8 @@ private:
 };
 
 struct Operation {
-    char kind = 0; // 'A' append, 'O' overwrite, 'D' delete, 'S' settings
-    qint64 id = 0; // appended, overwritten, deleted or settings id
+    char kind = 0;    // 'A' append, 'O' overwrite, 'D' delete, 'S' settings
+    qint64 id = 0;    // appended, overwritten, deleted or settings id
     qint64 newId = 0; // the overwriting document
     char outcome = 0; // 'C', 'R', 'B', 'X', or 0 while open
 };

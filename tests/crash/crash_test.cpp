@@ -21,8 +21,8 @@ namespace {
 // folder before starting it again on the same files.
 TEST(CrashTest, NothingStoredIsLostWhereverTheDriverIsKilled)
 {
-    const int kills = qEnvironmentVariableIsSet("KW_CRASH_KILLS") ? qEnvironmentVariableIntValue("KW_CRASH_KILLS")
-                                                                   : 100;
+    const int kills =
+        qEnvironmentVariableIsSet("KW_CRASH_KILLS") ? qEnvironmentVariableIntValue("KW_CRASH_KILLS") : 100;
     TempDataFolder folder;
     prepareDataFolder(folder.paths());
     const QString logPath = folder.path() + QStringLiteral("/driver.log");
@@ -83,10 +83,10 @@ TEST(CrashTest, NothingStoredIsLostWhereverTheDriverIsKilled)
     }
     const QList<Operation> log = readLog(logPath);
     const auto completed = std::count_if(log.begin(), log.end(), [](const Operation& op) { return op.outcome == 'C'; });
-    std::cout << "[ crash    ] " << kills << " kills, " << completed << " operations completed ("
-              << resolvedDone << " of them done when killed before logging it), " << tornTails
-              << " torn tails seen and cut, " << locksLeft << " locks left by the killed driver taken over, "
-              << overwritesCut << " overwrites cut short, " << journalsLeft << " of them with their journal "
+    std::cout << "[ crash    ] " << kills << " kills, " << completed << " operations completed (" << resolvedDone
+              << " of them done when killed before logging it), " << tornTails << " torn tails seen and cut, "
+              << locksLeft << " locks left by the killed driver taken over, " << overwritesCut
+              << " overwrites cut short, " << journalsLeft << " of them with their journal "
               << "finished or dropped by the bill list, " << timer.elapsed() << " ms\n";
     ::testing::Test::RecordProperty("kills", kills);
     ::testing::Test::RecordProperty("operations", int(completed));

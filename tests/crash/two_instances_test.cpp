@@ -70,8 +70,8 @@ TEST(TwoInstances, EveryReportedStoreIsThereAndEveryRefusalWasReported)
     std::sort(onDisk.begin(), onDisk.end());
     EXPECT_EQ(onDisk, expectedIds);
     EXPECT_TRUE(settingsWritten.contains(disk.settings));
-    std::cout << "[ 2 drivers] " << outcomes['C'] << " operations done, " << outcomes['r']
-              << " overwrites and " << outcomes['R'] << " deletes refused as changed meanwhile, " << outcomes['B'] << " refused as busy; "
+    std::cout << "[ 2 drivers] " << outcomes['C'] << " operations done, " << outcomes['r'] << " overwrites and "
+              << outcomes['R'] << " deletes refused as changed meanwhile, " << outcomes['B'] << " refused as busy; "
               << disk.documents.size() << " documents at the end\n";
     // How often the two collide depends on the machine's load (1 to 12 in a
     // run is usual); a run without a collision proves less but is no fault.

@@ -48,9 +48,9 @@ QString DesktopSession::missingTools()
 // given with -displayfd, here its standard output.
 DesktopSession::DesktopSession()
 {
-    server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                           QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                           QStringLiteral("tcp")});
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!server_.waitForStarted(5000))
         return;
     waitFor([this] {
@@ -80,12 +80,14 @@ bool DesktopSession::startProgram(const QString& program, const QString& folder)
     program_.start(program, {});
     if (!program_.waitForStarted(5000))
         return false;
-    waitFor([this] {
-        const QStringList windows = visibleWindows();
-        if (!windows.isEmpty())
-            mainWindow_ = windows.constFirst();
-        return !mainWindow_.isEmpty();
-    }, 30000); // a Debug build on a loaded two-core machine can take this long
+    waitFor(
+        [this] {
+            const QStringList windows = visibleWindows();
+            if (!windows.isEmpty())
+                mainWindow_ = windows.constFirst();
+            return !mainWindow_.isEmpty();
+        },
+        30000); // a Debug build on a loaded two-core machine can take this long
     if (mainWindow_.isEmpty())
         return false;
     // The overlays are built just after the first paint.

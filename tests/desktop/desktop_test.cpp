@@ -94,7 +94,4 @@ QByteArray DesktopTest::storedBytes(int position) const
     return documents.mid((position - 1) * doc::Size, doc::Size);
 }
 
-DocumentRecord DesktopTest::stored(int position) const
-{
-    return DocumentRecord::fromBytes(storedBytes(position));
-}
+DocumentRecord DesktopTest::stored(int position) const { return DocumentRecord::fromBytes(storedBytes(position)); }

@@ -16,7 +16,8 @@
 // (services in slots 1 to 3), the program started in it, and the ways a
 // person works the window: keys, clicks, dialogs answered with keys.
 // A new scenario is one more TEST_F on this fixture.
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public ::testing::Test
+{
 protected:
     static constexpr int storedBillPosition = 2; // after the start-up's first record
 

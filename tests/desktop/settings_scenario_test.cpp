@@ -15,7 +15,8 @@ using namespace kw;
 namespace {
 
 // A new data folder as the menu start creates it, the program started in it.
-class NewFolderDesktopTest : public ::testing::Test {
+class NewFolderDesktopTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -41,7 +42,8 @@ protected:
     {
         QProcess pdf;
         pdf.setWorkingDirectory(folder.path());
-        pdf.start(QStringLiteral(KW_PROGRAM), {QStringLiteral("pdf"), QStringLiteral("last"), QStringLiteral("bill.pdf")});
+        pdf.start(QStringLiteral(KW_PROGRAM),
+                  {QStringLiteral("pdf"), QStringLiteral("last"), QStringLiteral("bill.pdf")});
         if (!pdf.waitForFinished(30000) || pdf.exitCode() != 0)
             return QStringLiteral("pdf failed: ") + QString::fromUtf8(pdf.readAllStandardError());
         QProcess text;
@@ -64,9 +66,10 @@ TEST_F(NewFolderDesktopTest, SellerAndClientFromTheSettingsWindowReachThePrinted
     ASSERT_TRUE(session->focusDialog());
     // The settings window reads the 3.5 MB client list before it first draws.
     QThread::msleep(700);
-    const QStringList seller = {QStringLiteral("Zakład Szklarski Żółw"), QStringLiteral("ul. Źródlana 5"),
-                                QStringLiteral("31-000 Kraków"), QStringLiteral("123-456-32-18"),
-                                QStringLiteral("Bank Śląski"), QStringLiteral("61 1090 1014 0000 0712 1981 2874")};
+    const QStringList seller = {
+        QStringLiteral("Zakład Szklarski Żółw"), QStringLiteral("ul. Źródlana 5"),
+        QStringLiteral("31-000 Kraków"),         QStringLiteral("123-456-32-18"),
+        QStringLiteral("Bank Śląski"),           QStringLiteral("61 1090 1014 0000 0712 1981 2874")};
     for (int i = 0; i < seller.size(); ++i) {
         if (i > 0)
             session->key(QStringLiteral("Tab"));
@@ -102,8 +105,10 @@ TEST_F(NewFolderDesktopTest, SellerAndClientFromTheSettingsWindowReachThePrinted
     ASSERT_TRUE(session->focusDialog());
     session->key(QStringLiteral("Return"));
     session->backToMainWindow();
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return fileBytes(QStringLiteral("Uslugi/dokumenty_r.dat")).size() == 2 * doc::Size; }));
-    const DocumentRecord bill = DocumentRecord::fromBytes(fileBytes(QStringLiteral("Uslugi/dokumenty_r.dat")).mid(doc::Size));
+    ASSERT_TRUE(DesktopSession::waitFor(
+        [&] { return fileBytes(QStringLiteral("Uslugi/dokumenty_r.dat")).size() == 2 * doc::Size; }));
+    const DocumentRecord bill =
+        DocumentRecord::fromBytes(fileBytes(QStringLiteral("Uslugi/dokumenty_r.dat")).mid(doc::Size));
     EXPECT_EQ(bill.get(doc::BuyerLine1), QStringLiteral("Łucja Gęślarz"));
     EXPECT_EQ(bill.get(doc::DocNumber), QStringLiteral("1"));
 

@@ -24,12 +24,13 @@ TEST(AmountWords, StateTheAmountAsShown)
         {12.01, "dwanaście złotych", "jeden grosz"},
         {22, "dwadzieścia dwa złote", ""},
         {24.22, "dwadzieścia cztery złote", "dwadzieścia dwa grosze"},
-        {0.125, "", "trzynaście groszy"},        // shown as 0.13
-        {3 * 4.3325, "trzynaście złotych", ""},  // 12.9975 shown as 13.00
+        {0.125, "", "trzynaście groszy"},       // shown as 0.13
+        {3 * 4.3325, "trzynaście złotych", ""}, // 12.9975 shown as 13.00
         {0.9975, "jeden złoty", ""},
         {0.004, "", ""},
-        {2147483647.5, "dwa miliardy sto czterdzieści siedem milionów czterysta "
-                       "osiemdziesiąt trzy tysiące sześćset czterdzieści siedem złotych",
+        {2147483647.5,
+         "dwa miliardy sto czterdzieści siedem milionów czterysta "
+         "osiemdziesiąt trzy tysiące sześćset czterdzieści siedem złotych",
          "pięćdziesiąt  groszy"},
     };
     for (const Case& c : cases) {
@@ -41,8 +42,8 @@ TEST(AmountWords, StateTheAmountAsShown)
 
 TEST(AmountWords, NoneForNegativeOrOutOfRangeAmounts)
 {
-    for (double amount : {-0.01, -5.0, -2147483648.0, 2147483647.996, 2147483648.0, 1e20,
-                          double(INFINITY), double(NAN)}) {
+    for (double amount :
+         {-0.01, -5.0, -2147483648.0, 2147483647.996, 2147483648.0, 1e20, double(INFINITY), double(NAN)}) {
         const kw::AmountWords words = kw::amountWords(amount);
         EXPECT_TRUE(words.zloty.isEmpty()) << "amount " << amount;
         EXPECT_TRUE(words.grosz.isEmpty()) << "amount " << amount;
@@ -122,8 +123,8 @@ TEST(BillTotals, SumsTheProductsBeforeRounding)
 
 TEST(BillTotals, NegativeLineInAPositiveBill)
 {
-    const kw::BillTotals totals = kw::computeBillTotals(
-        {kw::LineCells{text("-1"), text("5")}, {text("10"), text("1")}, {}});
+    const kw::BillTotals totals =
+        kw::computeBillTotals({kw::LineCells{text("-1"), text("5")}, {text("10"), text("1")}, {}});
     EXPECT_EQ(totals.lines[0].totalText, text("    -5.00"));
     EXPECT_TRUE(totals.lines[0].writeTotal);
     EXPECT_EQ(totals.totalLabel, text("        5.00 PLN"));

@@ -1,5 +1,5 @@
-#include "store/records.h"
 #include "editing/slot_list.h"
+#include "store/records.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,15 @@ TEST(SlotList, SettingAClientWritesItsFieldsByHandAndNothingElse)
     };
     const int slot = 6; // 0-based slot 7
     put(clients::ClientLine1 + slot * 81, "Jan Kowalski", 80);
-    put(clients::ClientLine2 + slot * 81, "ul. \x8F" "r\xF3" "dlana 5", 80);
-    put(clients::ClientLine3 + slot * 81, "00-950 \xA3\xF3" "d\x9F", 80);
+    put(clients::ClientLine2 + slot * 81,
+        "ul. \x8F"
+        "r\xF3"
+        "dlana 5",
+        80);
+    put(clients::ClientLine3 + slot * 81,
+        "00-950 \xA3\xF3"
+        "d\x9F",
+        80);
     put(clients::ClientLine4 + slot * 81, "", 80);
     put(clients::ClientTaxId + slot * 21, "123-456-32-18", 20);
     EXPECT_EQ(list.bytes(), expected);
@@ -49,7 +56,7 @@ TEST(SlotList, AnUnchangedColumnKeepsItsJunkAndDeletingEmptiesOnlyTheSlotsColumn
     list.setEntry(2, kowalski);
     QByteArray withJunk = list.bytes();
     withJunk[clients::taxId(2).offset + 18] = '\x77'; // after the 13 characters of the tax number
-    withJunk[clients::ClientReserved + 347] = '\x55';  // the second slot's reserved bytes
+    withJunk[clients::ClientReserved + 347] = '\x55'; // the second slot's reserved bytes
     SlotList edited(clientListLayout(), withJunk);
 
     QStringList renamed = kowalski;
@@ -69,7 +76,8 @@ TEST(SlotList, FreeSlotsAndSearch)
     SlotList list(serviceListLayout(), emptyServiceList().bytes());
     EXPECT_EQ(list.firstFreeSlot(), 1);
     for (int k = 1; k <= services::Slots; ++k)
-        list.setEntry(k, {QStringLiteral("Usługa %1").arg(k), {}, QStringLiteral("godz."), {}, QStringLiteral("10.00")});
+        list.setEntry(k,
+                      {QStringLiteral("Usługa %1").arg(k), {}, QStringLiteral("godz."), {}, QStringLiteral("10.00")});
     EXPECT_EQ(list.firstFreeSlot(), 0);
     list.clear(150);
     EXPECT_EQ(list.firstFreeSlot(), 150);

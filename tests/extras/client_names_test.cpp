@@ -1,6 +1,6 @@
 #include "extras/client_names.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>

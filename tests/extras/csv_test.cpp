@@ -31,8 +31,7 @@ TEST(CsvTest, LinesQuoteOnlyTheCellsThatNeedIt)
 TEST(CsvTest, FileIsUtf8WithByteOrderMark)
 {
     const QByteArray bytes = csvFileBytes({{"Nabywca", "Kwota"}, {"Żółć", "1,00"}});
-    EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + "Nabywca;Kwota\r\n" +
-                         QStringLiteral("Żółć;1,00\r\n").toUtf8());
+    EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + "Nabywca;Kwota\r\n" + QStringLiteral("Żółć;1,00\r\n").toUtf8());
 }
 
 TEST(CsvTest, AmountsUseTheDecimalComma)
@@ -53,7 +52,10 @@ struct ReadCase {
 TEST(CsvTest, ReaderFollowsRfc4180WithSemicolons)
 {
     const ReadCase cases[] = {
-        {"CRLF with BOM", "\xEF\xBB\xBF" "a;b\r\nc;d\r\n", {{"a", "b"}, {"c", "d"}}},
+        {"CRLF with BOM",
+         "\xEF\xBB\xBF"
+         "a;b\r\nc;d\r\n",
+         {{"a", "b"}, {"c", "d"}}},
         {"LF without BOM", "a;b\nc;d", {{"a", "b"}, {"c", "d"}}},
         {"lone CR", "a\rb\r", {{"a"}, {"b"}}},
         {"empty cells", ";x;\n", {{"", "x", ""}}},

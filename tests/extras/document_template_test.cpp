@@ -1,8 +1,8 @@
 #include "extras/document_template.h"
+#include "store/io_error.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/failure_sweep.h"
 #include "tests/support/file_bytes.h"
-#include "store/io_error.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDir>
@@ -48,12 +48,16 @@ TEST(TemplateRecord, CarriesOnlyTheReusablePartOfTheBill)
     const QByteArray bytes = templateRecord(form).bytes();
     ASSERT_EQ(bytes.size(), 3251);
     EXPECT_EQ(bytes.mid(0, 7), QByteArray("\x06Krak\xf3w", 7));
-    EXPECT_EQ(bytes.mid(41, 11), QByteArray("\x0a" "2009-05-07"));
+    EXPECT_EQ(bytes.mid(41, 11),
+              QByteArray("\x0a"
+                         "2009-05-07"));
     EXPECT_TRUE(allZero(bytes, 52, 84)) << "number and extension";
     EXPECT_TRUE(allZero(bytes, 445, 456)) << "service date";
     EXPECT_TRUE(allZero(bytes, 1616, 3218)) << "reserved blocks and correction lines";
     EXPECT_TRUE(allZero(bytes, 3220, 3251)) << "corrected bill's reference";
-    EXPECT_EQ(bytes.mid(3218, 2), QByteArray("\x01" "F"));
+    EXPECT_EQ(bytes.mid(3218, 2),
+              QByteArray("\x01"
+                         "F"));
     EXPECT_EQ(bytes.mid(518 + 5 * 183 + 2 * 61, 5), QByteArray("\x04k6w3"));
 }
 
@@ -99,7 +103,8 @@ TEST(ApplyTemplate, EmptyTableClearsTheGrid)
             EXPECT_TRUE(cell.isEmpty()) << cell.toStdString();
 }
 
-class TemplateFileTest : public ::testing::Test {
+class TemplateFileTest : public ::testing::Test
+{
 protected:
     QString path() const { return folder.path() + QStringLiteral("/faktura.sza"); }
 

@@ -26,14 +26,15 @@ namespace {
 // line "KONIEC". It uses shell built-ins only, so it runs whatever PATH is.
 void writeStandIn(const QString& path, const QString& log, bool executable = true)
 {
-    writeFileBytes(path, QStringLiteral("#!/bin/sh\n"
-                                        "{\n"
-                                        "  pwd\n"
-                                        "  for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n"
-                                        "  echo KONIEC\n"
-                                        "} > \"${0%/*}/%1\"\n")
-                             .arg(log)
-                             .toUtf8());
+    writeFileBytes(path,
+                   QStringLiteral("#!/bin/sh\n"
+                                  "{\n"
+                                  "  pwd\n"
+                                  "  for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n"
+                                  "  echo KONIEC\n"
+                                  "} > \"${0%/*}/%1\"\n")
+                       .arg(log)
+                       .toUtf8());
     if (executable)
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
 }
@@ -53,7 +54,8 @@ QStringList waitForLog(const QString& path)
 
 QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
-class RecordingStarter : public ProcessStarter {
+class RecordingStarter : public ProcessStarter
+{
 public:
     bool start(const QString& folder, const QStringList& arguments, QString& reason) override
     {
@@ -69,7 +71,8 @@ public:
     QString failure;
 };
 
-class HandOffTest : public ::testing::Test {
+class HandOffTest : public ::testing::Test
+{
 protected:
     HandOffTest() { QDir().mkpath(programFolder()); }
     QString programFolder() const { return folder.path() + QStringLiteral("/Programy"); }
@@ -201,7 +204,8 @@ TEST_F(HandOffTest, FailedStartIsReportedWithItsReason)
 }
 
 // Sets PATH for the length of a test.
-class PathGuard {
+class PathGuard
+{
 public:
     explicit PathGuard(const QString& path) : old_(qgetenv("PATH")) { qputenv("PATH", path.toLocal8Bit()); }
     ~PathGuard() { qputenv("PATH", old_); }
@@ -220,8 +224,7 @@ TEST_F(HandOffTest, ProgramThatIsNotExecutableRunsThroughWine)
 
     SystemProcessStarter starter;
     QString reason;
-    ASSERT_TRUE(starter.start(programFolder(), {"ewidencja.exe", "07", "*F* 1/2009"}, reason))
-        << reason.toStdString();
+    ASSERT_TRUE(starter.start(programFolder(), {"ewidencja.exe", "07", "*F* 1/2009"}, reason)) << reason.toStdString();
     const QStringList lines = waitForLog(bin.path() + QStringLiteral("/wine.txt"));
     ASSERT_FALSE(lines.isEmpty()) << "wine was not started";
     EXPECT_EQ(canonical(lines.first()), canonical(programFolder()));

@@ -1,10 +1,10 @@
+#include "extras/settings_fields.h"
 #include "store/data_folder.h"
 #include "store/document_lock.h"
 #include "store/edited_file.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
 #include "store/record_layouts.h"
-#include "extras/settings_fields.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>
@@ -17,15 +17,27 @@ namespace {
 
 QStringList sellerTexts()
 {
-    return {QStringLiteral("Zakład Usług Różnych"), QStringLiteral("ul. Żółta 3"), QStringLiteral("31-000 Kraków"),
-            QStringLiteral("1234563218"), QStringLiteral("PKO"), QStringLiteral("61109010140000071219812874")};
+    return {QStringLiteral("Zakład Usług Różnych"),
+            QStringLiteral("ul. Żółta 3"),
+            QStringLiteral("31-000 Kraków"),
+            QStringLiteral("1234563218"),
+            QStringLiteral("PKO"),
+            QStringLiteral("61109010140000071219812874")};
 }
 
 TEST(SettingsFields, ASellerOnZerosIsTheRecordBuiltByHand)
 {
     QByteArray expected(company::Size, '\0');
-    const QByteArray cp1250[] = {"Zak\xB3" "ad Us\xB3" "ug R\xF3\xBF" "nych", "ul. \xAF\xF3\xB3" "ta 3",
-                                 "31-000 Krak\xF3w", "1234563218", "PKO", "61109010140000071219812874"};
+    const QByteArray cp1250[] = {"Zak\xB3"
+                                 "ad Us\xB3"
+                                 "ug R\xF3\xBF"
+                                 "nych",
+                                 "ul. \xAF\xF3\xB3"
+                                 "ta 3",
+                                 "31-000 Krak\xF3w",
+                                 "1234563218",
+                                 "PKO",
+                                 "61109010140000071219812874"};
     for (int i = 0; i < 6; ++i) {
         expected[i * 51] = char(cp1250[i].size());
         std::memcpy(expected.data() + i * 51 + 1, cp1250[i].constData(), cp1250[i].size());
@@ -43,7 +55,10 @@ TEST(SettingsFields, OnlyChangedFieldsAreWrittenOverJunk)
 
     texts[6] = QStringLiteral("2"); // the copy count
     QByteArray expected = junk;
-    std::memcpy(expected.data() + settings::CopyCount.offset, "\x01" "2\0\0", 4);
+    std::memcpy(expected.data() + settings::CopyCount.offset,
+                "\x01"
+                "2\0\0",
+                4);
     EXPECT_EQ(withFieldTexts(junk, numberingFields(), texts), expected);
 }
 

@@ -1,6 +1,6 @@
 #include "extras/csv.h"
-#include "store/records.h"
 #include "extras/slot_list_csv.h"
+#include "store/records.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,12 @@ TEST(SlotListCsv, AThousandPolishClientsGoOutAndBackUnchanged)
 {
     SlotList list(clientListLayout(), emptyClientList().bytes());
     for (int k = 1; k <= 1000; ++k)
-        list.setEntry(k * 5 - 2, {QStringLiteral("Zażółć Gęślą %1; „Jaźń”").arg(k), QStringLiteral("ul. Źródlana %1").arg(k),
-                                  QStringLiteral("\"Łódź\"  "), {}, QStringLiteral("PL 123-456-32-18")});
+        list.setEntry(k * 5 - 2,
+                      {QStringLiteral("Zażółć Gęślą %1; „Jaźń”").arg(k),
+                       QStringLiteral("ul. Źródlana %1").arg(k),
+                       QStringLiteral("\"Łódź\"  "),
+                       {},
+                       QStringLiteral("PL 123-456-32-18")});
     const QByteArray exported = slotListCsv(list);
 
     SlotList copy(clientListLayout(), emptyClientList().bytes());
@@ -29,10 +33,12 @@ TEST(SlotListCsv, AThousandPolishClientsGoOutAndBackUnchanged)
 TEST(SlotListCsv, PricesUseTheDecimalCommaInTheSpreadsheetAndThePointInTheFile)
 {
     SlotList list(serviceListLayout(), emptyServiceList().bytes());
-    list.setEntry(3, {QStringLiteral("Mycie okien"), QStringLiteral("81.22"), QStringLiteral("m2"), QString(),
-                      QStringLiteral("12.50")});
-    EXPECT_EQ(slotListCsv(list), csvOf({{"Nr", "Nazwa usługi", "PKWiU", "J.m", "Dopisek", "Cena brutto"},
-                                        {"3", "Mycie okien", "81.22", "m2", "", "12,50"}}));
+    list.setEntry(3,
+                  {QStringLiteral("Mycie okien"), QStringLiteral("81.22"), QStringLiteral("m2"), QString(),
+                   QStringLiteral("12.50")});
+    EXPECT_EQ(slotListCsv(list),
+              csvOf({{"Nr", "Nazwa usługi", "PKWiU", "J.m", "Dopisek", "Cena brutto"},
+                     {"3", "Mycie okien", "81.22", "m2", "", "12,50"}}));
 
     SlotList imported(serviceListLayout(), emptyServiceList().bytes());
     applyImport(imported, planImport(imported, slotListCsv(list)), false);
@@ -57,14 +63,15 @@ TEST(SlotListCsv, RowsThatCannotBeTakenAreReportedWithTheirReason)
         {"", "Drugi wolny"},
     });
     SlotListImport plan = planImport(list, csv);
-    EXPECT_EQ(plan.refused, (QStringList{
-                                QStringLiteral("wiersz 3: nieprawidłowy numer pozycji „x7” (dozwolone 1–5001)"),
-                                QStringLiteral("wiersz 4: nieprawidłowy numer pozycji „5002” (dozwolone 1–5001)"),
-                                QStringLiteral("wiersz 5: za dużo kolumn (7, a lista ma 6)"),
-                                QStringLiteral("wiersz 6: Pole „Nazwa” nie może być puste."),
-                                QStringLiteral("wiersz 7: Pole „Nazwa” mieści najwyżej 80 znaków, a wpisano 81."),
-                                QStringLiteral("wiersz 9: pozycja 12 podana w pliku drugi raz"),
-                            }));
+    EXPECT_EQ(plan.refused,
+              (QStringList{
+                  QStringLiteral("wiersz 3: nieprawidłowy numer pozycji „x7” (dozwolone 1–5001)"),
+                  QStringLiteral("wiersz 4: nieprawidłowy numer pozycji „5002” (dozwolone 1–5001)"),
+                  QStringLiteral("wiersz 5: za dużo kolumn (7, a lista ma 6)"),
+                  QStringLiteral("wiersz 6: Pole „Nazwa” nie może być puste."),
+                  QStringLiteral("wiersz 7: Pole „Nazwa” mieści najwyżej 80 znaków, a wpisano 81."),
+                  QStringLiteral("wiersz 9: pozycja 12 podana w pliku drugi raz"),
+              }));
     EXPECT_EQ(plan.slotsInUse, QList<int>{1});
 
     SlotList kept = list;
@@ -83,7 +90,9 @@ TEST(SlotListCsv, RowsThatCannotBeTakenAreReportedWithTheirReason)
 TEST(SlotListCsv, AFileInAnotherCodePageIsRefusedWhole)
 {
     SlotList list(clientListLayout(), emptyClientList().bytes());
-    const SlotListImport plan = planImport(list, QByteArray("1;Ma\xB3" "y\r\n"));
+    const SlotListImport plan = planImport(list,
+                                           QByteArray("1;Ma\xB3"
+                                                      "y\r\n"));
     EXPECT_TRUE(plan.rows.isEmpty());
     ASSERT_EQ(plan.refused.size(), 1);
     EXPECT_TRUE(plan.refused.first().contains(QStringLiteral("UTF-8")));

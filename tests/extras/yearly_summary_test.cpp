@@ -1,7 +1,7 @@
+#include "extras/yearly_summary.h"
 #include "tests/extras/document_builder.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
-#include "extras/yearly_summary.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ namespace {
 const QString zeroLabel = QStringLiteral("        0.00 PLN");
 const QString zeroBasisLabel = QStringLiteral("        0.00 PLN = 100%");
 
-class YearlySummaryTest : public ::testing::Test {
+class YearlySummaryTest : public ::testing::Test
+{
 protected:
     YearlySummary summarise(const QList<DocumentRecord>& documents, const QString& year,
                             const QString& client = anyClient())
@@ -41,10 +42,10 @@ void expectNothingCounted(const YearlySummary& s)
 
 TEST_F(YearlySummaryTest, BillsAddTheirLineTotalsToTheirMonth)
 {
-    const YearlySummary s = summarise({billRecord("2009-01-10", "ABC", {"     10.00", "      5.25", ""}),
-                                       billRecord("2009-01-31", "XYZ", {"   1219.25"}),
-                                       billRecord("2009-12-01", "XYZ", {"12,50"})},
-                                      "2009");
+    const YearlySummary s =
+        summarise({billRecord("2009-01-10", "ABC", {"     10.00", "      5.25", ""}),
+                   billRecord("2009-01-31", "XYZ", {"   1219.25"}), billRecord("2009-12-01", "XYZ", {"12,50"})},
+                  "2009");
     EXPECT_DOUBLE_EQ(s.totals[0], 1234.5);
     EXPECT_DOUBLE_EQ(s.totals[11], 12.5);
     EXPECT_EQ(s.totalLabels[0], QStringLiteral("     1234.50 PLN"));
@@ -57,10 +58,9 @@ TEST_F(YearlySummaryTest, BillsAddTheirLineTotalsToTheirMonth)
 
 TEST_F(YearlySummaryTest, YearIsMatchedAsPartOfTheIssueDate)
 {
-    const QList<DocumentRecord> documents = {billRecord("2009-02-01", "A", {"1"}),
-                                             billRecord("2010-02-01", "A", {"10"}),
-                                             billRecord("2019-02-01", "A", {"100"}),
-                                             billRecord("2020-02-01", "A", {"1000"})};
+    const QList<DocumentRecord> documents = {
+        billRecord("2009-02-01", "A", {"1"}), billRecord("2010-02-01", "A", {"10"}),
+        billRecord("2019-02-01", "A", {"100"}), billRecord("2020-02-01", "A", {"1000"})};
     EXPECT_DOUBLE_EQ(summarise(documents, "201").totals[1], 110.0);
     EXPECT_DOUBLE_EQ(summarise(documents, "2009").totals[1], 1.0);
     EXPECT_DOUBLE_EQ(summarise(documents, "02").totals[1], 1111.0);
@@ -78,10 +78,9 @@ TEST_F(YearlySummaryTest, SentinelAndEmptyTextsNeverMatch)
 
 TEST_F(YearlySummaryTest, ClientIsMatchedAsCaseSensitivePartOfTheFirstBuyerLine)
 {
-    const QList<DocumentRecord> documents = {billRecord("2009-03-01", "ABC", {"1"}),
-                                             billRecord("2009-03-02", "ABCD Sp. z o.o.", {"10"}),
-                                             billRecord("2009-03-03", "abc", {"100"}),
-                                             billRecord("2009-03-04", "Zakład Łódź", {"1000"})};
+    const QList<DocumentRecord> documents = {
+        billRecord("2009-03-01", "ABC", {"1"}), billRecord("2009-03-02", "ABCD Sp. z o.o.", {"10"}),
+        billRecord("2009-03-03", "abc", {"100"}), billRecord("2009-03-04", "Zakład Łódź", {"1000"})};
     const YearlySummary abc = summarise(documents, "2009", "ABC");
     EXPECT_DOUBLE_EQ(abc.totals[2], 11.0);
     EXPECT_EQ(abc.title, QStringLiteral("Podliczenie dokumentów dla wybranego klienta"));
@@ -124,10 +123,10 @@ TEST_F(YearlySummaryTest, NoPositiveMonthGivesZeroBasisAndEmptyBars)
 
 TEST_F(YearlySummaryTest, BarsAreWholeZlotyRelativeToTheLargestMonth)
 {
-    const YearlySummary s = summarise({billRecord("2009-01-05", "A", {"1000.50"}),
-                                       billRecord("2009-02-05", "A", {"2000.49"}),
-                                       billRecord("2009-03-05", "A", {"1001.50"})},
-                                      "2009");
+    const YearlySummary s =
+        summarise({billRecord("2009-01-05", "A", {"1000.50"}), billRecord("2009-02-05", "A", {"2000.49"}),
+                   billRecord("2009-03-05", "A", {"1001.50"})},
+                  "2009");
     EXPECT_EQ(s.basisLabel, QStringLiteral("     2000.49 PLN = 100%"));
     EXPECT_EQ(s.barMaximum, 2000);
     EXPECT_EQ(s.barPositions[0], 1000);
@@ -140,9 +139,17 @@ TEST(BarCount, RoundsHalvesToEvenAndStaysWithinABar)
     const struct {
         double amount;
         int bar;
-    } cases[] = {{0.0, 0},       {0.5, 0},       {1.5, 2},      {2.5, 2},
-                 {2.51, 3},      {1000.5, 1000}, {1001.5, 1002}, {2000.49, 2000},
-                 {-3.0, 0},      {-0.4, 0},      {1e12, std::numeric_limits<int>::max()},
+    } cases[] = {{0.0, 0},
+                 {0.5, 0},
+                 {1.5, 2},
+                 {2.5, 2},
+                 {2.51, 3},
+                 {1000.5, 1000},
+                 {1001.5, 1002},
+                 {2000.49, 2000},
+                 {-3.0, 0},
+                 {-0.4, 0},
+                 {1e12, std::numeric_limits<int>::max()},
                  {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const auto& c : cases)
         EXPECT_EQ(barCount(c.amount), c.bar) << c.amount;
@@ -152,10 +159,8 @@ TEST_F(YearlySummaryTest, RecordsWithoutAMonthOrOfAnotherKindAreSkipped)
 {
     DocumentRecord otherKind = billRecord("2009-07-01", "A", {"7"});
     otherKind.set(doc::DocKind, QStringLiteral("X"));
-    const QList<DocumentRecord> skipped = {billRecord("2009-13-01", "A", {"1"}),
-                                           billRecord("2009-00-01", "A", {"2"}),
-                                           billRecord("2009-5-07", "A", {"3"}),
-                                           billRecord("2009", "A", {"4"}),
+    const QList<DocumentRecord> skipped = {billRecord("2009-13-01", "A", {"1"}), billRecord("2009-00-01", "A", {"2"}),
+                                           billRecord("2009-5-07", "A", {"3"}), billRecord("2009", "A", {"4"}),
                                            otherKind};
     expectNothingCounted(summarise(skipped, "2009"));
 

@@ -38,7 +38,8 @@ SettingsRecord settingsNumbered(int number)
     return r;
 }
 
-class EveryWriterFaultTest : public ::testing::Test {
+class EveryWriterFaultTest : public ::testing::Test
+{
 protected:
     using Files = QMap<QString, QByteArray>;
 
@@ -77,7 +78,8 @@ protected:
         for (const char* sub : {"Admini", "Uslugi", "Szablony", "FONT"}) {
             const QString dir = folder.path() + QLatin1Char('/') + sub;
             for (const QString& name : folderEntries(dir))
-                files.insert(QLatin1String(sub) + QLatin1Char('/') + name, readFileBytes(dir + QLatin1Char('/') + name));
+                files.insert(QLatin1String(sub) + QLatin1Char('/') + name,
+                             readFileBytes(dir + QLatin1Char('/') + name));
         }
         return files;
     }
@@ -118,8 +120,8 @@ protected:
              }},
             {"font file",
              [this] {
-                 PrintFont(ops).write({QFont(QStringLiteral("Liberation Serif"), 12), Qt::darkBlue},
-                                      printFontFileName, folder.path());
+                 PrintFont(ops).write({QFont(QStringLiteral("Liberation Serif"), 12), Qt::darkBlue}, printFontFileName,
+                                      folder.path());
              }},
         };
     }
@@ -167,8 +169,7 @@ TEST_F(EveryWriterFaultTest, EachFailureLeavesEveryFileWholeAndIsReported)
                     // A failed append may have cut a torn tail away.
                     const QByteArray whole = before[name].left(before[name].size() / doc::Size * doc::Size);
                     const bool cutTail = name.endsWith(QLatin1String("dokumenty_r.dat")) && now[name] == whole;
-                    EXPECT_TRUE(now[name] == before[name] || now[name] == after[name] || cutTail)
-                        << name.toStdString();
+                    EXPECT_TRUE(now[name] == before[name] || now[name] == after[name] || cutTail) << name.toStdString();
                 }
                 if (!reported) {
                     // Only a failure after the result was complete and in
@@ -181,9 +182,8 @@ TEST_F(EveryWriterFaultTest, EachFailureLeavesEveryFileWholeAndIsReported)
             }
         }
     }
-    std::cout << "[ faults   ] " << points << " injection points over " << writers().size()
-              << " writing operations, " << completedAnyway
-              << " of them after the result was in place or finished from the journal\n";
+    std::cout << "[ faults   ] " << points << " injection points over " << writers().size() << " writing operations, "
+              << completedAnyway << " of them after the result was in place or finished from the journal\n";
     RecordProperty("injection_points", points);
     EXPECT_GE(points, 80);
 }

@@ -6,19 +6,19 @@
 
 #include "tests/fuzz/fuzz_bytes.h"
 
+#include "editing/selection_lines.h"
 #include "extras/client_names.h"
+#include "extras/document_template.h"
+#include "extras/sales_register_folder.h"
+#include "extras/yearly_summary.h"
+#include "print/print_font.h"
 #include "store/document_file.h"
 #include "store/document_journal.h"
-#include "extras/document_template.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
-#include "print/print_font.h"
 #include "store/record_file.h"
 #include "store/record_stream.h"
-#include "extras/sales_register_folder.h"
-#include "editing/selection_lines.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
-#include "extras/yearly_summary.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -48,11 +48,11 @@ void refusesOrReads(F reader)
 {
     try {
         reader();
-    } catch (const IoError&) {
-    }
+    } catch (const IoError&) {}
 }
 
-class FileReaderFuzz : public ::testing::Test {
+class FileReaderFuzz : public ::testing::Test
+{
 protected:
     TempDataFolder folder;
 };
@@ -66,8 +66,9 @@ TEST_F(FileReaderFuzz, DocumentFileReaders)
         QByteArray seed;
         for (int n = random.bounded(1, 4); n > 0; --n)
             seed += sampleBill(random).bytes();
-        const QByteArray bytes = fuzzBytes(random, doc::Size * 3, seed, {doc::IssueDate, doc::BuyerLine1, doc::DocKind,
-                                                                         lineCell(LineTable::Bill, 6, 1)});
+        const QByteArray bytes =
+            fuzzBytes(random, doc::Size * 3, seed,
+                      {doc::IssueDate, doc::BuyerLine1, doc::DocKind, lineCell(LineTable::Bill, 6, 1)});
         writeFileBytes(path, bytes);
         const qint64 whole = bytes.size() / doc::Size;
 
@@ -119,8 +120,8 @@ TEST_F(FileReaderFuzz, OverwriteJournals)
         const JournalEntry entry{random.bounded(2) ? qint64(random.bounded(-2, 6)) : qint64(random.generate64()),
                                  sampleBill(random).bytes()};
         const QByteArray journal = random.bounded(4) == 0
-                                       ? journalBytes(entry)
-                                       : fuzzBytes(random, DocumentJournal::Size, journalBytes(entry), {});
+            ? journalBytes(entry)
+            : fuzzBytes(random, DocumentJournal::Size, journalBytes(entry), {});
         writeFileBytes(paths.documentFile(), documents);
         writeFileBytes(paths.documentJournalFile(), journal);
         QByteArray expected = documents;
@@ -149,8 +150,9 @@ TEST_F(FileReaderFuzz, SingleRecordFiles)
     salesRegister.set(salesregister::Folder, QStringLiteral("C:\\Program Files\\Ewidencja"));
     const int rounds = 1500;
     for (int round = 0; round < rounds; ++round) {
-        writeFileBytes(templatePath, fuzzBytes(random, doc::Size, sampleBill(random).bytes(),
-                                               {doc::Place, doc::BuyerLine1, lineCell(LineTable::Bill, 1, 1)}));
+        writeFileBytes(templatePath,
+                       fuzzBytes(random, doc::Size, sampleBill(random).bytes(),
+                                 {doc::Place, doc::BuyerLine1, lineCell(LineTable::Bill, 1, 1)}));
         refusesOrReads([&] {
             DocumentForm form = applyTemplate(readTemplate(systemFileOps(), templatePath), DocumentForm());
             ASSERT_LE(form.head.place.size(), doc::Place.maxChars);
@@ -169,9 +171,7 @@ TEST_F(FileReaderFuzz, SingleRecordFiles)
 
         writeFileBytes(folder.paths().salesRegisterFile(),
                        fuzzBytes(random, salesregister::Size, salesRegister.bytes(), {salesregister::Folder}));
-        refusesOrReads([&] {
-            ASSERT_LE(readSalesRegisterFolder(systemFileOps(), folder.paths()).size(), 250);
-        });
+        refusesOrReads([&] { ASSERT_LE(readSalesRegisterFolder(systemFileOps(), folder.paths()).size(), 250); });
     }
     countRounds("template, print font and ewidencja.dat files", rounds);
 }
@@ -184,7 +184,8 @@ TEST_F(FileReaderFuzz, ClientListFiles)
     clients.set(clients::line(1, 1), QStringLiteral("Piekarnia „Pod Kłosem”"));
     const int rounds = 10;
     for (int round = 0; round < rounds; ++round) {
-        writeFileBytes(path, fuzzBytes(random, clients::Size, clients.bytes(), {clients::line(1, 1), clients::slotNumber(1)}));
+        writeFileBytes(
+            path, fuzzBytes(random, clients::Size, clients.bytes(), {clients::line(1, 1), clients::slotNumber(1)}));
         refusesOrReads([&] { ASSERT_LE(readClientNames(systemFileOps(), path).size(), clients::Slots); });
     }
     countRounds("client list files", rounds);

@@ -53,7 +53,8 @@ std::map<std::string, long long>& rounds()
     return counted;
 }
 
-class RoundReport : public ::testing::Environment {
+class RoundReport : public ::testing::Environment
+{
 public:
     void TearDown() override
     {

@@ -2,8 +2,8 @@
 
 #include "tests/fuzz/fuzz_bytes.h"
 
-#include "store/records.h"
 #include "editing/selection_lines.h"
+#include "store/records.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@ namespace {
 
 std::vector<StringField> documentFields()
 {
-    std::vector<StringField> fields = {doc::Place,      doc::IssueDate,  doc::DocNumber,  doc::NumberSuffix,
-                                       doc::BuyerLine1, doc::BuyerLine2, doc::BuyerLine3, doc::BuyerLine4,
+    std::vector<StringField> fields = {doc::Place,      doc::IssueDate,     doc::DocNumber,   doc::NumberSuffix,
+                                       doc::BuyerLine1, doc::BuyerLine2,    doc::BuyerLine3,  doc::BuyerLine4,
                                        doc::BuyerTaxId, doc::PaymentMethod, doc::ServiceDate, doc::PaymentTerm,
-                                       doc::Signature,  doc::DocKind,    doc::CorrectedRef};
+                                       doc::Signature,  doc::DocKind,       doc::CorrectedRef};
     for (LineTable table : {LineTable::Bill, LineTable::Correction})
         for (int column = 1; column <= doc::Columns; ++column)
             for (int line = 1; line <= doc::Lines; ++line)
@@ -75,12 +75,11 @@ TEST(RecordReaderFuzz, EveryFieldOfEverySmallLayout)
 
     SettingsRecord settingsRecord;
     settingsRecord.set(settings::BillNumber, QStringLiteral("12"));
-    readEveryField<SettingsRecord>(
-        "settings record", settingsRecord.bytes(),
-        {settings::Place, settings::BillNumber, settings::BillSuffix, settings::CorrectionNumber,
-         settings::CorrectionSuffix, settings::CopyLabel, settings::Signature, settings::CopyCount,
-         settings::PrintFootnote},
-        5000, 2);
+    readEveryField<SettingsRecord>("settings record", settingsRecord.bytes(),
+                                   {settings::Place, settings::BillNumber, settings::BillSuffix,
+                                    settings::CorrectionNumber, settings::CorrectionSuffix, settings::CopyLabel,
+                                    settings::Signature, settings::CopyCount, settings::PrintFootnote},
+                                   5000, 2);
     readEveryField<CompanyRecord>("seller record", CompanyRecord().bytes(),
                                   {company::SellerLine1, company::SellerLine2, company::SellerLine3,
                                    company::SellerTaxId, company::SellerBank, company::SellerAccount},
@@ -88,8 +87,8 @@ TEST(RecordReaderFuzz, EveryFieldOfEverySmallLayout)
     readEveryField<LocationRecord>("location record", initialLocation(QStringLiteral("/srv/dane")).bytes(),
                                    {location::LocalPath, location::NetworkPath}, 5000, 4);
     readEveryField<PrintFontRecord>("print font record", PrintFontRecord().bytes(), {printfont::Face}, 5000, 5);
-    readEveryField<SalesRegisterRecord>("sales register record", SalesRegisterRecord().bytes(),
-                                        {salesregister::Folder}, 5000, 6);
+    readEveryField<SalesRegisterRecord>("sales register record", SalesRegisterRecord().bytes(), {salesregister::Folder},
+                                        5000, 6);
 }
 
 TEST(RecordReaderFuzz, ReadStringOnAnyFieldOfAnyBytes)

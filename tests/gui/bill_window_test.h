@@ -8,7 +8,8 @@
 
 // The window over a document file and settings that a test writes first,
 // with short ways to read the grid and the files back.
-class BillWindowTest : public WindowTest {
+class BillWindowTest : public WindowTest
+{
 protected:
     // Writes the document file: the sentinel, then `records`.
     void writeDocuments(std::initializer_list<kw::DocumentRecord> records)

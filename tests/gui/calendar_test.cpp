@@ -7,7 +7,8 @@ using namespace kw;
 
 namespace {
 
-class CalendarTest : public DocumentWindowTest {
+class CalendarTest : public DocumentWindowTest
+{
 protected:
     bool calendarShown() const { return ui().MonthCalendar1->isVisibleTo(window.get()); }
     QTableView* days() const { return ui().MonthCalendar1->findChild<QTableView*>(); }

@@ -4,7 +4,8 @@ using namespace kw;
 
 namespace {
 
-class CorrectionWindowTest : public BillWindowTest {
+class CorrectionWindowTest : public BillWindowTest
+{
 protected:
     CorrectionWindowTest()
     {
@@ -25,9 +26,9 @@ protected:
     // A stored corrective bill of bill 7/2009, lowering its first line.
     static DocumentRecord correction42()
     {
-        DocumentRecord k = document(QStringLiteral("42"), QStringLiteral("2009-06-01"), QStringLiteral("Firma ABC"),
-                                    {{QStringLiteral("Usługa A po korekcie"), 80.0}, {QStringLiteral("Usługa B"), 50.0}},
-                                    QStringLiteral("K"));
+        DocumentRecord k = document(
+            QStringLiteral("42"), QStringLiteral("2009-06-01"), QStringLiteral("Firma ABC"),
+            {{QStringLiteral("Usługa A po korekcie"), 80.0}, {QStringLiteral("Usługa B"), 50.0}}, QStringLiteral("K"));
         k.set(doc::NumberSuffix, QStringLiteral("K/2009"));
         k.set(doc::CorrectedRef, QStringLiteral("7/2009"));
         setLines(k, LineTable::Bill, {{QStringLiteral("Usługa A"), 100.0}, {QStringLiteral("Usługa B"), 50.0}});

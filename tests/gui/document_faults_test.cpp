@@ -1,7 +1,7 @@
 #include "tests/gui/document_window_test.h"
 
-#include "tests/support/failure_sweep.h"
 #include "store/io_error.h"
+#include "tests/support/failure_sweep.h"
 
 #include <QDir>
 
@@ -12,7 +12,8 @@ using namespace kw;
 
 namespace {
 
-class DocumentFaultsTest : public DocumentWindowTest {
+class DocumentFaultsTest : public DocumentWindowTest
+{
 protected:
     struct Files {
         QByteArray documents, settings;
@@ -47,9 +48,9 @@ protected:
         SCOPED_TRACE(s.name);
         s.prepare();
         const Files before = snapshot();
-        const auto failures = everyFailureOf(files, s.prepare, s.operation,
-                                             {FileCall::Write, FileCall::Sync, FileCall::Rename, FileCall::Open},
-                                             {ENOSPC, EIO});
+        const auto failures =
+            everyFailureOf(files, s.prepare, s.operation,
+                           {FileCall::Write, FileCall::Sync, FileCall::Rename, FileCall::Open}, {ENOSPC, EIO});
         expectNoErrors();
         const Files after = snapshot();
         ASSERT_NE(after.documents, before.documents);

@@ -6,7 +6,8 @@
 
 // Stored documents built with the store's own record code, and short ways to
 // drive the window's grid, list and commands.
-class DocumentWindowTest : public WindowTest {
+class DocumentWindowTest : public WindowTest
+{
 protected:
     // A bill of one service for 10 zł, issued on 1 February 2009.
     static kw::DocumentRecord bill(const QString& number, const QString& buyer, const QString& kind = "F")

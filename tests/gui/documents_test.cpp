@@ -8,7 +8,8 @@ using namespace kw;
 
 namespace {
 
-class DocumentsTest : public DocumentWindowTest {
+class DocumentsTest : public DocumentWindowTest
+{
 protected:
     SettingsRecord settingsWith(const QString& place, const QString& number, const QString& signature)
     {
@@ -162,8 +163,8 @@ TEST_F(DocumentsTest, AnsweringNoStoresNothing)
     store(false);
     ui().SpeedButton6->click();
     store(false);
-    EXPECT_EQ(dialogs.questions, (QStringList{QStringLiteral("Zapisać zmiany w rachunku ?"),
-                                              QStringLiteral("Zapisać nowy rachunek ?")}));
+    EXPECT_EQ(dialogs.questions,
+              (QStringList{QStringLiteral("Zapisać zmiany w rachunku ?"), QStringLiteral("Zapisać nowy rachunek ?")}));
     EXPECT_EQ(documents(), before);
     EXPECT_EQ(settingsBytes(), settings);
 }
@@ -176,14 +177,15 @@ TEST_F(DocumentsTest, CorrectiveStatesAskTheirOwnQuestions)
     loadFromList(1);
     ui().SpeedButton9->click();
     store(false);
-    EXPECT_EQ(dialogs.questions, (QStringList{QStringLiteral("Zapisać zmiany w rachunku korygującym ?"),
-                                              QStringLiteral("Zapisać nowy rachunek korygujący ?")}));
+    EXPECT_EQ(dialogs.questions,
+              (QStringList{QStringLiteral("Zapisać zmiany w rachunku korygującym ?"),
+                           QStringLiteral("Zapisać nowy rachunek korygujący ?")}));
 }
 
 TEST_F(DocumentsTest, DeletingTheThirdOfFiveMovesTheLaterOnesUp)
 {
     const std::initializer_list<DocumentRecord> five = {sentinel(), bill("2", "B"), bill("3", "C"), bill("4", "D"),
-                                                         bill("5", "E")};
+                                                        bill("5", "E")};
     const QByteArray before = writeDocuments(five);
     start();
     loadFromList(2);

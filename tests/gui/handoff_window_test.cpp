@@ -6,7 +6,8 @@ using namespace kw;
 
 namespace {
 
-class HandOffWindowTest : public BillWindowTest {
+class HandOffWindowTest : public BillWindowTest
+{
 protected:
     HandOffWindowTest()
     {

@@ -8,7 +8,8 @@
 // The window shown and active, driven as a person drives it: every key goes
 // to the control that has the keyboard at that moment, and a click lands on
 // a point of a control.
-class KeyboardWindowTest : public DocumentWindowTest {
+class KeyboardWindowTest : public DocumentWindowTest
+{
 protected:
     void startShown()
     {

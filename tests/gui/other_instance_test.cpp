@@ -8,7 +8,8 @@ using namespace kw;
 
 namespace {
 
-class OtherInstanceTest : public DocumentWindowTest {
+class OtherInstanceTest : public DocumentWindowTest
+{
 protected:
     // Loads bill 2 of three, then lets "another instance" act on the file.
     void loadSecondThen(const std::function<void()>& otherInstance)
@@ -42,9 +43,7 @@ TEST_F(OtherInstanceTest, DeletingADocumentThatMovedIsRefused)
 {
     // The other instance deleted bill 1: bill 2 moved up and the sentinel's
     // neighbour at position 3 is gone.
-    loadSecondThen([&] {
-        writeDocuments({sentinel(), bill("2", "Beta")});
-    });
+    loadSecondThen([&] { writeDocuments({sentinel(), bill("2", "Beta")}); });
     remove();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_EQ(documents(), before);

@@ -8,19 +8,18 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QStyle>
-#include <QTimer>
-#include <QToolButton>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
-
 
 using namespace kw;
 
@@ -38,7 +37,8 @@ QString poppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(run.readAllStandardOutput());
 }
 
-class PrintWindowTest : public BillWindowTest {
+class PrintWindowTest : public BillWindowTest
+{
 protected:
     void SetUp() override
     {
@@ -250,8 +250,8 @@ TEST_F(PrintWindowTest, PrintToFileRefusesDataFilesAndReportsFailedWrites)
     const QByteArray documents = bytes("Uslugi/dokumenty_r.dat");
     const QByteArray font = bytes("FONT/font_trelmo_2007.dat");
     const QStringList targets = {path("Uslugi/dokumenty_r.dat"), path("USLUGI/DOKUMENTY_R.DAT"),
-                                 path("wydruki/skrót.pdf"), path("FONT/font_trelmo_2007.dat"),
-                                 path("Szablony/nowy.pdf"), QStringLiteral("/dev/full")};
+                                 path("wydruki/skrót.pdf"),      path("FONT/font_trelmo_2007.dat"),
+                                 path("Szablony/nowy.pdf"),      QStringLiteral("/dev/full")};
     for (const QString& target : targets) {
         dialogs.errors.clear();
         dialogs.pdfFile = target;
@@ -356,11 +356,12 @@ TEST_F(PrintWindowTest, MailEntryStartsTheComposerWithTheBillAttached)
     qputenv("PATH", oldPath);
     expectNoErrors();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 5000);
-    const QStringList args = QString::fromUtf8(bytes(QDir(dir.path()).relativeFilePath(log))).split(
-        QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList args =
+        QString::fromUtf8(bytes(QDir(dir.path()).relativeFilePath(log))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(args.size(), 4);
-    EXPECT_EQ(args.mid(0, 3), QStringList({QStringLiteral("--subject"), QStringLiteral("Rachunek 7/2009"),
-                                           QStringLiteral("--attach")}));
+    EXPECT_EQ(
+        args.mid(0, 3),
+        QStringList({QStringLiteral("--subject"), QStringLiteral("Rachunek 7/2009"), QStringLiteral("--attach")}));
     EXPECT_TRUE(args[3].endsWith(QStringLiteral("/Rachunek 7-2009.pdf")));
     QDir(QFileInfo(args[3]).absolutePath()).removeRecursively();
 }

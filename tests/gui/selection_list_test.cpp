@@ -4,7 +4,8 @@ using namespace kw;
 
 namespace {
 
-class SelectionListTest : public DocumentWindowTest {
+class SelectionListTest : public DocumentWindowTest
+{
 protected:
     bool listShown() const { return ui().Panel3->isVisibleTo(window.get()); }
 
@@ -48,8 +49,9 @@ TEST_F(SelectionListTest, BillListStartsWithTheSentinelAndLoadsIt)
     EXPECT_FALSE(ui().Panel1->isEnabled());
     EXPECT_EQ(ui().Panel3->geometry(), QRect(4, 4, 678, 618));
     EXPECT_EQ(ui().Label20->text(), QStringLiteral("Lista rachunków"));
-    EXPECT_EQ(listLines(), (QStringList{QStringLiteral("F 0/2009-01-02 Początek bloczka rachunkowego"),
-                                        QStringLiteral("F 2/2009 Kowalski")}));
+    EXPECT_EQ(listLines(),
+              (QStringList{QStringLiteral("F 0/2009-01-02 Początek bloczka rachunkowego"),
+                           QStringLiteral("F 2/2009 Kowalski")}));
     EXPECT_EQ(ui().lista->currentIndex().row(), 0);
     emit ui().lista->dblClicked();
     EXPECT_FALSE(listShown());
@@ -162,8 +164,9 @@ TEST_F(SelectionListTest, WstawAlsoWritesTheExtraIntoColumnSix)
         ui().tabela->setCurrentCell(2, 3);
         dialogs.fileNames.enqueue(path("Uslugi/cennik.usl"));
         emit ui().tabela->dblClicked();
-        EXPECT_EQ(listLines(), (QStringList{"01 Mycie szyb 96.02 5 ext1", QStringLiteral("03 Strzyżenie 96.02 25.50 ext3"),
-                                            "04 Golenie mycie 96.02 12 ext4"}));
+        EXPECT_EQ(listLines(),
+                  (QStringList{"01 Mycie szyb 96.02 5 ext1", QStringLiteral("03 Strzyżenie 96.02 25.50 ext3"),
+                               "04 Golenie mycie 96.02 12 ext4"}));
         selectLine(1);
         if (c.wstaw)
             ui().SpeedButton11->click();
@@ -191,8 +194,8 @@ TEST_F(SelectionListTest, SearchIsCaseSensitiveAndSkipsTheFirstLine)
         bool notice;
     };
     const Case cases[] = {
-        {"mycie", 2, false}, {"Mycie", 0, true}, {"szyb", 0, true}, {"Strzy", 1, false},
-        {"", 0, true},       {"MYCIE", 0, true},
+        {"mycie", 2, false}, {"Mycie", 0, true}, {"szyb", 0, true},
+        {"Strzy", 1, false}, {"", 0, true},      {"MYCIE", 0, true},
     };
     start();
     dialogs.fileNames.enqueue(writeServices());
@@ -204,15 +207,16 @@ TEST_F(SelectionListTest, SearchIsCaseSensitiveAndSkipsTheFirstLine)
         ui().szukaj->setText(QString::fromUtf8(c.fragment));
         ui().SpeedButton12->click();
         EXPECT_EQ(ui().lista->currentIndex().row(), c.line);
-        EXPECT_EQ(dialogs.notices, c.notice ? QStringList{QStringLiteral("Brak danych spełniających zadane kryteria.")}
-                                            : QStringList{});
+        EXPECT_EQ(dialogs.notices,
+                  c.notice ? QStringList{QStringLiteral("Brak danych spełniających zadane kryteria.")} : QStringList{});
     }
 }
 
 TEST_F(SelectionListTest, CancelledDialogsLeaveTheListClosed)
 {
     start();
-    dialogs.fileNames << "" << "";
+    dialogs.fileNames << ""
+                      << "";
     ui().SpeedButton5->click();
     emit ui().tabela->dblClicked();
     EXPECT_FALSE(listShown());

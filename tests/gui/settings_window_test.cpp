@@ -1,10 +1,10 @@
 #include "app/Tfont_f.h"
 #include "app/settings/fields_page.h"
-#include "tests/support/file_bytes.h"
 #include "app/settings/print_font_page.h"
 #include "app/settings/settings_window.h"
-#include "extras/csv.h"
 #include "app/settings/slot_list_page.h"
+#include "extras/csv.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
@@ -19,7 +19,8 @@ using namespace kw;
 
 namespace {
 
-class SettingsWindowTest : public WindowTest {
+class SettingsWindowTest : public WindowTest
+{
 protected:
     SettingsWindow& openSettings()
     {
@@ -55,9 +56,12 @@ protected:
     }
 };
 
-const QStringList seller = {QStringLiteral("Zakład Usług Różnych „Pszczółka”"), QStringLiteral("ul. Źródlana 5"),
-                            QStringLiteral("31-000 Kraków"), QStringLiteral("123-456-32-18"),
-                            QStringLiteral("Bank Śląski"), QStringLiteral("61 1090 1014 0000 0712 1981 2874")};
+const QStringList seller = {QStringLiteral("Zakład Usług Różnych „Pszczółka”"),
+                            QStringLiteral("ul. Źródlana 5"),
+                            QStringLiteral("31-000 Kraków"),
+                            QStringLiteral("123-456-32-18"),
+                            QStringLiteral("Bank Śląski"),
+                            QStringLiteral("61 1090 1014 0000 0712 1981 2874")};
 
 TEST_F(SettingsWindowTest, OpensByCtrlCommaAndTheContextMenuWithItsFivePages)
 {
@@ -74,8 +78,9 @@ TEST_F(SettingsWindowTest, OpensByCtrlCommaAndTheContextMenuWithItsFivePages)
     QStringList tabs;
     for (int i = 0; i < settings.pages()->count(); ++i)
         tabs << settings.pages()->tabText(i).remove(QLatin1Char('&'));
-    EXPECT_EQ(tabs, (QStringList{QStringLiteral("Sprzedawca"), QStringLiteral("Numeracja i wydruk"),
-                                 QStringLiteral("Czcionka wydruku"), QStringLiteral("Klienci"), QStringLiteral("Usługi")}));
+    EXPECT_EQ(tabs,
+              (QStringList{QStringLiteral("Sprzedawca"), QStringLiteral("Numeracja i wydruk"),
+                           QStringLiteral("Czcionka wydruku"), QStringLiteral("Klienci"), QStringLiteral("Usługi")}));
     // A second command shows the same window.
     command->trigger();
     EXPECT_EQ(window->settingsWindow(), &settings);
@@ -92,8 +97,18 @@ TEST_F(SettingsWindowTest, ASellerIsStoredByteForByteAndShownAtOnce)
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
     QByteArray expected(company::Size, '\0');
-    const QByteArray cp1250[] = {"Zak\xB3" "ad Us\xB3" "ug R\xF3\xBF" "nych \x84" "Pszcz\xF3\xB3" "ka\x94",
-                                 "ul. \x8F" "r\xF3" "dlana 5", "31-000 Krak\xF3w", "123-456-32-18", "Bank \x8Cl\xB9ski",
+    const QByteArray cp1250[] = {"Zak\xB3"
+                                 "ad Us\xB3"
+                                 "ug R\xF3\xBF"
+                                 "nych \x84"
+                                 "Pszcz\xF3\xB3"
+                                 "ka\x94",
+                                 "ul. \x8F"
+                                 "r\xF3"
+                                 "dlana 5",
+                                 "31-000 Krak\xF3w",
+                                 "123-456-32-18",
+                                 "Bank \x8Cl\xB9ski",
                                  "61 1090 1014 0000 0712 1981 2874"};
     for (int i = 0; i < 6; ++i) {
         expected[i * 51] = char(cp1250[i].size());
@@ -142,8 +157,9 @@ TEST_F(SettingsWindowTest, TooLongAFieldIsRefusedWithItsLimitAndNothingIsStored)
     const QByteArray before = bytes("Admini/firma.dat");
     page->edit(0)->setText(QString(51, QChar(0x0105)));
     page->saveButton()->click();
-    EXPECT_EQ(dialogs.notices.last(),
-              QStringLiteral("Pole „Sprzedawca, wiersz 1” mieści najwyżej 50 znaków, a wpisano 51. Niczego nie zapisano."));
+    EXPECT_EQ(
+        dialogs.notices.last(),
+        QStringLiteral("Pole „Sprzedawca, wiersz 1” mieści najwyżej 50 znaków, a wpisano 51. Niczego nie zapisano."));
     EXPECT_EQ(bytes("Admini/firma.dat"), before);
     EXPECT_EQ(ui().Label55->text(), QString());
 }
@@ -162,9 +178,15 @@ TEST_F(SettingsWindowTest, NumberingKeepsTheBytesOfFieldsNotChangedAndTheWindowT
     page->saveButton()->click();
 
     QByteArray expected = junk + "tail";
-    std::memcpy(expected.data() + settings::CopyCount.offset, "\x01" "2\0\0", 4);
+    std::memcpy(expected.data() + settings::CopyCount.offset,
+                "\x01"
+                "2\0\0",
+                4);
     QByteArray label(41, '\0');
-    std::memcpy(label.data(), "\x08" "Orygina\xB3", 9);
+    std::memcpy(label.data(),
+                "\x08"
+                "Orygina\xB3",
+                9);
     expected.replace(settings::CopyLabel.offset, 41, label);
     EXPECT_EQ(bytes("Admini/rachunek.dat"), expected);
     EXPECT_EQ(window->copyCount(), 2);
@@ -202,7 +224,10 @@ TEST_F(SettingsWindowTest, AFileChangedOnDiskSinceOpeningIsNotOverwritten)
 {
     FieldsPage* page = openSettings().sellerPage();
     QByteArray other(company::Size, '\0');
-    std::memcpy(other.data(), "\x05" "Inny!", 6);
+    std::memcpy(other.data(),
+                "\x05"
+                "Inny!",
+                6);
     writeBytes(QStringLiteral("Admini/firma.dat"), other);
     fill(page, seller);
     page->saveButton()->click();
@@ -224,17 +249,37 @@ TEST_F(SettingsWindowTest, AClientIsAddedEditedFoundAndDeletedInItsSlot)
             page->edit(i)->setText(values[i]);
         page->findChild<QPushButton*>(QStringLiteral("zapisz"))->click();
     };
-    addClient({QStringLiteral("Jan Kowalski"), QStringLiteral("ul. Polna 1"), QStringLiteral("Łódź"), {},
+    addClient({QStringLiteral("Jan Kowalski"),
+               QStringLiteral("ul. Polna 1"),
+               QStringLiteral("Łódź"),
+               {},
                QStringLiteral("1234563218")});
     addClient({QStringLiteral("Zofia Żak"), {}, {}, {}, {}});
     EXPECT_EQ(page->table()->rowCount(), 2);
 
     QByteArray expected = list;
-    std::memcpy(expected.data() + clients::line(1, 1).offset, "\x0C" "Jan Kowalski", 13);
-    std::memcpy(expected.data() + clients::line(2, 1).offset, "\x0B" "ul. Polna 1", 12);
-    std::memcpy(expected.data() + clients::line(3, 1).offset, "\x04" "\xA3\xF3" "d\x9F", 5);
-    std::memcpy(expected.data() + clients::taxId(1).offset, "\x0A" "1234563218", 11);
-    std::memcpy(expected.data() + clients::line(1, 2).offset, "\x09" "Zofia \xAF" "ak", 10);
+    std::memcpy(expected.data() + clients::line(1, 1).offset,
+                "\x0C"
+                "Jan Kowalski",
+                13);
+    std::memcpy(expected.data() + clients::line(2, 1).offset,
+                "\x0B"
+                "ul. Polna 1",
+                12);
+    std::memcpy(expected.data() + clients::line(3, 1).offset,
+                "\x04"
+                "\xA3\xF3"
+                "d\x9F",
+                5);
+    std::memcpy(expected.data() + clients::taxId(1).offset,
+                "\x0A"
+                "1234563218",
+                11);
+    std::memcpy(expected.data() + clients::line(1, 2).offset,
+                "\x09"
+                "Zofia \xAF"
+                "ak",
+                10);
     EXPECT_EQ(bytes("Uslugi/klienci.dat"), expected);
 
     page->search()->setText(QStringLiteral("żak"));
@@ -265,8 +310,11 @@ TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheS
 {
     QList<CsvRow> rows{{"Nr", "Nazwa", "Adres 1", "Adres 2", "Adres 3", "NIP"}};
     for (int k = 1; k <= 1000; ++k)
-        rows.append({QString::number(k + 10), QStringLiteral("Klient %1 Żółć ąęśćńź; \"Łąka\"").arg(k),
-                     QStringLiteral("ul. Śliwkowa %1").arg(k), QStringLiteral("00-%1 Gdańsk").arg(k), {},
+        rows.append({QString::number(k + 10),
+                     QStringLiteral("Klient %1 Żółć ąęśćńź; \"Łąka\"").arg(k),
+                     QStringLiteral("ul. Śliwkowa %1").arg(k),
+                     QStringLiteral("00-%1 Gdańsk").arg(k),
+                     {},
                      QStringLiteral("1234563218")});
     const QByteArray csv = csvFileBytes(rows);
     writeBytes(QStringLiteral("klienci.csv"), csv);
@@ -276,7 +324,8 @@ TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheS
     EXPECT_TRUE(page->importCsv());
     EXPECT_EQ(dialogs.notices.last(), QStringLiteral("Wczytano wierszy: 1000."));
     EXPECT_EQ(page->table()->rowCount(), 1000);
-    EXPECT_EQ(readString(bytes("Uslugi/klienci.dat"), clients::line(1, 1010)), QStringLiteral("Klient 1000 Żółć ąęśćńź; \"Łąka\""));
+    EXPECT_EQ(readString(bytes("Uslugi/klienci.dat"), clients::line(1, 1010)),
+              QStringLiteral("Klient 1000 Żółć ąęśćńź; \"Łąka\""));
 
     dialogs.fileNames.enqueue(path(QStringLiteral("z_powrotem")));
     EXPECT_TRUE(page->exportCsv());
@@ -311,7 +360,10 @@ TEST_F(SettingsWindowTest, ThePrintFontIsWrittenKeepingItsPaddingAndPrintedWithA
 {
     QDir(dir.path()).mkdir(QStringLiteral("FONT"));
     QByteArray old(printfont::Size, '\0');
-    std::memcpy(old.data() + 4, "\x05" "Arial", 6);
+    std::memcpy(old.data() + 4,
+                "\x05"
+                "Arial",
+                6);
     std::memset(old.data() + 65, '\xCC', 3);
     std::memset(old.data() + 73, '\xDD', 3);
     old[68] = 10;
@@ -331,7 +383,10 @@ TEST_F(SettingsWindowTest, ThePrintFontIsWrittenKeepingItsPaddingAndPrintedWithA
     QByteArray expected = old;
     std::memcpy(expected.data(), "\x10\x20\x30\x00", 4);
     std::memset(expected.data() + 4, 0, 61);
-    std::memcpy(expected.data() + 4, "\x0B" "Courier New", 12);
+    std::memcpy(expected.data() + 4,
+                "\x0B"
+                "Courier New",
+                12);
     expected[68] = 12;
     expected[72] = 0x01;
     EXPECT_EQ(bytes("FONT/font_trelmo_2007.dat"), expected);

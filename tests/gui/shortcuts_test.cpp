@@ -6,17 +6,18 @@ using namespace kw;
 
 namespace {
 
-class ShortcutsTest : public KeyboardWindowTest {};
+class ShortcutsTest : public KeyboardWindowTest
+{};
 
 // Every command key names itself in its button's tooltip.
 TEST_F(ShortcutsTest, TooltipsShowTheKeys)
 {
     start();
     const std::pair<QToolButton*, const char*> keys[] = {
-        {ui().SpeedButton6, "Ctrl+N"},  {ui().SpeedButton2, "Ctrl+S"},  {ui().SpeedButton3, "Ctrl+O"},
-        {ui().SpeedButton20, "Ctrl+P"}, {ui().SpeedButton9, "Ctrl+K"},  {ui().SpeedButton17, "Ctrl+L"},
+        {ui().SpeedButton6, "Ctrl+N"},   {ui().SpeedButton2, "Ctrl+S"}, {ui().SpeedButton3, "Ctrl+O"},
+        {ui().SpeedButton20, "Ctrl+P"},  {ui().SpeedButton9, "Ctrl+K"}, {ui().SpeedButton17, "Ctrl+L"},
         {ui().SpeedButton8, "Ctrl+Del"}, {ui().SpeedButton4, "F1"},     {ui().SpeedButton1, "Ctrl+Q"},
-        {ui().SpeedButton5, "F4"},      {ui().SpeedButton13, "F4"},     {ui().SpeedButton7, "F4"},
+        {ui().SpeedButton5, "F4"},       {ui().SpeedButton13, "F4"},    {ui().SpeedButton7, "F4"},
     };
     for (const auto& [button, key] : keys)
         EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(%1)").arg(key)))

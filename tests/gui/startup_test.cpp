@@ -25,7 +25,8 @@ TEST_F(WindowTest, StartRestoresTheRegisterFromTheCopyOfAHalfDoneDeleteAndSaysSo
     EXPECT_EQ(bytes("Uslugi/dokumenty_r.dat"), register_);
     EXPECT_FALSE(QFile::exists(path("Uslugi/dokumenty_r.old")));
     ASSERT_EQ(dialogs.notices.size(), 1);
-    EXPECT_TRUE(dialogs.notices[0].contains(QStringLiteral("odtworzono go z kopii"))) << dialogs.notices[0].toStdString();
+    EXPECT_TRUE(dialogs.notices[0].contains(QStringLiteral("odtworzono go z kopii")))
+        << dialogs.notices[0].toStdString();
     EXPECT_EQ(ui().numerator->text(), "7");
 }
 

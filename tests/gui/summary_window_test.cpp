@@ -8,7 +8,8 @@ using namespace kw;
 
 namespace {
 
-class SummaryWindowTest : public BillWindowTest {
+class SummaryWindowTest : public BillWindowTest
+{
 protected:
     std::array<QLabel*, 12> totals() const
     {
@@ -17,8 +18,8 @@ protected:
     }
     std::array<QProgressBar*, 12> bars() const
     {
-        return {ui().ProgressBar1, ui().ProgressBar2, ui().ProgressBar3,  ui().ProgressBar4,
-                ui().ProgressBar5, ui().ProgressBar6, ui().ProgressBar7,  ui().ProgressBar8,
+        return {ui().ProgressBar1, ui().ProgressBar2,  ui().ProgressBar3,  ui().ProgressBar4,
+                ui().ProgressBar5, ui().ProgressBar6,  ui().ProgressBar7,  ui().ProgressBar8,
                 ui().ProgressBar9, ui().ProgressBar10, ui().ProgressBar11, ui().ProgressBar12};
     }
 
@@ -78,8 +79,9 @@ TEST_F(SummaryWindowTest, ClientListAddsItsNamesAtEveryPress)
     ui().SpeedButton24->click();
     ui().SpeedButton24->click();
     expectNoErrors();
-    EXPECT_EQ(clientItems(), (QStringList{"Dowolny", "Adam Nowak", QStringLiteral("Łucja Kowalska"), "Adam Nowak",
-                                          QStringLiteral("Łucja Kowalska")}));
+    EXPECT_EQ(clientItems(),
+              (QStringList{"Dowolny", "Adam Nowak", QStringLiteral("Łucja Kowalska"), "Adam Nowak",
+                           QStringLiteral("Łucja Kowalska")}));
     EXPECT_EQ(ui().klienci->currentText(), "Dowolny");
     EXPECT_EQ(dialogs.fileFilters[0], QStringLiteral("Lista klientów|*.kli @ ") + path("Uslugi"));
 
@@ -108,9 +110,18 @@ TEST_F(SummaryWindowTest, WyliczFillsTheMonthsTheBasisAndTheBars)
     expectNoErrors();
 
     const QString zero = QStringLiteral("        0.00 PLN");
-    const std::array<QString, 12> labels = {zero, zero, QStringLiteral("     1000.50 PLN"), zero,
-                                            QStringLiteral("     2000.49 PLN"), QStringLiteral("      100.00 PLN"),
-                                            QStringLiteral("      -20.00 PLN"), zero, zero, zero, zero, zero};
+    const std::array<QString, 12> labels = {zero,
+                                            zero,
+                                            QStringLiteral("     1000.50 PLN"),
+                                            zero,
+                                            QStringLiteral("     2000.49 PLN"),
+                                            QStringLiteral("      100.00 PLN"),
+                                            QStringLiteral("      -20.00 PLN"),
+                                            zero,
+                                            zero,
+                                            zero,
+                                            zero,
+                                            zero};
     const std::array<int, 12> positions = {0, 0, 1000, 0, 2000, 100, 0, 0, 0, 0, 0, 0};
     for (int m = 0; m < 12; ++m) {
         EXPECT_EQ(totals()[m]->text(), labels[m]) << "month " << m + 1;

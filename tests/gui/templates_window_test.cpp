@@ -6,7 +6,8 @@ using namespace kw;
 
 namespace {
 
-class TemplatesWindowTest : public BillWindowTest {
+class TemplatesWindowTest : public BillWindowTest
+{
 protected:
     TemplatesWindowTest()
     {

@@ -6,7 +6,8 @@ using namespace kw;
 
 namespace {
 
-class TypingTest : public KeyboardWindowTest {
+class TypingTest : public KeyboardWindowTest
+{
 protected:
     QString writeClients()
     {

@@ -28,13 +28,15 @@ ToolRun run(const QString& program, const QStringList& arguments)
 QString text(const QString& path) { return QString::fromUtf8(kw::readFileBytesIfAny(path)); }
 
 // The build installed into a temporary prefix, as a package would be.
-class InstallTest : public ::testing::Test {
+class InstallTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
         prefix = new QTemporaryDir;
-        const ToolRun install = run(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(KW_BUILD_DIR),
-                                                          QStringLiteral("--prefix"), prefix->path()});
+        const ToolRun install = run(
+            QStringLiteral("cmake"),
+            {QStringLiteral("--install"), QStringLiteral(KW_BUILD_DIR), QStringLiteral("--prefix"), prefix->path()});
         ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
     }
     static void TearDownTestSuite()
@@ -90,8 +92,8 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
         EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
 
         const QString contents = text(entry);
-        for (const char* line : {e.exec, "Icon=pl.kwitarnia.Kwitarnia\n", "Categories=Office;Finance;Qt;\n",
-                                 "StartupWMClass=kwitarnia\n"})
+        for (const char* line :
+             {e.exec, "Icon=pl.kwitarnia.Kwitarnia\n", "Categories=Office;Finance;Qt;\n", "StartupWMClass=kwitarnia\n"})
             EXPECT_TRUE(contents.contains(QString::fromUtf8(line))) << e.file << ": " << line;
     }
 }
@@ -99,16 +101,18 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
 TEST_F(InstallTest, MetainfoIsValidAndNamesThisRelease)
 {
     const QString metainfo = installed("share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml");
-    const ToolRun validation = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                                                 QStringLiteral("--pedantic"), metainfo});
+    const ToolRun validation =
+        run(QStringLiteral("appstreamcli"),
+            {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--pedantic"), metainfo});
     EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
     EXPECT_TRUE(text(metainfo).contains(QStringLiteral("<release version=\"" KWITARNIA_VERSION "\"")));
 }
 
 TEST_F(InstallTest, ManPageRendersWithoutWarnings)
 {
-    const ToolRun man = run(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"),
-                                                installed("share/man/man1/kwitarnia.1.gz")});
+    const ToolRun man =
+        run(QStringLiteral("man"),
+            {QStringLiteral("--warnings"), QStringLiteral("-l"), installed("share/man/man1/kwitarnia.1.gz")});
     EXPECT_EQ(man.exitCode, 0);
     EXPECT_TRUE(man.err.isEmpty()) << man.err.toStdString();
     EXPECT_TRUE(man.out.contains(QStringLiteral("kwitarnia --desktop"))) << man.out.toStdString();

@@ -28,8 +28,8 @@ BillPrintout sampleBill()
     bill.document.set(doc::DocKind, QStringLiteral("F"));
     bill.document.set(doc::BuyerLine1, QStringLiteral("Jan Kowalski"));
     setLine(bill.document, LineTable::Bill, 1,
-            {QStringLiteral("Strzyżenie"), QStringLiteral("96.02.10"), QStringLiteral("szt"),
-             QStringLiteral("1"), QStringLiteral("10.00"), QStringLiteral("    10.00")});
+            {QStringLiteral("Strzyżenie"), QStringLiteral("96.02.10"), QStringLiteral("szt"), QStringLiteral("1"),
+             QStringLiteral("10.00"), QStringLiteral("    10.00")});
     setLine(bill.document, LineTable::Bill, 2,
             {QStringLiteral("Mycie głowy"), QString(), QStringLiteral("szt"), QStringLiteral("1"),
              QStringLiteral("2.50"), QStringLiteral("     2.50")});

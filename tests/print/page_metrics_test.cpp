@@ -24,7 +24,8 @@ struct UnitCase {
     int dotsPerUnit;
 };
 
-class DotsPerUnit : public ::testing::TestWithParam<UnitCase> {};
+class DotsPerUnit : public ::testing::TestWithParam<UnitCase>
+{};
 
 TEST_P(DotsPerUnit, IsTheResolutionOver25Rounded)
 {
@@ -34,8 +35,8 @@ TEST_P(DotsPerUnit, IsTheResolutionOver25Rounded)
 }
 
 INSTANTIATE_TEST_SUITE_P(Printers, DotsPerUnit,
-                         ::testing::Values(UnitCase{600, 24}, UnitCase{300, 12}, UnitCase{360, 14},
-                                           UnitCase{720, 29}, UnitCase{203, 8}, UnitCase{0, 0}));
+                         ::testing::Values(UnitCase{600, 24}, UnitCase{300, 12}, UnitCase{360, 14}, UnitCase{720, 29},
+                                           UnitCase{203, 8}, UnitCase{0, 0}));
 
 TEST(PageMetrics, BoxCornersAreUnitsTimesDotsPerUnit)
 {

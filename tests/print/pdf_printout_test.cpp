@@ -1,5 +1,5 @@
-#include "tests/print/bill_fixture.h"
 #include "print/pdf_document.h"
+#include "tests/print/bill_fixture.h"
 
 #include <QFile>
 #include <QProcess>
@@ -40,7 +40,8 @@ std::vector<PdfWord> wordsOf(const QString& html)
 // At 600 dpi a unit is 24 dots, 24/600 inch, 2.88 points.
 constexpr double pointsPerUnit = 24.0 / 600.0 * 72.0;
 
-class PdfPrintout : public ::testing::Test {
+class PdfPrintout : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -113,8 +114,8 @@ TEST_F(PdfPrintout, SellerBuyerAmountsAndWordsStandAtTheirPlaces)
 
     const PdfWord* slownie = find(words, QStringLiteral("Słownie"));
     ASSERT_NE(slownie, nullptr);
-    for (const QString& word : {QStringLiteral("dwanaście"), QStringLiteral("złotych"),
-                                QStringLiteral("pięćdziesiąt"), QStringLiteral("groszy")}) {
+    for (const QString& word : {QStringLiteral("dwanaście"), QStringLiteral("złotych"), QStringLiteral("pięćdziesiąt"),
+                                QStringLiteral("groszy")}) {
         const PdfWord* w = find(words, word, slownie->yMin - 1);
         ASSERT_NE(w, nullptr) << word.toStdString();
         EXPECT_NEAR(w->yMin, slownie->yMin, 1.0) << word.toStdString();
@@ -137,7 +138,8 @@ std::vector<PdfWord> lineAt(const std::vector<PdfWord>& words, double yUnits)
     return line;
 }
 
-class PdfPrintoutAtSize : public PdfPrintout, public ::testing::WithParamInterface<int> {
+class PdfPrintoutAtSize : public PdfPrintout, public ::testing::WithParamInterface<int>
+{
 protected:
     BillPrintout atSize(BillPrintout bill) const
     {
@@ -170,15 +172,13 @@ TEST_P(PdfPrintoutAtSize, EachCorrectiveAmountStartsAfterItsCaption)
     setLine(bill.document, LineTable::Correction, 1, {"a", "", "", "", "", "0.00"});
     const std::vector<PdfWord> words = printToPdf(bill);
 
-    const std::pair<int, const char*> lines[] = {
-        {208, "było:"}, {212, "jest:"}, {216, "zapłaty:"}};
+    const std::pair<int, const char*> lines[] = {{208, "było:"}, {212, "jest:"}, {216, "zapłaty:"}};
     for (const auto& [y, captionEnd] : lines) {
         const std::vector<PdfWord> line = lineAt(words, y);
         ASSERT_GE(line.size(), 2u) << y;
         // The amount's first word follows the caption's last with a gap.
-        const auto caption = std::find_if(line.begin(), line.end(), [&](const PdfWord& w) {
-            return w.text == QString::fromUtf8(captionEnd);
-        });
+        const auto caption = std::find_if(line.begin(), line.end(),
+                                          [&](const PdfWord& w) { return w.text == QString::fromUtf8(captionEnd); });
         ASSERT_NE(caption, line.end());
         ASSERT_NE(caption + 1, line.end());
         EXPECT_GT((caption + 1)->xMin, caption->xMax) << y;

@@ -1,7 +1,7 @@
 #include "print/print_font.h"
 
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,7 +26,8 @@ QByteArray fontRecord(quint32 colour, quint8 length, const QByteArray& nameBytes
     return r;
 }
 
-class PrintFontFile : public ::testing::Test {
+class PrintFontFile : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -94,7 +95,8 @@ struct UnusableCase {
     int size;
 };
 
-class UnusableFont : public PrintFontFile, public ::testing::WithParamInterface<UnusableCase> {};
+class UnusableFont : public PrintFontFile, public ::testing::WithParamInterface<UnusableCase>
+{};
 
 TEST_P(UnusableFont, FallsBackFieldByField)
 {
@@ -159,7 +161,10 @@ TEST_F(PrintFontFile, WritingLeavesOneRecordOfTheChosenFont)
 
     // "Łódź Sans" in code page 1250.
     EXPECT_EQ(readFileBytes(file(QStringLiteral("44.abc"))),
-              fontRecord(0x00030201, 9, "\xA3\xF3" "d\x9F Sans", 14, 0x05));
+              fontRecord(0x00030201, 9,
+                         "\xA3\xF3"
+                         "d\x9F Sans",
+                         14, 0x05));
     EXPECT_EQ(font_.face(), QStringLiteral("Łódź Sans"));
     EXPECT_EQ(font_.size(), 14);
     EXPECT_EQ(font_.record().bytes(), readFileBytes(file(QStringLiteral("44.abc"))));
@@ -180,8 +185,7 @@ TEST_F(PrintFontFile, FailedWriteKeepsEverythingAsItWas)
     font_.CzytajFonty(printFontFileName, folder());
     ASSERT_TRUE(QDir(folder() + "/FONT").removeRecursively());
 
-    EXPECT_THROW(font_.write({QFont(QStringLiteral("Tahoma")), QColor(Qt::red)}, printFontFileName, folder()),
-                 IoError);
+    EXPECT_THROW(font_.write({QFont(QStringLiteral("Tahoma")), QColor(Qt::red)}, printFontFileName, folder()), IoError);
     EXPECT_EQ(font_.face(), QStringLiteral("Arial"));
     EXPECT_EQ(font_.size(), 12);
     EXPECT_EQ(font_.record().bytes(), fontRecord(0, 5, "Arial", 12, 0));

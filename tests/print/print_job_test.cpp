@@ -1,6 +1,6 @@
-#include "tests/print/bill_fixture.h"
 #include "print/print_error.h"
 #include "print/recording_canvas.h"
+#include "tests/print/bill_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ namespace kw {
 namespace {
 
 // A recording canvas that hands its log over when its job is done with.
-class KeptCanvas : public RecordingCanvas {
+class KeptCanvas : public RecordingCanvas
+{
 public:
     explicit KeptCanvas(std::vector<QStringList>& jobs) : RecordingCanvas(600, 600), jobs_(jobs) {}
     ~KeptCanvas() override { jobs_.push_back(log()); }
@@ -80,7 +81,8 @@ struct FailureCase {
     size_t logsKept; // jobs whose canvas was made, the failed one included
 };
 
-class FailingJob : public ::testing::TestWithParam<FailureCase> {};
+class FailingJob : public ::testing::TestWithParam<FailureCase>
+{};
 
 TEST_P(FailingJob, IsReportedAndTheRemainingCopiesAreNotPrinted)
 {
@@ -108,13 +110,13 @@ TEST_P(FailingJob, IsReportedAndTheRemainingCopiesAreNotPrinted)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Copies, FailingJob,
-    ::testing::Values(
-        FailureCase{"CannotStart", Failure::AtBegin, "Nie można rozpocząć wydruku na drukarce testowej.", 2},
-        FailureCase{"FailsAtTheEnd", Failure::AtEnd, "Wydruk na drukarce testowej nie powiódł się.", 2},
-        FailureCase{"NoPrinter", Failure::NoCanvas, "Brak drukarki.", 1}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+INSTANTIATE_TEST_SUITE_P(Copies, FailingJob,
+                         ::testing::Values(FailureCase{"CannotStart", Failure::AtBegin,
+                                                       "Nie można rozpocząć wydruku na drukarce testowej.", 2},
+                                           FailureCase{"FailsAtTheEnd", Failure::AtEnd,
+                                                       "Wydruk na drukarce testowej nie powiódł się.", 2},
+                                           FailureCase{"NoPrinter", Failure::NoCanvas, "Brak drukarki.", 1}),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(PrintBill, SingleFailedCopySaysTheBillWasNotPrinted)
 {
@@ -125,8 +127,9 @@ TEST(PrintBill, SingleFailedCopySaysTheBillWasNotPrinted)
         printBill(sampleBill(), 1, jobs.factory());
         FAIL() << "a failed job must be reported";
     } catch (const PrintError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Rachunek nie został wydrukowany.\n"
-                                                  "Wydruk na drukarce testowej nie powiódł się."));
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Rachunek nie został wydrukowany.\n"
+                                 "Wydruk na drukarce testowej nie powiódł się."));
     }
 }
 

@@ -1,5 +1,5 @@
-#include "tests/print/bill_fixture.h"
 #include "print/printed_amounts.h"
+#include "tests/print/bill_fixture.h"
 
 #include "editing/number_words.h"
 

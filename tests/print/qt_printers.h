@@ -8,10 +8,7 @@
 #include <ostream>
 
 // Lets failed expectations print texts readably instead of as raw bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // Compares two call logs line by line; a failure shows the lines that differ.
 inline void expectSameLog(const QStringList& actual, const QStringList& expected)

@@ -1,9 +1,9 @@
 #include "store/data_files.h"
+#include "store/io_error.h"
+#include "store/records.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/failure_sweep.h"
 #include "tests/support/file_bytes.h"
-#include "store/io_error.h"
-#include "store/records.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QFile>
@@ -14,7 +14,8 @@
 namespace kw {
 namespace {
 
-class CreateIfMissingTest : public ::testing::Test {
+class CreateIfMissingTest : public ::testing::Test
+{
 protected:
     QString path() const { return folder.uslugi() + QStringLiteral("/uslugi.dat"); }
 

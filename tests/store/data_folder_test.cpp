@@ -21,8 +21,10 @@ TEST(ResolvePath, ExactSpellingWinsWhenBothExist)
 {
     TempDataFolder folder;
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ADMINI")));
-    EXPECT_EQ(resolvePath(folder.path(), QStringLiteral("ADMINI/x.dat")), folder.path() + QStringLiteral("/ADMINI/x.dat"));
-    EXPECT_EQ(resolvePath(folder.path(), QStringLiteral("Admini/x.dat")), folder.path() + QStringLiteral("/Admini/x.dat"));
+    EXPECT_EQ(resolvePath(folder.path(), QStringLiteral("ADMINI/x.dat")),
+              folder.path() + QStringLiteral("/ADMINI/x.dat"));
+    EXPECT_EQ(resolvePath(folder.path(), QStringLiteral("Admini/x.dat")),
+              folder.path() + QStringLiteral("/Admini/x.dat"));
 }
 
 TEST(ResolvePath, MissingComponentsKeepTheirSpelling)

@@ -15,7 +15,8 @@
 namespace kw {
 namespace {
 
-class DocumentFileTest : public ::testing::Test {
+class DocumentFileTest : public ::testing::Test
+{
 protected:
     QString path() const { return folder.paths().documentFile(); }
     QString copyPath() const { return folder.paths().documentCopyFile(); }
@@ -104,8 +105,7 @@ TEST_F(DocumentFileTest, FailedRemoveLeavesTheDocumentFileWhole)
         SCOPED_TRACE(change.name);
         DocumentFile f = file();
         const auto failures = everyFailureOf(
-            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls,
-            {ENOSPC, EIO});
+            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls, {ENOSPC, EIO});
         ASSERT_GE(failures.size(), 10u);
         for (const InjectedFailure& failure : failures) {
             for (bool writeHalfFirst : {false, true}) {
@@ -147,8 +147,7 @@ TEST_F(DocumentFileTest, FailedOverwriteLeavesTheOldOrTheNewDocument)
         SCOPED_TRACE(change.name);
         DocumentFile f = file();
         const auto failures = everyFailureOf(
-            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls,
-            {ENOSPC, EIO});
+            ops, [&] { writeFileBytes(path(), fiveDocuments); }, [&] { change.apply(f); }, allFileCalls, {ENOSPC, EIO});
         ASSERT_GE(failures.size(), 10u);
         int finishedAtOnce = 0;
         for (const InjectedFailure& failure : failures) {
@@ -177,7 +176,8 @@ TEST_F(DocumentFileTest, FailedOverwriteLeavesTheOldOrTheNewDocument)
 
 // Fails every write and sync of the document file itself once armed, as a
 // share that drops the connection after the journal went down.
-class DocumentWritesFail : public FileOps {
+class DocumentWritesFail : public FileOps
+{
 public:
     bool armed = false;
 

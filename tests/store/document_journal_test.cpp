@@ -50,7 +50,8 @@ TEST(JournalBytes, AnythingButAWholeJournalIsRefused)
         EXPECT_FALSE(parseJournal(bytes)) << name << " (" << bytes.size() << " bytes)";
 }
 
-class DocumentJournalTest : public ::testing::Test {
+class DocumentJournalTest : public ::testing::Test
+{
 protected:
     QString documentFile() const { return folder.paths().documentFile(); }
     QString journalFile() const { return folder.paths().documentJournalFile(); }
@@ -123,9 +124,7 @@ TEST_F(DocumentJournalTest, AJournalThatCannotBeFinishedStaysForTheNextTry)
     } failures[] = {
         {FileCall::Open, 1}, // the journal
         {FileCall::Open, 2}, // the document file
-        {FileCall::Write, 1},
-        {FileCall::Sync, 1},
-        {FileCall::Unlink, 1},
+        {FileCall::Write, 1}, {FileCall::Sync, 1}, {FileCall::Unlink, 1},
     };
     for (const auto& failure : failures) {
         SCOPED_TRACE(fileCallName(failure.call));

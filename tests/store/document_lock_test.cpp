@@ -1,7 +1,7 @@
 #include "store/document_file.h"
 #include "store/document_lock.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDateTime>
@@ -18,7 +18,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class DocumentLockTest : public ::testing::Test {
+class DocumentLockTest : public ::testing::Test
+{
 protected:
     void SetUp() override { writeFileBytes(documentFile(), sentinelRecord(QStringLiteral("2024-01-02")).bytes()); }
     QString documentFile() const { return folder.paths().documentFile(); }
@@ -74,8 +75,7 @@ TEST_F(DocumentLockTest, ALockPathThatCanNeverBeALockFileIsReportedAsSuch)
             DocumentLock lock(documentFile(), purpose, 50ms);
             ADD_FAILURE() << "the lock was taken";
         } catch (const IoError& e) {
-            EXPECT_TRUE(e.message().contains(lockFile() + QStringLiteral(" nie jest zwykłym plikiem")))
-                << e.what();
+            EXPECT_TRUE(e.message().contains(lockFile() + QStringLiteral(" nie jest zwykłym plikiem"))) << e.what();
         }
     }
 }

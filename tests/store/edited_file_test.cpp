@@ -1,9 +1,9 @@
 #include "store/edited_file.h"
-#include "tests/support/failing_file_ops.h"
 #include "store/field_check.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
 #include "store/record_field.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QFile>
@@ -16,7 +16,8 @@ namespace {
 
 constexpr int RecordSize = 8;
 
-class EditedFileTest : public ::testing::Test {
+class EditedFileTest : public ::testing::Test
+{
 protected:
     QString path() const { return folder.admini() + QStringLiteral("/firma.dat"); }
 
@@ -26,14 +27,20 @@ protected:
 
 TEST_F(EditedFileTest, SaveReplacesTheFirstRecordAndKeepsWhatFollowsIt)
 {
-    writeFileBytes(path(), "ABCDEFGH" "junk after");
+    writeFileBytes(path(),
+                   "ABCDEFGH"
+                   "junk after");
     EditedFile file(ops, path(), RecordSize);
     EXPECT_EQ(file.record(), "ABCDEFGH");
     file.save("12345678");
-    EXPECT_EQ(readFileBytes(path()), "12345678" "junk after");
+    EXPECT_EQ(readFileBytes(path()),
+              "12345678"
+              "junk after");
     // What was saved is now what the file is compared with.
     file.save("87654321");
-    EXPECT_EQ(readFileBytes(path()), "87654321" "junk after");
+    EXPECT_EQ(readFileBytes(path()),
+              "87654321"
+              "junk after");
 }
 
 TEST_F(EditedFileTest, SaveIsRefusedWhenAnotherProgramChangedTheFile)
@@ -109,11 +116,22 @@ TEST_F(EditedFileTest, AFailedSaveLeavesTheOldFileAndCanBeRepeated)
 TEST(WriteChangedString, KeepsTheBytesOfAnUnchangedFieldAndClearsAfterAChangedOne)
 {
     const StringField field{0, 5};
-    QByteArray record("\x02" "ab" "\xEE\xEE\xEE", 6);
+    QByteArray record("\x02"
+                      "ab"
+                      "\xEE\xEE\xEE",
+                      6);
     writeChangedString(record, field, QStringLiteral("ab"));
-    EXPECT_EQ(record, QByteArray("\x02" "ab" "\xEE\xEE\xEE", 6));
+    EXPECT_EQ(record,
+              QByteArray("\x02"
+                         "ab"
+                         "\xEE\xEE\xEE",
+                         6));
     writeChangedString(record, field, QStringLiteral("ąb"));
-    EXPECT_EQ(record, QByteArray("\x02" "\xB9" "b\0\0\0", 6));
+    EXPECT_EQ(record,
+              QByteArray("\x02"
+                         "\xB9"
+                         "b\0\0\0",
+                         6));
 }
 
 TEST(StorageProblem, NamesTheLimitOrTheCharacter)
@@ -127,7 +145,8 @@ TEST(StorageProblem, NamesTheLimitOrTheCharacter)
         {QStringLiteral("ąęśćź"), {}},
         {QStringLiteral("abcdef"), QStringLiteral("Pole „Nazwa” mieści najwyżej 5 znaków, a wpisano 6.")},
         {QStringLiteral("a€b"), {}},
-        {QStringLiteral("a√b"), QStringLiteral("Pole „Nazwa” zawiera znak „√”, którego nie da się zapisać w pliku danych.")},
+        {QStringLiteral("a√b"),
+         QStringLiteral("Pole „Nazwa” zawiera znak „√”, którego nie da się zapisać w pliku danych.")},
     };
     for (const auto& c : cases)
         EXPECT_EQ(storageProblem(QStringLiteral("Nazwa"), field, c.text), c.problem) << c.text.toStdString();

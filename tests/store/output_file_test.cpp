@@ -1,7 +1,7 @@
-#include "tests/support/failure_sweep.h"
-#include "tests/support/file_bytes.h"
 #include "store/io_error.h"
 #include "store/output_file.h"
+#include "tests/support/failure_sweep.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDir>
@@ -15,7 +15,8 @@ namespace {
 
 const QByteArray pdfBytes = QByteArrayLiteral("%PDF-1.4\nnew bill\n%%EOF\n");
 
-class OutputFileTest : public ::testing::Test {
+class OutputFileTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

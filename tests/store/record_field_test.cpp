@@ -43,11 +43,17 @@ TEST(RecordField, WritingCutsToTheWidthAndZeroesTheRest)
     QByteArray record(20, char(0xEE));
     writeString(record, Name, QStringLiteral("Łódź, ulica Długa"));
     QByteArray expected(20, char(0xEE));
-    expected.replace(2, 11, QByteArray("\x0A\xA3\xF3" "d\x9F, ulic", 11));
+    expected.replace(2, 11,
+                     QByteArray("\x0A\xA3\xF3"
+                                "d\x9F, ulic",
+                                11));
     EXPECT_EQ(record, expected);
 
     writeString(record, Name, QStringLiteral("ab"));
-    expected.replace(2, 11, QByteArray("\x02" "ab\0\0\0\0\0\0\0\0", 11));
+    expected.replace(2, 11,
+                     QByteArray("\x02"
+                                "ab\0\0\0\0\0\0\0\0",
+                                11));
     EXPECT_EQ(record, expected);
     EXPECT_EQ(readString(record, Name), QStringLiteral("ab"));
 }

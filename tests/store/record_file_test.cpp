@@ -1,14 +1,14 @@
+#include "store/io_error.h"
+#include "store/record_file.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/failure_sweep.h"
 #include "tests/support/file_bytes.h"
-#include "store/io_error.h"
-#include "store/record_file.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QSet>
 #include <QFile>
+#include <QSet>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -31,7 +31,8 @@ QByteArray records(int count)
     return bytes;
 }
 
-class RecordFileTest : public ::testing::Test {
+class RecordFileTest : public ::testing::Test
+{
 protected:
     QString path() const { return folder.uslugi() + QStringLiteral("/plik.dat"); }
     RecordFile file() { return RecordFile(ops, path(), Size); }
@@ -178,9 +179,8 @@ TEST_F(RecordFileTest, AppendThatSucceededIsNeverReportedAsFailed)
 {
     // Once the record is synced it is stored; a later failure must not tell
     // the caller otherwise, or storing again would add it twice.
-    const auto failures =
-        everyFailureOf(ops, [&] { writeFileBytes(path(), records(2)); }, [&] { file().append("zzzzzzz"); },
-                       {FileCall::Close}, {EIO});
+    const auto failures = everyFailureOf(
+        ops, [&] { writeFileBytes(path(), records(2)); }, [&] { file().append("zzzzzzz"); }, {FileCall::Close}, {EIO});
     ASSERT_FALSE(failures.empty());
     for (const InjectedFailure& f : failures) {
         writeFileBytes(path(), records(2));
@@ -231,8 +231,7 @@ TEST_F(RecordFileTest, ReplaceIsAllOrNothingWhicheverCallFails)
     const QByteArray before = records(5);
     const QByteArray after = records(40).mid(5 * Size, 3 * Size);
     const auto failures = everyFailureOf(
-        ops, [&] { writeFileBytes(path(), before); }, [&] { file().replace(after); },
-        allFileCalls, {ENOSPC, EIO});
+        ops, [&] { writeFileBytes(path(), before); }, [&] { file().replace(after); }, allFileCalls, {ENOSPC, EIO});
     for (const InjectedFailure& f : failures) {
         writeFileBytes(path(), before);
         ops.failAt(f.call, f.n, f.error, true);

@@ -1,5 +1,5 @@
-#include "tests/support/file_bytes.h"
 #include "store/record_stream.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <gtest/gtest.h>

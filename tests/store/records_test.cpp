@@ -39,11 +39,15 @@ TEST(DocumentRecordLayout, FieldsLieAtTheirOffsets)
     QByteArray golden(3251, '\0');
     put(golden, 0, "Krak\xF3w");
     put(golden, 41, "2024-03-05");
-    put(golden, 84, "Jan \xAF" "ak");
+    put(golden, 84,
+        "Jan \xAF"
+        "ak");
     put(golden, 408, "123-456-78-90");
     put(golden, 429, "Karta kredytowa");
     put(golden, 477, "Ewa");
-    put(golden, 518, "Strzy\xBF" "enie");
+    put(golden, 518,
+        "Strzy\xBF"
+        "enie");
     put(golden, 518 + 183 + 2 * 61, "96.02");
     put(golden, 518 + 5 * 183 + 2 * 61, "   12.00");
     put(golden, 1868 + 61, "Mycie");
@@ -137,11 +141,26 @@ TEST(EmptyClientList, NumbersEverySlotAndUsesNone)
     const ClientListRecord r = emptyClientList();
     const QByteArray& b = r.bytes();
     ASSERT_EQ(b.size(), 3490698);
-    EXPECT_EQ(b.mid(0, 6), QByteArray("\x02" "01\0\0\0", 6));
-    EXPECT_EQ(b.mid(8 * 6, 6), QByteArray("\x02" "09\0\0\0", 6));
-    EXPECT_EQ(b.mid(9 * 6, 6), QByteArray("\x02" "10\0\0\0", 6));
-    EXPECT_EQ(b.mid(99 * 6, 6), QByteArray("\x03" "100\0\0", 6));
-    EXPECT_EQ(b.mid(5000 * 6, 6), QByteArray("\x04" "5001\0", 6));
+    EXPECT_EQ(b.mid(0, 6),
+              QByteArray("\x02"
+                         "01\0\0\0",
+                         6));
+    EXPECT_EQ(b.mid(8 * 6, 6),
+              QByteArray("\x02"
+                         "09\0\0\0",
+                         6));
+    EXPECT_EQ(b.mid(9 * 6, 6),
+              QByteArray("\x02"
+                         "10\0\0\0",
+                         6));
+    EXPECT_EQ(b.mid(99 * 6, 6),
+              QByteArray("\x03"
+                         "100\0\0",
+                         6));
+    EXPECT_EQ(b.mid(5000 * 6, 6),
+              QByteArray("\x04"
+                         "5001\0",
+                         6));
     // Nothing after the slot numbers: no client line, tax number or reserved byte.
     EXPECT_TRUE(allZero(b, 30006, b.size()));
     for (int k = 1; k <= 5001; k += 500)
@@ -153,9 +172,18 @@ TEST(EmptyServiceList, NumbersEverySlotAndUsesNone)
     const ServiceListRecord r = emptyServiceList();
     const QByteArray& b = r.bytes();
     ASSERT_EQ(b.size(), 36984);
-    EXPECT_EQ(b.mid(0, 4), QByteArray("\x02" "01\0", 4));
-    EXPECT_EQ(b.mid(9 * 4, 4), QByteArray("\x02" "10\0", 4));
-    EXPECT_EQ(b.mid(200 * 4, 4), QByteArray("\x03" "201", 4));
+    EXPECT_EQ(b.mid(0, 4),
+              QByteArray("\x02"
+                         "01\0",
+                         4));
+    EXPECT_EQ(b.mid(9 * 4, 4),
+              QByteArray("\x02"
+                         "10\0",
+                         4));
+    EXPECT_EQ(b.mid(200 * 4, 4),
+              QByteArray("\x03"
+                         "201",
+                         4));
     EXPECT_TRUE(allZero(b, 804, b.size()));
 }
 
@@ -165,17 +193,29 @@ TEST(ListLayouts, SlotFieldsLieAtTheirArrayOffsets)
     c.set(clients::line(1, 1), QStringLiteral("Anna"));
     c.set(clients::line(4, 5001), QStringLiteral("Gdańsk"));
     c.set(clients::taxId(2), QStringLiteral("1"));
-    EXPECT_EQ(c.bytes().mid(30006, 5), QByteArray("\x04" "Anna"));
-    EXPECT_EQ(c.bytes().mid(1245249 + 5000 * 81, 7), QByteArray("\x06" "Gda\xF1sk"));
-    EXPECT_EQ(c.bytes().mid(1650330 + 21, 2), QByteArray("\x01" "1"));
+    EXPECT_EQ(c.bytes().mid(30006, 5),
+              QByteArray("\x04"
+                         "Anna"));
+    EXPECT_EQ(c.bytes().mid(1245249 + 5000 * 81, 7),
+              QByteArray("\x06"
+                         "Gda\xF1sk"));
+    EXPECT_EQ(c.bytes().mid(1650330 + 21, 2),
+              QByteArray("\x01"
+                         "1"));
 
     ServiceListRecord s;
     s.set(services::name(201), QStringLiteral("Pranie"));
     s.set(services::price(1), QStringLiteral("9.50"));
     s.set(services::extra(2), QStringLiteral("x"));
-    EXPECT_EQ(s.bytes().mid(804 + 200 * 101, 7), QByteArray("\x06" "Pranie"));
-    EXPECT_EQ(s.bytes().mid(32763, 5), QByteArray("\x04" "9.50"));
-    EXPECT_EQ(s.bytes().mid(31557 + 6, 2), QByteArray("\x01" "x"));
+    EXPECT_EQ(s.bytes().mid(804 + 200 * 101, 7),
+              QByteArray("\x06"
+                         "Pranie"));
+    EXPECT_EQ(s.bytes().mid(32763, 5),
+              QByteArray("\x04"
+                         "9.50"));
+    EXPECT_EQ(s.bytes().mid(31557 + 6, 2),
+              QByteArray("\x01"
+                         "x"));
 }
 
 } // namespace

@@ -14,7 +14,8 @@ enum class FileCall { Open, Read, Write, Sync, Truncate, Stat, Close, Rename, Un
 // and fails the Nth call of one kind with a chosen errno. A test runs an
 // operation once cleanly to learn how many calls of each kind it makes, then
 // fails each of them in turn.
-class FailingFileOps : public FileOps {
+class FailingFileOps : public FileOps
+{
 public:
     // Fails call number `n` (1-based, counted from now) of kind `call` with
     // `error`. With `writeHalfFirst`, a failing write first puts half of its
@@ -52,9 +53,9 @@ private:
 };
 
 // Every kind of call, for tests that fail each in turn.
-inline const std::vector<FileCall> allFileCalls = {
-    FileCall::Open,  FileCall::Read,   FileCall::Write,  FileCall::Sync,   FileCall::Truncate,
-    FileCall::Stat,  FileCall::Close,  FileCall::Rename, FileCall::Unlink};
+inline const std::vector<FileCall> allFileCalls = {FileCall::Open,  FileCall::Read,     FileCall::Write,
+                                                   FileCall::Sync,  FileCall::Truncate, FileCall::Stat,
+                                                   FileCall::Close, FileCall::Rename,   FileCall::Unlink};
 
 const char* fileCallName(FileCall call);
 

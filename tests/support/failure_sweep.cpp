@@ -7,12 +7,11 @@ namespace kw {
 std::string describe(const InjectedFailure& failure)
 {
     return std::string(fileCallName(failure.call)) + " #" + std::to_string(failure.n) + " failing with " +
-           strerrorname_np(failure.error);
+        strerrorname_np(failure.error);
 }
 
 std::vector<InjectedFailure> everyFailureOf(FailingFileOps& ops, const std::function<void()>& prepare,
-                                            const std::function<void()>& operation,
-                                            const std::vector<FileCall>& kinds,
+                                            const std::function<void()>& operation, const std::vector<FileCall>& kinds,
                                             const std::vector<int>& errors)
 {
     prepare();

@@ -22,8 +22,7 @@ std::string describe(const InjectedFailure& failure);
 // calls it makes, and returns one failure for each call of the given kinds
 // and each errno, ready to be injected in turn with FailingFileOps::failAt.
 std::vector<InjectedFailure> everyFailureOf(FailingFileOps& ops, const std::function<void()>& prepare,
-                                            const std::function<void()>& operation,
-                                            const std::vector<FileCall>& kinds,
+                                            const std::function<void()>& operation, const std::vector<FileCall>& kinds,
                                             const std::vector<int>& errors);
 
 } // namespace kw

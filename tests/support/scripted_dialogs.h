@@ -3,28 +3,29 @@
 #include "app/platform/platform.h"
 #include "extras/process_starter.h"
 
-#include <QDate>
 #include <QColor>
+#include <QDate>
 #include <QFont>
 #include <QQueue>
 #include <QStringList>
 
 // Dialogs whose answers a test scripts in advance; every message shown is
 // recorded. A question with no scripted answer fails the test.
-class ScriptedDialogs : public kw::Dialogs {
+class ScriptedDialogs : public kw::Dialogs
+{
 public:
-    QQueue<bool> answers;           // for ask()
-    QQueue<QString> fileNames;      // for openFile(), saveFile() and chooseFolder(); "" cancels
-    QQueue<bool> printerAnswers;    // for choosePrinter(); an empty queue cancels
-    QString pdfFile;                // when set, a chosen printer writes this PDF file at 600 dpi
-    int printDialogs = 0;           // how often the print dialog was shown
-    QString offeredPdfFile;         // the file name the last print dialog offered for printing to a file
-    QQueue<QFont> fonts;            // for chooseFont(); an empty queue cancels
-    QQueue<QColor> colours;         // for chooseColour(); an empty queue cancels
+    QQueue<bool> answers;        // for ask()
+    QQueue<QString> fileNames;   // for openFile(), saveFile() and chooseFolder(); "" cancels
+    QQueue<bool> printerAnswers; // for choosePrinter(); an empty queue cancels
+    QString pdfFile;             // when set, a chosen printer writes this PDF file at 600 dpi
+    int printDialogs = 0;        // how often the print dialog was shown
+    QString offeredPdfFile;      // the file name the last print dialog offered for printing to a file
+    QQueue<QFont> fonts;         // for chooseFont(); an empty queue cancels
+    QQueue<QColor> colours;      // for chooseColour(); an empty queue cancels
     QStringList questions;
     QStringList notices;
     QStringList errors;
-    QStringList fileFilters;        // filter and folder of each file dialog, "filter @ folder"
+    QStringList fileFilters; // filter and folder of each file dialog, "filter @ folder"
 
     bool ask(QWidget*, const QString& question) override;
     void inform(QWidget*, const QString& text) override { notices.append(text); }
@@ -41,7 +42,8 @@ private:
 };
 
 // A clock fixed at a chosen moment.
-class FixedClock : public kw::Clock {
+class FixedClock : public kw::Clock
+{
 public:
     QDate date{2009, 3, 5};
     QTime time{12, 34, 56};
@@ -50,7 +52,8 @@ public:
 };
 
 // Records each start of a program instead of starting it.
-class RecordingStarter : public kw::ProcessStarter {
+class RecordingStarter : public kw::ProcessStarter
+{
 public:
     struct Start {
         QString folder;

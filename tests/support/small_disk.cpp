@@ -13,8 +13,7 @@ bool runQuietly(const QString& program, const QStringList& args)
 {
     QProcess process;
     process.start(program, args);
-    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 } // namespace
@@ -23,9 +22,9 @@ SmallDisk::SmallDisk(int kilobytes)
 {
     if (geteuid() != 0 || !dir_.isValid())
         return;
-    mounted_ = runQuietly(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                    QStringLiteral("size=%1k").arg(kilobytes),
-                                                    QStringLiteral("tmpfs"), dir_.path()});
+    mounted_ = runQuietly(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=%1k").arg(kilobytes), QStringLiteral("tmpfs"), dir_.path()});
 }
 
 void SmallDisk::fill(const QString& filler) const
@@ -34,10 +33,8 @@ void SmallDisk::fill(const QString& filler) const
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
     const QByteArray block(512, '\0');
-    while (file.write(block) == block.size()) {
-    }
-    while (file.write("", 1) == 1) {
-    }
+    while (file.write(block) == block.size()) {}
+    while (file.write("", 1) == 1) {}
 }
 
 SmallDisk::~SmallDisk()

@@ -8,7 +8,8 @@ namespace kw {
 // A tiny tmpfs mounted on a temporary folder, so a test can fill a real disk.
 // Mounting needs root; where it is not allowed the disk is unavailable and
 // the test relies on the failing file layer instead.
-class SmallDisk {
+class SmallDisk
+{
 public:
     explicit SmallDisk(int kilobytes);
     ~SmallDisk();

@@ -9,7 +9,8 @@ namespace kw {
 
 // A data folder of its own for one test, with the Admini and Uslugi
 // sub-folders the module expects; removed with everything in it at the end.
-class TempDataFolder {
+class TempDataFolder
+{
 public:
     TempDataFolder();
 

@@ -27,7 +27,8 @@
 // A temporary data folder with Admini and Uslugi, scripted dialogs, a fixed
 // clock (5 March 2009) and the real main window started on demand. Every file
 // call goes through `files`, which fails nothing until a test plans a failure.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test
+{
 protected:
     struct Line {
         QString name;
