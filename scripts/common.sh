@@ -27,3 +27,10 @@ build() {
   for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
   cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
+
+# Fails when a C++ file differs from the house style in .clang-format; prints the places.
+check_format() {
+  local files
+  mapfile -t files < <(find store editing print extras app tests fuzz bench -name '*.h' -o -name '*.cpp' | sort)
+  clang-format --dry-run --Werror "${files[@]}"
+}
