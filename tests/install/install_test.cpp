@@ -1,29 +1,13 @@
+#include "tests/install/tool_run.h"
 #include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString text(const QString& path) { return QString::fromUtf8(kw::readFileBytesIfAny(path)); }
 
@@ -34,7 +18,7 @@ protected:
     static void SetUpTestSuite()
     {
         prefix = new QTemporaryDir;
-        const ToolRun install = run(
+        const kw::ToolRun install = kw::runTool(
             QStringLiteral("cmake"),
             {QStringLiteral("--install"), QStringLiteral(KW_BUILD_DIR), QStringLiteral("--prefix"), prefix->path()});
         ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
@@ -87,7 +71,7 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
     };
     for (const auto& e : entries) {
         const QString entry = installed(e.file);
-        const ToolRun validation = run(QStringLiteral("desktop-file-validate"), {entry});
+        const kw::ToolRun validation = kw::runTool(QStringLiteral("desktop-file-validate"), {entry});
         EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
         EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
 
@@ -101,18 +85,18 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
 TEST_F(InstallTest, MetainfoIsValidAndNamesThisRelease)
 {
     const QString metainfo = installed("share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml");
-    const ToolRun validation =
-        run(QStringLiteral("appstreamcli"),
-            {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--pedantic"), metainfo});
+    const kw::ToolRun validation =
+        kw::runTool(QStringLiteral("appstreamcli"),
+                    {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--pedantic"), metainfo});
     EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
     EXPECT_TRUE(text(metainfo).contains(QStringLiteral("<release version=\"" KWITARNIA_VERSION "\"")));
 }
 
 TEST_F(InstallTest, ManPageRendersWithoutWarnings)
 {
-    const ToolRun man =
-        run(QStringLiteral("man"),
-            {QStringLiteral("--warnings"), QStringLiteral("-l"), installed("share/man/man1/kwitarnia.1.gz")});
+    const kw::ToolRun man =
+        kw::runTool(QStringLiteral("man"),
+                    {QStringLiteral("--warnings"), QStringLiteral("-l"), installed("share/man/man1/kwitarnia.1.gz")});
     EXPECT_EQ(man.exitCode, 0);
     EXPECT_TRUE(man.err.isEmpty()) << man.err.toStdString();
     EXPECT_TRUE(man.out.contains(QStringLiteral("kwitarnia --desktop"))) << man.out.toStdString();
