@@ -11,7 +11,9 @@ yearly summary. It reads and writes the data files of its office suite.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION office)
+# A package ships its programs without their symbol tables.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kwitarnia.pl/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Used at run time but not linked, so dpkg-shlibdeps cannot find them: Qt's own

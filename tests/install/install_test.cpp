@@ -1,29 +1,16 @@
+#include "tests/install/tool_run.h"
 #include "tests/support/file_bytes.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString text(const QString& path) { return QString::fromUtf8(kw::readFileBytesIfAny(path)); }
 
@@ -34,7 +21,7 @@ protected:
     static void SetUpTestSuite()
     {
         prefix = new QTemporaryDir;
-        const ToolRun install = run(
+        const kw::ToolRun install = kw::runTool(
             QStringLiteral("cmake"),
             {QStringLiteral("--install"), QStringLiteral(KW_BUILD_DIR), QStringLiteral("--prefix"), prefix->path()});
         ASSERT_EQ(install.exitCode, 0) << install.out.toStdString() << install.err.toStdString();
@@ -64,6 +51,7 @@ TEST_F(InstallTest, EveryFileOfThePackageIsInstalled)
         {"share/man/man1/kwitarnia.1.gz", false},
         {"share/doc/kwitarnia/copyright", false},
         {"share/doc/kwitarnia/LICENSE", false},
+        {"share/doc/kwitarnia/changelog.gz", false},
     };
     for (const auto& file : files) {
         const QFileInfo info(installed(file.path));
@@ -87,7 +75,7 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
     };
     for (const auto& e : entries) {
         const QString entry = installed(e.file);
-        const ToolRun validation = run(QStringLiteral("desktop-file-validate"), {entry});
+        const kw::ToolRun validation = kw::runTool(QStringLiteral("desktop-file-validate"), {entry});
         EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
         EXPECT_TRUE(validation.out.isEmpty()) << validation.out.toStdString();
 
@@ -101,21 +89,53 @@ TEST_F(InstallTest, MenuEntriesStartTheDesktopModeWithTheInstalledIcon)
 TEST_F(InstallTest, MetainfoIsValidAndNamesThisRelease)
 {
     const QString metainfo = installed("share/metainfo/pl.kwitarnia.Kwitarnia.metainfo.xml");
-    const ToolRun validation =
-        run(QStringLiteral("appstreamcli"),
-            {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--pedantic"), metainfo});
+    const kw::ToolRun validation =
+        kw::runTool(QStringLiteral("appstreamcli"),
+                    {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--pedantic"), metainfo});
     EXPECT_EQ(validation.exitCode, 0) << validation.out.toStdString() << validation.err.toStdString();
     EXPECT_TRUE(text(metainfo).contains(QStringLiteral("<release version=\"" KWITARNIA_VERSION "\"")));
 }
 
 TEST_F(InstallTest, ManPageRendersWithoutWarnings)
 {
-    const ToolRun man =
-        run(QStringLiteral("man"),
-            {QStringLiteral("--warnings"), QStringLiteral("-l"), installed("share/man/man1/kwitarnia.1.gz")});
+    const kw::ToolRun man =
+        kw::runTool(QStringLiteral("man"),
+                    {QStringLiteral("--warnings"), QStringLiteral("-l"), installed("share/man/man1/kwitarnia.1.gz")});
     EXPECT_EQ(man.exitCode, 0);
     EXPECT_TRUE(man.err.isEmpty()) << man.err.toStdString();
     EXPECT_TRUE(man.out.contains(QStringLiteral("kwitarnia --desktop"))) << man.out.toStdString();
+}
+
+// Debian's changelog: its newest entry is this version, released on the day
+// the man page and the AppStream file name.
+TEST_F(InstallTest, ChangelogOpensWithThisRelease)
+{
+    const kw::ToolRun changelog =
+        kw::runTool(QStringLiteral("gzip"), {QStringLiteral("-dc"), installed("share/doc/kwitarnia/changelog.gz")});
+    ASSERT_EQ(changelog.exitCode, 0) << changelog.err.toStdString();
+    const QStringList lines = changelog.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.first().toStdString(), "kwitarnia (" KWITARNIA_VERSION ") unstable; urgency=medium");
+
+    // The entry ends with " -- NAME <EMAIL>  DATE", the date as in e-mail.
+    const auto trailer =
+        std::find_if(lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(" -- "); });
+    ASSERT_NE(trailer, lines.end()) << changelog.out.toStdString();
+    const QDateTime released = QDateTime::fromString(trailer->section(QStringLiteral("  "), 1), Qt::RFC2822Date);
+    EXPECT_EQ(released.date().toString(Qt::ISODate).toStdString(), KW_RELEASE_DATE) << trailer->toStdString();
+}
+
+// gzip -n leaves out the time and the file name, so that two builds of the
+// same sources give the same package.
+TEST_F(InstallTest, CompressedFilesCarryNoTimeStampOrName)
+{
+    for (const char* file : {"share/man/man1/kwitarnia.1.gz", "share/doc/kwitarnia/changelog.gz"}) {
+        const QByteArray bytes = kw::readFileBytesIfAny(installed(file));
+        ASSERT_GE(bytes.size(), 10) << file;
+        EXPECT_TRUE(bytes.startsWith("\x1f\x8b")) << file;
+        const char nameFlag = 0x08;
+        EXPECT_EQ(bytes[3] & nameFlag, 0) << file;
+        EXPECT_EQ(bytes.mid(4, 4).toHex().toStdString(), "00000000") << file;
+    }
 }
 
 } // namespace
