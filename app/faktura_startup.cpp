@@ -105,7 +105,10 @@ void Tfaktura_f::FormCreate()
     if (ui.hasOverlays())
         startOverlays();
 
-    guarded([this] { startUpSequence(); });
+    guarded([this] {
+        startUpSequence();
+        started_ = true;
+    });
 }
 
 void Tfaktura_f::startOverlays()
@@ -248,6 +251,8 @@ void Tfaktura_f::closeEvent(QCloseEvent* event)
 
 void Tfaktura_f::SpeedButton1Click()
 {
+    if (!unsavedChangesSettled())
+        return;
     if (!platform_.dialogs.ask(this, QStringLiteral("Koniec pracy ?")))
         return;
     Wygaszaj();
