@@ -139,6 +139,9 @@ private:
     // FormCreate's steps for the hidden controls.
     void startOverlays();
     void startUpSequence();
+    // After a start that failed: of the commands only "Pomoc" and "Zamknij
+    // moduł" stay, since the data files could not be read.
+    void offerNothingThatWrites();
     void applySettings();
     void showSeller();
     void connectSettingsCommand();

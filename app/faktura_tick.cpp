@@ -41,6 +41,8 @@ void setTextIfChanged(QLabel* label, const QString& text)
 
 void Tfaktura_f::Timer2Timer()
 {
+    if (!started_)
+        return;
     setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
