@@ -139,6 +139,9 @@ private:
     // FormCreate's steps for the hidden controls.
     void startOverlays();
     void startUpSequence();
+    // After a start that failed: of the commands only "Pomoc" and "Zamknij
+    // moduł" stay, since the data files could not be read.
+    void offerNothingThatWrites();
     void applySettings();
     void showSeller();
     void connectSettingsCommand();
@@ -152,6 +155,9 @@ private:
     // included; and the controls showing `head`.
     kw::DocumentHead headFromWindow() const;
     void showHead(const kw::DocumentHead& head);
+    // What storing would write: the working record with the window's
+    // document in it. PodstawDoPliku puts it into the working record.
+    kw::DocumentRecord recordFromWindow() const;
     void PodstawDoPliku();
     void PodstawDoFormatki();
     void CzytajOstatniDokument();
@@ -178,6 +184,9 @@ private:
     void readSettingsRecord();
     void readSettings();
     QString storeQuestion() const;
+    // Stores the document on screen as "Zapisz rachunek" does once its
+    // question is answered; false when an error stopped it (it is shown).
+    bool storeShownDocument();
     void normaliseAmounts();
     void storeNumbers();
     // Shows the number after `last` in the number field; when there is none,
@@ -186,6 +195,17 @@ private:
 
     // The tick's line totals written into column 6; the totals of the grid.
     kw::BillTotals showLineTotals();
+    // The tick's payment term of a cash bill: its issue date.
+    void keepCashTerm();
+
+    // Unsaved changes of the document on screen (faktura_unsaved.cpp).
+    // Called whenever a document has been put into the window, stored or
+    // begun: what it holds now counts as no change.
+    void noteUntouched();
+    bool hasUnsavedChanges();
+    // Before closing: offers to store unsaved changes. False when the
+    // window is to stay open (the user cancelled, or storing failed).
+    bool unsavedChangesSettled();
 
     // Selection list (faktura_lists.cpp).
     enum class ListMode { Clients, Services, Bills };
@@ -206,6 +226,7 @@ private:
     void showTableStyle(bool correctionLines);
     void copyTableToGrid(kw::LineTable table);
     void copyGridToTable(kw::LineTable table);
+    void writeGridInto(kw::DocumentRecord& record, kw::LineTable table) const;
 
     kw::BillPrintout printoutFromWindow() const;
     // The preview and e-mail entries of "Drukuj"'s context menu, and the
@@ -239,6 +260,11 @@ private:
     // over it or deleting it is refused when the file no longer holds it.
     kw::DocumentRecord loaded_;
     kw::DocumentState state_;
+    // Every data file was read at start; until then nothing is offered that writes.
+    bool started_ = false;
+    // What storing the document on screen would have written when it was
+    // put there; the window differing from it is an unsaved change.
+    kw::DocumentRecord untouched_;
     QString billTotalText_;
     // The process's current directory as the module sees it: file dialogs
     // start under it, and it returns to the data folder after each of them.

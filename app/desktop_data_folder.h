@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform/platform.h"
+#include "store/file_ops.h"
 
 #include <QString>
 
@@ -14,9 +15,12 @@ namespace kw {
 // `memory` while it can still be used; otherwise the user is asked whether
 // to create `proposedFolder` or to choose an existing data folder, until a
 // usable folder is given. A folder that cannot be used is explained in one
-// sentence first. The folder given is remembered. Empty when the user
-// cancels the choice of a folder.
-std::optional<QString> desktopDataFolder(Dialogs& dialogs, QSettings& memory, const QString& proposedFolder);
+// sentence first. When the location file Admini/siec.dat of the folder
+// names another folder, the user is told which and chooses: this folder,
+// with the location file rewritten to name it, or the one named. The folder
+// given is remembered. Empty when the user cancels the choice of a folder.
+std::optional<QString> desktopDataFolder(Dialogs& dialogs, FileOps& files, QSettings& memory,
+                                         const QString& proposedFolder);
 
 // Why `folder` cannot serve as a data folder, in one Polish sentence; empty
 // when it can.

@@ -31,11 +31,13 @@ void Tfaktura_f::copyTableToGrid(LineTable table)
             setCellText(r, c, working_.get(lineCell(table, c, r)));
 }
 
-void Tfaktura_f::copyGridToTable(LineTable table)
+void Tfaktura_f::copyGridToTable(LineTable table) { writeGridInto(working_, table); }
+
+void Tfaktura_f::writeGridInto(DocumentRecord& record, LineTable table) const
 {
     for (int c = 1; c <= doc::Columns; ++c)
         for (int r = 1; r <= doc::Lines; ++r)
-            working_.set(lineCell(table, c, r), cellText(r, c));
+            record.set(lineCell(table, c, r), cellText(r, c));
 }
 
 void Tfaktura_f::SpeedButton9Click()
@@ -53,6 +55,7 @@ void Tfaktura_f::SpeedButton9Click()
         ui.rozszerzenie->setText(settings_.get(settings::CorrectionSuffix));
         showNextNumber(settings_.get(settings::CorrectionNumber), QStringLiteral("rachunku korygującego"));
     });
+    noteUntouched();
 }
 
 void Tfaktura_f::SpeedButton15Click()

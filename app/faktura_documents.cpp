@@ -50,6 +50,7 @@ void Tfaktura_f::SpeedButton6Click()
         readSettings();
         showNextNumber(settings_.get(settings::BillNumber), QStringLiteral("rachunku"));
     });
+    noteUntouched();
 }
 
 QString Tfaktura_f::storeQuestion() const
@@ -80,7 +81,13 @@ void Tfaktura_f::SpeedButton2Click()
 {
     if (!platform_.dialogs.ask(this, storeQuestion()))
         return;
-    guarded([this] {
+    storeShownDocument();
+}
+
+bool Tfaktura_f::storeShownDocument()
+{
+    bool stored = false;
+    guarded([&] {
         state_.storeConfirmed();
         normaliseAmounts();
         DocumentFile documents(platform_.files, paths());
@@ -108,8 +115,11 @@ void Tfaktura_f::SpeedButton2Click()
             state_.overwritten(isCorrective(working_), hasKnownKind(working_));
             ui.Label22->setText(isCorrective(working_) ? QStringLiteral("Edycja wczytanego rachunku korygującego")
                                                        : QStringLiteral("Edycja wczytanego rachunku"));
+            noteUntouched();
         }
+        stored = true;
     });
+    return stored;
 }
 
 // The settings file keeps the place, the signature and the number of the

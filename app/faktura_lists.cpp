@@ -159,6 +159,7 @@ void Tfaktura_f::loadChosenBill(qint64 position)
     PodstawDoFormatki();
     showLoadedKind();
     state_.chosenLoaded(position, isCorrective(working_), hasKnownKind(working_));
+    noteUntouched();
 }
 
 void Tfaktura_f::SpeedButton12Click()

@@ -56,13 +56,20 @@ void Tfaktura_f::showHead(const DocumentHead& head)
     forEachHeadEdit(ui, head, [](QLineEdit* edit, const QString& text) { edit->setText(text); });
 }
 
-void Tfaktura_f::PodstawDoPliku()
+DocumentRecord Tfaktura_f::recordFromWindow() const
 {
-    writeHead(working_, headFromWindow());
-    working_.set(doc::CorrectedRef, ui.Label24->text());
-    working_.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
-    copyGridToTable(state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
+    DocumentRecord record = working_;
+    writeHead(record, headFromWindow());
+    record.set(doc::CorrectedRef, ui.Label24->text());
+    record.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
+    // While the grid shows the lines before a correction, the corrected
+    // lines wait in the working record.
+    if (!gridShowsLinesBefore_)
+        writeGridInto(record, state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
+    return record;
 }
+
+void Tfaktura_f::PodstawDoPliku() { working_ = recordFromWindow(); }
 
 void Tfaktura_f::PodstawDoFormatki()
 {
@@ -105,4 +112,5 @@ void Tfaktura_f::CzytajOstatniDokument()
     state_.lastLoaded(last, isCorrective(working_), hasKnownKind(working_));
     PodstawDoFormatki();
     showLoadedKind();
+    noteUntouched();
 }

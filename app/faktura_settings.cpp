@@ -27,6 +27,9 @@ void Tfaktura_f::connectSettingsCommand()
 
 void Tfaktura_f::openSettings()
 {
+    // A start that could not read the data files offers no settings to write over them.
+    if (!started_)
+        return;
     if (!settings_f) {
         guarded([this] {
             settings_f = new SettingsWindow(platform_.dialogs, platform_.files, paths(), currentFolder_, this);

@@ -10,6 +10,7 @@
 #include "store/document_file.h"
 #include "store/location_choice.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -105,7 +106,22 @@ void Tfaktura_f::FormCreate()
     if (ui.hasOverlays())
         startOverlays();
 
-    guarded([this] { startUpSequence(); });
+    guarded([this] {
+        startUpSequence();
+        started_ = true;
+    });
+    if (!started_)
+        offerNothingThatWrites();
+}
+
+void Tfaktura_f::offerNothingThatWrites()
+{
+    for (QToolButton* command :
+         {ui.SpeedButton21, ui.SpeedButton22, ui.SpeedButton23, ui.SpeedButton25, ui.SpeedButton20, ui.SpeedButton17,
+          ui.SpeedButton9, ui.SpeedButton8, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton6})
+        command->setEnabled(false);
+    if (auto* settings = findChild<QAction*>(QStringLiteral("ustawienia")))
+        settings->setEnabled(false);
 }
 
 void Tfaktura_f::startOverlays()
@@ -153,6 +169,10 @@ void Tfaktura_f::startUpSequence()
     createIfMissing(ops, locationFile, initialLocation(startFolder_).bytes());
     location_ = readSingleRecord<LocationRecord>(ops, locationFile);
     dataFolder_ = chosenDataFolder(location_, locationFile, startFolder_);
+    // Said so, rather than that its first data file cannot be opened.
+    if (!QFileInfo(dataFolder_).isDir())
+        throw IoError(
+            QStringLiteral("Plik %1 wskazuje folder danych „%2”, którego nie ma.").arg(locationFile, dataFolder_));
 
     const DataPaths files = paths();
     // The empty lists are large; they are built only when a file is missing.
@@ -248,6 +268,8 @@ void Tfaktura_f::closeEvent(QCloseEvent* event)
 
 void Tfaktura_f::SpeedButton1Click()
 {
+    if (!unsavedChangesSettled())
+        return;
     if (!platform_.dialogs.ask(this, QStringLiteral("Koniec pracy ?")))
         return;
     Wygaszaj();

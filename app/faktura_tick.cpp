@@ -41,6 +41,8 @@ void setTextIfChanged(QLabel* label, const QString& text)
 
 void Tfaktura_f::Timer2Timer()
 {
+    if (!started_)
+        return;
     setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
@@ -64,17 +66,21 @@ void Tfaktura_f::Timer2Timer()
     setEnabledIfChanged(ui.SpeedButton2, state_.saveEnabled());
     setEnabledIfChanged(ui.SpeedButton8, state_.deleteEnabled());
 
-    // The issue date shown is today's for a new bill; a stored cash bill
-    // keeps the term it was issued with.
-    const QString issueDate = ui.data_wystawienia->text();
-    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != issueDate)
-        ui.termin_zaplaty->setEditText(issueDate);
-
+    keepCashTerm();
     const BillTotals totals = showLineTotals();
     billTotalText_ = totals.totalText;
     setTextIfChanged(ui.Label17, totals.totalLabel);
     setTextIfChanged(ui.Label19, totals.zlotyWords);
     setTextIfChanged(ui.Label58, totals.groszWords);
+}
+
+// The issue date shown is today's for a new bill; a stored cash bill keeps
+// the term it was issued with.
+void Tfaktura_f::keepCashTerm()
+{
+    const QString issueDate = ui.data_wystawienia->text();
+    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != issueDate)
+        ui.termin_zaplaty->setEditText(issueDate);
 }
 
 // A line total being typed over is left to the user until the cell is left.

@@ -145,7 +145,7 @@ int main(int argc, char** argv)
     if (options.isSet(desktop)) {
         QSettings memory;
         const std::optional<QString> folder =
-            desktopDataFolder(dialogs, memory, QDir::home().filePath(QStringLiteral("Kwitarnia")));
+            desktopDataFolder(dialogs, platform.files, memory, QDir::home().filePath(QStringLiteral("Kwitarnia")));
         if (!folder)
             return 0;
         QDir::setCurrent(*folder);

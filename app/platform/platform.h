@@ -22,6 +22,10 @@ public:
     virtual ~Dialogs() = default;
     // A yes/no question captioned "Pytanie"; true for yes.
     virtual bool ask(QWidget* parent, const QString& question) = 0;
+    enum class Answer { Yes, No, Cancel };
+    // A question captioned "Pytanie" with "Tak", "Nie" and "Anuluj"; "Tak"
+    // is the default.
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& question) = 0;
     // A notice captioned "Informacja" with an OK button.
     virtual void inform(QWidget* parent, const QString& text) = 0;
     // The general error handler's box.

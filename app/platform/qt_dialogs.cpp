@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace kw {
 
@@ -37,6 +38,22 @@ bool QtDialogs::ask(QWidget* parent, const QString& question)
 {
     return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::No;
+}
+
+Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pytanie"), question,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 void QtDialogs::inform(QWidget* parent, const QString& text)

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +45,59 @@ TEST(QtDialogs, SaveAddsTheDefaultExtension)
         answerNextFileDialog(c.typed);
         EXPECT_EQ(dialogs.saveFile(nullptr, QStringLiteral("Szablon dokumentów|*.sza"), folder.path()),
                   folder.filePath(c.chosen));
+    }
+}
+
+// Answers the message box that opens next: records its caption and button
+// texts and whether "Tak" is the default, then presses `key`, or clicks the
+// button `click` names when it is not empty.
+void answerNextMessageBox(QStringList& seen, Qt::Key key, const QString& click = {})
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, key, click] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->windowTitle()};
+        for (QAbstractButton* button : box->buttons())
+            seen.append(button->text());
+        seen.append(box->defaultButton() ? box->defaultButton()->text() : QString());
+        if (click.isEmpty()) {
+            QTest::keyClick(box, key);
+        } else {
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == click)
+                    button->click();
+        }
+        poll->deleteLater();
+    });
+    poll->start(10);
+}
+
+// "Tak" is the default, Esc means "Anuluj".
+TEST(QtDialogs, YesNoCancelQuestion)
+{
+    using Answer = kw::Dialogs::Answer;
+    kw::QtDialogs dialogs;
+    const struct {
+        Qt::Key key;
+        QString click;
+        Answer answer;
+    } cases[] = {
+        {Qt::Key_Return, {}, Answer::Yes},
+        {Qt::Key_Escape, {}, Answer::Cancel},
+        {Qt::Key_unknown, QStringLiteral("Nie"), Answer::No},
+    };
+    for (const auto& c : cases) {
+        QStringList seen;
+        answerNextMessageBox(seen, c.key, c.click);
+        EXPECT_EQ(dialogs.askYesNoCancel(nullptr, QStringLiteral("Zapisać zmiany w rachunku?")), c.answer);
+        ASSERT_EQ(seen.size(), 5);
+        EXPECT_EQ(seen[0], "Pytanie");
+        QStringList buttons = seen.mid(1, 3);
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{"Anuluj", "Nie", "Tak"}));
+        EXPECT_EQ(seen[4], "Tak");
     }
 }
 

@@ -6,9 +6,12 @@
 #include "store/records.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <functional>
 
 using namespace kw;
 
@@ -191,4 +194,53 @@ TEST_F(WindowTest, HelpPanelOpensAndCloses)
     EXPECT_TRUE(ui().Panel1->isEnabled());
     ui().SpeedButton14->click();
     EXPECT_FALSE(ui().Panel4->isVisibleTo(window.get()));
+}
+
+// A start that could not read its data files keeps only "Pomoc" and
+// "Zamknij moduł": nothing may write into a folder it could not read.
+TEST_F(WindowTest, FailedStartOffersNothingThatWrites)
+{
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        const char* error;
+    } cases[] = {
+        {"no Uslugi folder", [&] { QDir(path("Uslugi")).removeRecursively(); }, "uslugi.dat"},
+        {"a short settings file", [&] { writeBytes("Admini/rachunek.dat", QByteArray(100, '\0')); }, "rachunek.dat"},
+        {"a document file without a whole record", [&] { writeBytes("Uslugi/dokumenty_r.dat", QByteArray(1000, 'x')); },
+         "dokumenty_r.dat"},
+        {"a location file naming a folder that is gone",
+         [&] {
+             LocationRecord l;
+             l.setByteAt(location::FolderMode, 1);
+             l.set(location::LocalPath, path("przeniesiony"));
+             writeBytes("Admini/siec.dat", l.bytes());
+         },
+         "przeniesiony”, którego nie ma"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* sub : {"Admini", "Uslugi"}) {
+            QDir(path(sub)).removeRecursively();
+            QDir(dir.path()).mkdir(sub);
+        }
+        c.prepare();
+        dialogs.errors.clear();
+        dialogs.questions.clear();
+        start();
+        window->Timer2Timer();
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains(QString::fromUtf8(c.error))) << dialogs.errors[0].toStdString();
+        for (QToolButton* command : {ui().SpeedButton6, ui().SpeedButton2, ui().SpeedButton3, ui().SpeedButton8,
+                                     ui().SpeedButton9, ui().SpeedButton17, ui().SpeedButton20, ui().SpeedButton21,
+                                     ui().SpeedButton22, ui().SpeedButton23, ui().SpeedButton25})
+            EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
+        EXPECT_TRUE(ui().SpeedButton4->isEnabled());
+        EXPECT_TRUE(ui().SpeedButton1->isEnabled());
+        window->openSettings();
+        EXPECT_EQ(window->settingsWindow(), nullptr);
+        dialogs.answers.enqueue(false);
+        window->close();
+        EXPECT_EQ(dialogs.questions, QStringList{"Koniec pracy ?"});
+    }
 }

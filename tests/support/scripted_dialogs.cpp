@@ -14,6 +14,16 @@ bool ScriptedDialogs::ask(QWidget*, const QString& question)
     return answers.dequeue();
 }
 
+kw::Dialogs::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& question)
+{
+    questions.append(question);
+    if (threeWayAnswers.isEmpty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return Answer::Cancel;
+    }
+    return threeWayAnswers.dequeue();
+}
+
 QString ScriptedDialogs::nextFileName(const QString& filter, const QString& folder)
 {
     fileFilters.append(filter + QStringLiteral(" @ ") + folder);

@@ -26,8 +26,11 @@ public:
     QStringList notices;
     QStringList errors;
     QStringList fileFilters; // filter and folder of each file dialog, "filter @ folder"
+    // For askYesNoCancel(), which records its question with ask()'s.
+    QQueue<Answer> threeWayAnswers;
 
     bool ask(QWidget*, const QString& question) override;
+    Answer askYesNoCancel(QWidget*, const QString& question) override;
     void inform(QWidget*, const QString& text) override { notices.append(text); }
     void showError(QWidget*, const QString& text) override { errors.append(text); }
     QString openFile(QWidget*, const QString& filter, const QString& folder, const QString& presetName) override;
