@@ -26,6 +26,7 @@ public:
     QStringList notices;
     QStringList errors;
     QStringList fileFilters; // filter and folder of each file dialog, "filter @ folder"
+    QStringList presetNames; // the file name each open dialog preselected, "" for none
 
     bool ask(QWidget*, const QString& question) override;
     void inform(QWidget*, const QString& text) override { notices.append(text); }
