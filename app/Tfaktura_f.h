@@ -26,6 +26,7 @@ class QPrinter;
 
 namespace kw {
 
+struct ListFileDialog;
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
@@ -212,8 +213,8 @@ private:
     template <class Load>
     void openList(Load&& load);
     template <class ListRecord, class MakeLines>
-    void openListFile(ListMode mode, const QString& filter, const QString& title, std::optional<ListRecord>& buffer,
-                      MakeLines makeLines);
+    void openListFile(ListMode mode, const kw::ListFileDialog& dialog, const QString& title,
+                      std::optional<ListRecord>& buffer, MakeLines makeLines);
     void showList(ListMode mode, const QString& title, kw::SelectionLines lines);
     void selectListLine(int index);
     void closeList();

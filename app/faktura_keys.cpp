@@ -110,7 +110,8 @@ void Tfaktura_f::connectShortcuts()
 }
 
 // Return inserts the chosen line (in the search box: searches), Esc goes
-// back; Esc also closes the summary.
+// back. In the summary Return in the year or the client computes while
+// "Wylicz" is offered, and Esc closes it.
 void Tfaktura_f::connectListKeys()
 {
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
@@ -122,6 +123,11 @@ void Tfaktura_f::connectListKeys()
     auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), ui.Panel3);
     back->setContext(Qt::WidgetWithChildrenShortcut);
     connect(back, &QShortcut::activated, this, &Tfaktura_f::SpeedButton10Click);
+    for (QComboBox* field : {ui.lata, ui.klienci})
+        connect(field->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+            if (!ui.lata->currentText().isEmpty())
+                SpeedButton19Click();
+        });
     auto* closeSummary = new QShortcut(QKeySequence(Qt::Key_Escape), ui.Panel5);
     closeSummary->setContext(Qt::WidgetWithChildrenShortcut);
     connect(closeSummary, &QShortcut::activated, this, &Tfaktura_f::SpeedButton18Click);

@@ -6,6 +6,7 @@
 #include "app/widgets/bill_grid.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/selection_list.h"
+#include "editing/list_file_dialogs.h"
 #include "store/data_files.h"
 #include "store/document_file.h"
 
@@ -71,10 +72,11 @@ void Tfaktura_f::SpeedButton3Click()
 // Client and service lists: a file picked in a dialog, read whole into the
 // list's buffer, its slots in use listed.
 template <class ListRecord, class MakeLines>
-void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QString& title,
+void Tfaktura_f::openListFile(ListMode mode, const ListFileDialog& dialog, const QString& title,
                               std::optional<ListRecord>& buffer, MakeLines makeLines)
 {
-    const QString file = platform_.dialogs.openFile(this, filter, currentFolder_ + QStringLiteral("/Uslugi"));
+    const QString file = platform_.dialogs.openFile(this, dialog.filter,
+                                                    currentFolder_ + QLatin1Char('/') + dialog.folder, dialog.ownFile);
     if (file.isEmpty())
         return;
     guarded([&] {
@@ -88,14 +90,12 @@ void Tfaktura_f::openListFile(ListMode mode, const QString& filter, const QStrin
 
 void Tfaktura_f::SpeedButton5Click()
 {
-    openListFile(ListMode::Clients, QStringLiteral("Lista klientów|*.kli"), QStringLiteral("Baza klientów "),
-                 clientList_, clientLines);
+    openListFile(ListMode::Clients, clientListDialog(), QStringLiteral("Baza klientów "), clientList_, clientLines);
 }
 
 void Tfaktura_f::SpeedButton13Click()
 {
-    openListFile(ListMode::Services, QStringLiteral("Lista usług|*.usl"), QStringLiteral("Lista usług "), serviceList_,
-                 serviceLines);
+    openListFile(ListMode::Services, serviceListDialog(), QStringLiteral("Lista usług "), serviceList_, serviceLines);
 }
 
 void Tfaktura_f::odbiorcaDblClick()

@@ -3,6 +3,7 @@
 #include "app/Tfaktura_f.h"
 
 #include "app/widgets/bevels.h"
+#include "editing/list_file_dialogs.h"
 #include "extras/client_names.h"
 #include "extras/yearly_summary.h"
 
@@ -30,8 +31,9 @@ void Tfaktura_f::SpeedButton17Click()
 
 void Tfaktura_f::SpeedButton24Click()
 {
-    const QString file =
-        platform_.dialogs.openFile(this, clientListFilter(), currentFolder_ + QLatin1Char('/') + clientListFolder());
+    const ListFileDialog dialog = clientListDialog();
+    const QString file = platform_.dialogs.openFile(this, dialog.filter,
+                                                    currentFolder_ + QLatin1Char('/') + dialog.folder, dialog.ownFile);
     if (file.isEmpty())
         return;
     guarded([&] {

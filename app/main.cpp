@@ -1,8 +1,10 @@
 #include "app/Tfaktura_f.h"
 #include "app/app_identity.h"
 #include "app/cli/cli_data_folder.h"
+#include "app/cli/cli_output.h"
 #include "app/cli/command_line.h"
 #include "app/desktop_data_folder.h"
+#include "app/display_check.h"
 #include "app/fitted_window.h"
 #include "app/pictures/pictures.h"
 #include "app/platform/app_fonts.h"
@@ -111,6 +113,10 @@ int main(int argc, char** argv)
         args.append(QString::fromLocal8Bit(argv[i]));
     if (isCommandLine(args))
         return runCommandLine(args);
+    if (const std::optional<QString> problem = missingDisplay(args)) {
+        printError(*problem);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     setApplicationIdentity();

@@ -4,9 +4,6 @@
 
 namespace kw {
 
-QString clientListFilter() { return QStringLiteral("Lista klientów|*.kli"); }
-QString clientListFolder() { return QStringLiteral("Uslugi"); }
-
 QStringList clientNames(const ClientListRecord& list)
 {
     QStringList names;

@@ -8,11 +8,6 @@
 
 namespace kw {
 
-// The open dialog for client lists: "description|pattern" and the folder it
-// starts in, relative to the current folder.
-QString clientListFilter();
-QString clientListFolder();
-
 // The client names (first address line) of a client list, in slot order,
 // empty slots left out; neither sorted nor de-duplicated.
 QStringList clientNames(const ClientListRecord& list);

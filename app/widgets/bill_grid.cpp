@@ -102,6 +102,35 @@ void BillGrid::commitOpenEditor()
     }
 }
 
+// Whether Tab (forward) or Shift+Tab from the current cell leaves the grid:
+// on the last line cell, or on the first one.
+bool BillGrid::leavesGrid(bool forward) const
+{
+    return currentIndex() == (forward ? model()->index(Rows - 1, Columns - 1) : model()->index(1, 1));
+}
+
+// The view wraps Shift+Tab from the first line cell round to the last one;
+// no cell given, the key moves the focus on out of the grid.
+QModelIndex BillGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if ((action == MoveNext && leavesGrid(true)) || (action == MovePrevious && leavesGrid(false)))
+        return QModelIndex();
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+// Tab in an open editor goes on to edit the next cell; past either end the
+// editor closes and the focus leaves the grid.
+void BillGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    if ((forward || hint == QAbstractItemDelegate::EditPreviousItem) && leavesGrid(forward)) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(forward);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
 bool BillGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     // Qt waits a double-click interval before editing a clicked current

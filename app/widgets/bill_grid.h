@@ -10,7 +10,9 @@ namespace kw {
 // be edited and are skipped by Tab and the arrow keys. Every cell has an item.
 //
 // A string grid: a click on the current cell or a typed key edits that cell
-// at once, and typed text never moves the cursor to another cell.
+// at once, and typed text never moves the cursor to another cell. Tab and
+// Shift+Tab go through the line cells and leave the grid at either end, from
+// an open editor too.
 class BillGrid : public QTableWidget
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ signals:
     void dblClicked();
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyboardSearch(const QString&) override {}
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -45,6 +49,7 @@ protected:
 
 private:
     void createItems();
+    bool leavesGrid(bool forward) const;
     QWidget* editorAt(int row, int column) const;
 };
 

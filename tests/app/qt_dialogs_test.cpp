@@ -1,8 +1,10 @@
 #include "app/platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,6 +28,47 @@ void answerNextFileDialog(const QString& name)
         poll->deleteLater();
     });
     poll->start(10);
+}
+
+// Once the next file dialog lists `expected` files, notes their names and
+// presses Return in it without typing anything.
+void acceptNextFileDialogAsOffered(int expected, QStringList& listed)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, expected, &listed, polls = 0]() mutable {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        // The folder is read in the background; give it a second at most.
+        const auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        if (view->model()->rowCount(view->rootIndex()) < expected && ++polls < 100)
+            return;
+        listed.clear();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        listed.sort();
+        QTest::keyClick(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
+        poll->deleteLater();
+    });
+    poll->start(10);
+}
+
+// The list dialogs offer the program's own list beside the suite's list
+// files and preselect it: Return alone opens it.
+TEST(QtDialogs, OpenReturnsThePreselectedFile)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"klienci.dat", "stali.kli", "notatki.txt"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    kw::QtDialogs dialogs;
+    QStringList listed;
+    acceptNextFileDialogAsOffered(2, listed);
+    EXPECT_EQ(dialogs.openFile(nullptr, QStringLiteral("Lista klientów|klienci.dat *.kli"), folder.path(),
+                               QStringLiteral("klienci.dat")),
+              folder.filePath(QStringLiteral("klienci.dat")));
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("klienci.dat"), QStringLiteral("stali.kli")}));
 }
 
 // A name typed without the extension gets the filter's one, so the open

@@ -1,5 +1,7 @@
 #include "tests/gui/document_window_test.h"
 
+#include <functional>
+
 using namespace kw;
 
 namespace {
@@ -132,7 +134,8 @@ TEST_F(SelectionListTest, ClientsInSlotsOneTwoAndFive)
     start();
     dialogs.fileNames.enqueue(file);
     emit ui().odbiorca3->doubleClicked();
-    EXPECT_EQ(dialogs.fileFilters, QStringList{QStringLiteral("Lista klientów|*.kli @ ") + dir.path() + "/Uslugi"});
+    EXPECT_EQ(dialogs.fileFilters,
+              QStringList{QStringLiteral("Lista klientów|klienci.dat *.kli @ ") + dir.path() + "/Uslugi"});
     EXPECT_EQ(ui().Label20->text(), QStringLiteral("Baza klientów ") + file);
     const QStringList lines = listLines();
     ASSERT_EQ(lines.size(), 3);
@@ -209,6 +212,43 @@ TEST_F(SelectionListTest, SearchIsCaseSensitiveAndSkipsTheFirstLine)
         EXPECT_EQ(ui().lista->currentIndex().row(), c.line);
         EXPECT_EQ(dialogs.notices,
                   c.notice ? QStringList{QStringLiteral("Brak danych spełniających zadane kryteria.")} : QStringList{});
+    }
+}
+
+// A new user's lists are the ones "Ustawienia" writes: every list dialog
+// offers them beside the suite's list files, preselected, so the dialog's
+// first Return opens them.
+TEST_F(SelectionListTest, ListDialogsOfferTheProgramsOwnListPreselected)
+{
+    const QString clients = QStringLiteral("Lista klientów|klienci.dat *.kli @ ") + path("Uslugi");
+    const QString services = QStringLiteral("Lista usług|uslugi.dat *.usl @ ") + path("Uslugi");
+    const struct {
+        const char* command;
+        std::function<void()> open;
+        QString offer;
+        QString preset;
+    } cases[] = {
+        {"buyer line", [this] { emit ui().odbiorca2->doubleClicked(); }, clients, "klienci.dat"},
+        {"Baza klientów", [this] { ui().SpeedButton5->click(); }, clients, "klienci.dat"},
+        {"grid", [this] { emit ui().tabela->dblClicked(); }, services, "uslugi.dat"},
+        {"Usługi", [this] { ui().SpeedButton13->click(); }, services, "uslugi.dat"},
+        {"Podliczenie",
+         [this] {
+             ui().SpeedButton17->click();
+             ui().SpeedButton24->click();
+             ui().SpeedButton18->click();
+         },
+         clients, "klienci.dat"},
+    };
+    start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        dialogs.fileFilters.clear();
+        dialogs.presetNames.clear();
+        dialogs.fileNames.enqueue(QString());
+        c.open();
+        EXPECT_EQ(dialogs.fileFilters, QStringList{c.offer});
+        EXPECT_EQ(dialogs.presetNames, QStringList{c.preset});
     }
 }
 

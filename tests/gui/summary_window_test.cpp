@@ -83,7 +83,7 @@ TEST_F(SummaryWindowTest, ClientListAddsItsNamesAtEveryPress)
               (QStringList{"Dowolny", "Adam Nowak", QStringLiteral("Łucja Kowalska"), "Adam Nowak",
                            QStringLiteral("Łucja Kowalska")}));
     EXPECT_EQ(ui().klienci->currentText(), "Dowolny");
-    EXPECT_EQ(dialogs.fileFilters[0], QStringLiteral("Lista klientów|*.kli @ ") + path("Uslugi"));
+    EXPECT_EQ(dialogs.fileFilters[0], QStringLiteral("Lista klientów|klienci.dat *.kli @ ") + path("Uslugi"));
 
     ui().SpeedButton18->click();
     ui().SpeedButton17->click();

@@ -168,6 +168,59 @@ TEST_F(TypingTest, TheSummaryTakesTheKeyboard)
     EXPECT_EQ(focused(), ui().odbiorca1);
 }
 
+// The summary from the keyboard: Return in the year or the client computes,
+// Tab goes from the year to the client and Shift+Tab back.
+TEST_F(TypingTest, TheSummaryComputesOnReturnAndTabLeavesTheYear)
+{
+    writeDocuments({sentinel(), bill("2", "Kowalski"), bill("3", "Nowak")});
+    startShown();
+    press(Qt::Key_L, Qt::ControlModifier);
+    type("2009");
+    press(Qt::Key_Return);
+    EXPECT_EQ(ui().Label30->text(), QStringLiteral("       20.00 PLN"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), ui().klienci);
+    type(QStringLiteral("Nowak"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(ui().lata->currentText(), "2009");
+    EXPECT_EQ(ui().Label30->text(), QStringLiteral("       10.00 PLN"));
+    EXPECT_EQ(ui().Label60->text(), QStringLiteral("Nowak"));
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(focused(), ui().lata);
+    expectNoErrors();
+}
+
+// Tab goes through the grid's cells and then leaves it; Shift+Tab from its
+// first cell goes back to "Podpis wystawcy" instead of round to the last.
+// The same holds while a cell is being typed into, and the text stays.
+TEST_F(TypingTest, TabAndShiftTabLeaveTheGridAtItsEnds)
+{
+    startShown();
+    press(Qt::Key_N, Qt::ControlModifier);
+    for (const char* typed : {"", "Mycie"}) {
+        SCOPED_TRACE(typed);
+        ui().tabela->setCurrentCell(1, 1);
+        ui().podpis->setFocus();
+        press(Qt::Key_Tab);
+        ASSERT_TRUE(ui().tabela->isAncestorOf(focused()) || focused() == ui().tabela);
+        EXPECT_EQ(ui().tabela->currentRow(), 1);
+        EXPECT_EQ(ui().tabela->currentColumn(), 1);
+        type(QString::fromUtf8(typed));
+        press(Qt::Key_Backtab);
+        EXPECT_EQ(focused(), ui().podpis);
+        EXPECT_EQ(cell(1, 1), typed);
+
+        ui().tabela->setFocus();
+        ui().tabela->setCurrentCell(3, 6);
+        type(QString::fromUtf8(typed));
+        press(Qt::Key_Tab);
+        EXPECT_FALSE(ui().tabela->isAncestorOf(focused()) || focused() == ui().tabela);
+        EXPECT_EQ(ui().tabela->currentRow(), 3);
+        EXPECT_EQ(ui().tabela->currentColumn(), 6);
+        EXPECT_EQ(cell(3, 6), typed);
+    }
+}
+
 TEST_F(TypingTest, TheCalendarTakesTheKeyboardWhenShown)
 {
     startShown();

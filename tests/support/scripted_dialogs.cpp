@@ -34,8 +34,9 @@ QString ScriptedDialogs::nextFileName(const QString& filter, const QString& fold
     return fileNames.dequeue();
 }
 
-QString ScriptedDialogs::openFile(QWidget*, const QString& filter, const QString& folder, const QString&)
+QString ScriptedDialogs::openFile(QWidget*, const QString& filter, const QString& folder, const QString& presetName)
 {
+    presetNames.append(presetName);
     return nextFileName(filter, folder);
 }
 

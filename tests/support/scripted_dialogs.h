@@ -28,6 +28,7 @@ public:
     QStringList fileFilters; // filter and folder of each file dialog, "filter @ folder"
     // For askYesNoCancel(), which records its question with ask()'s.
     QQueue<Answer> threeWayAnswers;
+    QStringList presetNames; // the file name each open dialog preselected, "" for none
 
     bool ask(QWidget*, const QString& question) override;
     Answer askYesNoCancel(QWidget*, const QString& question) override;
