@@ -1,6 +1,8 @@
 #include "app/platform/qt_dialogs.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -31,6 +33,30 @@ QString defaultSuffix(const QString& filter)
         return QString();
     return pattern.mid(2);
 }
+
+// A file dialog that closes the popup of its name completion as it closes.
+// The popup holds the keyboard while it is shown; left to itself it goes only
+// when the dialog is deleted, a moment after the dialog has left the screen,
+// and keys typed in that moment went to the popup and were lost.
+class FileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void done(int result) override
+    {
+        for (QCompleter* completer : findChildren<QCompleter*>())
+            completer->popup()->hide();
+        QFileDialog::done(result);
+    }
+
+    QString chosen()
+    {
+        if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
+            return QString();
+        return selectedFiles().constFirst();
+    }
+};
 
 } // namespace
 
@@ -69,20 +95,20 @@ void QtDialogs::showError(QWidget* parent, const QString& text)
 QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& folder, const QString& presetName)
 {
     const QString start = presetName.isEmpty() ? folder : QDir(folder).filePath(presetName);
-    return QFileDialog::getOpenFileName(parent, QString(), start, qtFilter(filter));
+    FileDialog dialog(parent, QString(), start, qtFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.chosen();
 }
 
 // A name typed without the extension gets it, so the file is found again
 // by the open dialogs that list only that extension.
 QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QString& folder)
 {
-    QFileDialog dialog(parent, QString(), folder, qtFilter(filter));
+    FileDialog dialog(parent, QString(), folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosen();
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
@@ -110,7 +136,10 @@ bool QtDialogs::chooseColour(QWidget* parent, QColor& colour)
 
 QString QtDialogs::chooseFolder(QWidget* parent, const QString& folder)
 {
-    return QFileDialog::getExistingDirectory(parent, QString(), folder);
+    FileDialog dialog(parent, QString(), folder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return dialog.chosen();
 }
 
 } // namespace kw

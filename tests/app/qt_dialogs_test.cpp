@@ -1,6 +1,7 @@
 #include "app/platform/qt_dialogs.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -141,6 +144,94 @@ TEST(QtDialogs, YesNoCancelQuestion)
         buttons.sort();
         EXPECT_EQ(buttons, (QStringList{"Anuluj", "Nie", "Tak"}));
         EXPECT_EQ(seen[4], "Tak");
+    }
+}
+
+// Types a name into the next file dialog key by key, so that the name
+// completion offers the files it begins, then presses Return where a key goes
+// while the offer is shown: into its popup. Notes whether a popup was still
+// open when the dialog closed.
+class CompletingTypist : public QObject
+{
+public:
+    explicit CompletingTypist(const QString& name) : name_(name)
+    {
+        connect(&poll_, &QTimer::timeout, this, &CompletingTypist::step);
+        poll_.start(10);
+        clock_.start();
+    }
+
+    bool popupShown = false;
+    bool popupOpenAtClose = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            popupOpenAtClose = QApplication::activePopupWidget() != nullptr;
+        return false;
+    }
+
+private:
+    void step()
+    {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!typed_) {
+            dialog->installEventFilter(this);
+            dialog->activateWindow();
+            QTest::keyClicks(field, name_);
+            typed_ = true;
+            return;
+        }
+        QWidget* popup = QApplication::activePopupWidget();
+        // The completion is offered once the dialog has read its folder; a
+        // dialog that never offers it is closed all the same.
+        if (!popup && clock_.elapsed() < 10000)
+            return;
+        poll_.stop();
+        popupShown = popup != nullptr;
+        QTest::keyClick(popup ? popup : field, Qt::Key_Return);
+    }
+
+    QString name_;
+    QTimer poll_;
+    QElapsedTimer clock_;
+    bool typed_ = false;
+};
+
+// The popup of the name completion holds the keyboard while it is shown: it
+// closes with the file dialog, so a key typed as soon as the dialog has gone
+// reaches the window instead of a popup that is no longer seen.
+TEST(QtDialogs, TheNameCompletionClosesWithTheFileDialog)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"cennik.usl", "nowy szablon.sza"}) {
+        QFile file(folder.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    kw::QtDialogs dialogs;
+    const struct {
+        const char* dialog;
+        QString typed;
+        std::function<QString()> ask;
+        QString chosen;
+    } cases[] = {
+        {"open", QStringLiteral("cennik.usl"),
+         [&] { return dialogs.openFile(nullptr, QStringLiteral("Lista usług|*.usl"), folder.path(), QString()); },
+         folder.filePath(QStringLiteral("cennik.usl"))},
+        {"save", QStringLiteral("nowy"),
+         [&] { return dialogs.saveFile(nullptr, QStringLiteral("Szablon dokumentów|*.sza"), folder.path()); },
+         folder.filePath(QStringLiteral("nowy.sza"))},
+    };
+    for (const auto& c : cases) {
+        CompletingTypist typist(c.typed);
+        EXPECT_EQ(c.ask(), c.chosen) << c.dialog;
+        EXPECT_TRUE(typist.popupShown) << c.dialog;
+        EXPECT_FALSE(typist.popupOpenAtClose) << c.dialog;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.dialog;
     }
 }
 

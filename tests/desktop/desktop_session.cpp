@@ -8,16 +8,9 @@
 namespace {
 
 constexpr int keyDelayMs = 30;
-
-QProcessEnvironment environmentFor(const QString& display)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    // The tests run offscreen; the program under test draws on the X server.
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    return env;
-}
+// How long a window may take to appear or to get the keyboard: a Debug build
+// on a two-core machine that is busy building can take this long.
+constexpr int windowTimeoutMs = 60000;
 
 // Terminated, so that Xvfb removes its lock and socket and the display is
 // free again for the next scenario.
@@ -32,68 +25,144 @@ void stop(QProcess& process)
     }
 }
 
+// QProcess learns that a process ended only when asked to wait for it.
+bool ended(QProcess& process) { return process.state() == QProcess::NotRunning || process.waitForFinished(0); }
+
 } // namespace
 
 QString DesktopSession::missingTools()
 {
     QStringList missing;
-    for (const char* tool : {"Xvfb", "xdotool", "setxkbmap"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "setxkbmap", "openbox", "obxprop"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             missing << QString::fromLatin1(tool);
     }
     return missing.join(QStringLiteral(", "));
 }
 
-// Xvfb picks a free display itself and writes its number to the descriptor
-// given with -displayfd, here its standard output.
 DesktopSession::DesktopSession()
 {
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!server_.waitForStarted(5000))
-        return;
-    waitFor([this] {
-        server_.waitForReadyRead(100);
-        display_ += QString::fromLatin1(server_.readAllStandardOutput());
-        return display_.endsWith(QLatin1Char('\n'));
-    });
-    display_ = QLatin1Char(':') + display_.trimmed();
-    // A Polish keyboard: Polish letters are typed with their own keys (AltGr
-    // and a letter), as on a Polish desktop, not through keys remapped on the fly.
-    QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-display"), display_, QStringLiteral("pl")});
+    if (!home_.isValid())
+        problem_ = QStringLiteral("no temporary home folder");
+    else if (startServer() && setPolishKeyboard())
+        startWindowManager();
 }
 
 DesktopSession::~DesktopSession()
 {
     stop(program_);
+    stop(windowManager_);
     stop(server_);
 }
 
-bool DesktopSession::startProgram(const QString& program, const QString& folder)
+// Xvfb picks a free display itself and writes its number to the descriptor
+// given with -displayfd, here its standard output, once it takes clients.
+// Without -noreset the server resets whenever its last client leaves, as
+// setxkbmap does: it then refuses the program for a moment and forgets the
+// keyboard layout.
+bool DesktopSession::startServer()
 {
-    if (display_.size() < 2)
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                   QStringLiteral("-noreset")});
+    QString number;
+    waitFor([&] {
+        server_.waitForReadyRead(100);
+        number += QString::fromLatin1(server_.readAllStandardOutput());
+        return number.endsWith(QLatin1Char('\n')) || server_.state() == QProcess::NotRunning;
+    });
+    if (!number.endsWith(QLatin1Char('\n'))) {
+        problem_ = QStringLiteral("Xvfb did not start");
         return false;
-    program_.setProcessEnvironment(environmentFor(display_));
+    }
+    display_ = QLatin1Char(':') + number.trimmed();
+    return true;
+}
+
+// A Polish keyboard: Polish letters are typed with their own keys (AltGr and
+// a letter), as on a Polish desktop, not through keys remapped on the fly.
+bool DesktopSession::setPolishKeyboard()
+{
+    run(QStringLiteral("setxkbmap"), {QStringLiteral("-display"), display_, QStringLiteral("pl")});
+    const QString settings =
+        run(QStringLiteral("setxkbmap"), {QStringLiteral("-display"), display_, QStringLiteral("-query")});
+    for (const QString& line : settings.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("layout:")) &&
+            line.section(QLatin1Char(':'), 1).trimmed() == QLatin1String("pl"))
+            return true;
+    }
+    problem_ = QStringLiteral("the keyboard layout is not Polish: ") + settings;
+    return false;
+}
+
+// The window manager's default configuration, as on a desktop where nobody
+// changed it. It announces itself on the root window once it manages windows.
+bool DesktopSession::startWindowManager()
+{
+    windowManager_.setProcessEnvironment(environment());
+    windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    const auto announced = [this] {
+        return run(QStringLiteral("obxprop"),
+                   {QStringLiteral("--display"), display_, QStringLiteral("--root"),
+                    QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QLatin1Char('='));
+    };
+    if (windowManager_.waitForStarted(10000) &&
+        waitFor([&] { return ended(windowManager_) || announced(); }, windowTimeoutMs) && !ended(windowManager_))
+        return true;
+    problem_ = QStringLiteral("openbox did not start: ") + QString::fromUtf8(windowManager_.readAllStandardError());
+    return false;
+}
+
+// The tests run offscreen; the program under test draws on the X server,
+// with Qt's own dialogs whatever desktop the tests are run from, and keeps
+// what it remembers in the session's home folder.
+QProcessEnvironment DesktopSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                             "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORMTHEME"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("HOME"), home());
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return env;
+}
+
+QString DesktopSession::run(const QString& tool, const QStringList& arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(tool, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool DesktopSession::startProgram(const QString& program, const QString& folder, const QStringList& arguments)
+{
+    if (!problem_.isEmpty())
+        return false;
+    program_.setProcessEnvironment(environment());
     program_.setWorkingDirectory(folder);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program_.start(program, {});
-    if (!program_.waitForStarted(5000))
+    program_.start(program, arguments);
+    if (!program_.waitForStarted(10000)) {
+        problem_ = QStringLiteral("the program did not start");
         return false;
+    }
     waitFor(
         [this] {
-            const QStringList windows = visibleWindows();
-            if (!windows.isEmpty())
-                mainWindow_ = windows.constFirst();
-            return !mainWindow_.isEmpty();
+            const QString active = activeWindow();
+            if (!active.isEmpty() && visibleWindows().contains(active))
+                mainWindow_ = active;
+            return !mainWindow_.isEmpty() || ended(program_);
         },
-        30000); // a Debug build on a loaded two-core machine can take this long
+        windowTimeoutMs);
     if (mainWindow_.isEmpty())
-        return false;
-    // The overlays are built just after the first paint.
-    QThread::msleep(500);
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), mainWindow_});
-    return true;
+        problem_ = QStringLiteral("no window of the program got the keyboard");
+    return !mainWindow_.isEmpty();
 }
 
 QStringList DesktopSession::visibleWindows() const
@@ -103,14 +172,8 @@ QStringList DesktopSession::visibleWindows() const
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QString DesktopSession::xdotool(const QStringList& arguments) const
-{
-    QProcess tool;
-    tool.setProcessEnvironment(environmentFor(display_));
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(20000);
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
+// The window that has the keyboard, as the window manager announces it.
+QString DesktopSession::activeWindow() const { return xdotool({QStringLiteral("getactivewindow")}).trimmed(); }
 
 void DesktopSession::keys(const QStringList& names)
 {
@@ -166,28 +229,24 @@ void DesktopSession::click(int x, int y)
              QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
 }
 
-bool DesktopSession::focusDialog()
+bool DesktopSession::waitForDialog()
 {
     dialog_.clear();
-    waitFor([this] {
-        for (const QString& window : visibleWindows()) {
-            if (window != mainWindow_)
-                dialog_ = window;
-        }
-        return !dialog_.isEmpty();
-    });
-    if (dialog_.isEmpty())
-        return false;
-    // A dialog takes keys once it is drawn.
-    QThread::msleep(300);
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog_});
-    return true;
+    return waitFor(
+        [this] {
+            const QString active = activeWindow();
+            if (active.isEmpty() || active == mainWindow_ || !visibleWindows().contains(active))
+                return false;
+            dialog_ = active;
+            return true;
+        },
+        windowTimeoutMs);
 }
 
-void DesktopSession::backToMainWindow()
+bool DesktopSession::waitForMainWindow()
 {
-    waitFor([this] { return !visibleWindows().contains(dialog_); });
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), mainWindow_});
+    return waitFor([this] { return activeWindow() == mainWindow_ && !visibleWindows().contains(dialog_); },
+                   windowTimeoutMs);
 }
 
 bool DesktopSession::waitFor(const std::function<bool()>& done, int timeoutMs)

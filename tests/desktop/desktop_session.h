@@ -3,18 +3,21 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
 // A desktop of its own for one scenario: an Xvfb server on a free display
-// with a Polish keyboard, and the program started in a data folder on it, driven with real key and
-// mouse events (XTEST, through xdotool) as a person drives it. There is no
-// window manager: a dialog is given the keyboard as a window manager would,
-// by focusing it, and the main window gets it back when the dialog closes.
+// with a Polish keyboard, a window manager (openbox) that gives the keyboard
+// to each new window and back to the main window when a dialog closes, and a
+// home folder of its own. The program is started in a data folder on it and
+// driven with real key and mouse events (XTEST, through xdotool) as a person
+// drives it: a scenario waits for what a person waits for, a window that has
+// the keyboard, never for a fixed time.
 class DesktopSession
 {
 public:
-    // Empty when Xvfb, xdotool and setxkbmap are installed, else what is missing.
+    // Empty when the tools the desktop needs are installed, else what is missing.
     static QString missingTools();
 
     DesktopSession();
@@ -22,8 +25,14 @@ public:
     DesktopSession(const DesktopSession&) = delete;
     DesktopSession& operator=(const DesktopSession&) = delete;
 
-    // Starts the program in `folder` and waits for its window; false on failure.
-    bool startProgram(const QString& program, const QString& folder);
+    // The home folder the window manager and the program are given.
+    QString home() const { return home_.path(); }
+    // What went wrong in setting up the desktop or starting the program; empty when nothing did.
+    QString problem() const { return problem_; }
+
+    // Starts the program in `folder` and waits until its window has the
+    // keyboard; that window is the main window from then on.
+    bool startProgram(const QString& program, const QString& folder, const QStringList& arguments = {});
 
     // Key names as xdotool knows them ("ctrl+s", "Down", "F4"), 30 ms apart.
     void keys(const QStringList& names);
@@ -33,22 +42,30 @@ public:
     // A left click at a point of the main window.
     void click(int x, int y);
 
-    // Waits for a dialog of the program and gives it the keyboard; false if
-    // none opened within a few seconds.
-    bool focusDialog();
-    // Waits until the dialog is gone and gives the main window the keyboard.
-    void backToMainWindow();
+    // Waits until another window of the program, a dialog, has the keyboard.
+    bool waitForDialog();
+    // Waits until that dialog is gone and the main window has the keyboard again.
+    bool waitForMainWindow();
 
     // Waits up to `timeoutMs` for `done`, letting the program work meanwhile.
-    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+    static bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000);
 
 private:
+    bool startServer();
+    bool setPolishKeyboard();
+    bool startWindowManager();
+    QProcessEnvironment environment() const;
+    QString run(const QString& tool, const QStringList& arguments) const;
+    QString xdotool(const QStringList& arguments) const { return run(QStringLiteral("xdotool"), arguments); }
     QStringList visibleWindows() const;
-    QString xdotool(const QStringList& arguments) const;
+    QString activeWindow() const;
 
+    QTemporaryDir home_;
     QProcess server_;
+    QProcess windowManager_;
     QProcess program_;
     QString display_;
+    QString problem_;
     QString mainWindow_;
     QString dialog_;
 };

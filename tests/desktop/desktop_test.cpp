@@ -22,7 +22,7 @@ void DesktopTest::SetUp()
         GTEST_SKIP() << "not installed: " << missing.toStdString();
     writeDataFolder();
     session = std::make_unique<DesktopSession>();
-    ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path()));
+    ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path())) << session->problem().toStdString();
 }
 
 void DesktopTest::writeDataFolder() const
@@ -67,10 +67,12 @@ void DesktopTest::clickCellAndType(int row, int column, const QString& text)
 void DesktopTest::chooseFromList(const QString& fileName, int line)
 {
     session->key(QStringLiteral("F4"));
-    ASSERT_TRUE(session->focusDialog());
+    ASSERT_TRUE(session->waitForDialog());
     session->type(listFile(fileName));
     session->key(QStringLiteral("Return"));
-    session->backToMainWindow();
+    // The line is chosen as soon as the dialog has gone, as a person who
+    // knows the list does, before the program has shown it.
+    ASSERT_TRUE(session->waitForMainWindow());
     for (int i = 0; i < line; ++i)
         session->key(QStringLiteral("Down"));
     session->key(QStringLiteral("Return"));
@@ -79,9 +81,9 @@ void DesktopTest::chooseFromList(const QString& fileName, int line)
 void DesktopTest::storeWithKeys()
 {
     session->key(QStringLiteral("ctrl+s"));
-    ASSERT_TRUE(session->focusDialog());
+    ASSERT_TRUE(session->waitForDialog());
     session->key(QStringLiteral("Return"));
-    session->backToMainWindow();
+    ASSERT_TRUE(session->waitForMainWindow());
 }
 
 QByteArray DesktopTest::storedBytes(int position) const

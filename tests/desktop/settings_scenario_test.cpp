@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,8 @@ protected:
         for (const char* sub : {"Szablony", "FONT"})
             QDir(folder.path()).mkpath(QString::fromLatin1(sub));
         session = std::make_unique<DesktopSession>();
-        ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path()));
+        ASSERT_TRUE(session->startProgram(QStringLiteral(KW_PROGRAM), folder.path()))
+            << session->problem().toStdString();
     }
 
     QByteArray fileBytes(const QString& relative) const { return readFileBytesIfAny(folder.filePath(relative)); }
@@ -63,9 +63,7 @@ TEST_F(NewFolderDesktopTest, SellerAndClientFromTheSettingsWindowReachThePrinted
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "not installed: pdftotext";
     session->key(QStringLiteral("ctrl+comma"));
-    ASSERT_TRUE(session->focusDialog());
-    // The settings window reads the 3.5 MB client list before it first draws.
-    QThread::msleep(700);
+    ASSERT_TRUE(session->waitForDialog());
     const QStringList seller = {
         QStringLiteral("Zakład Szklarski Żółw"), QStringLiteral("ul. Źródlana 5"),
         QStringLiteral("31-000 Kraków"),         QStringLiteral("123-456-32-18"),
@@ -90,21 +88,21 @@ TEST_F(NewFolderDesktopTest, SellerAndClientFromTheSettingsWindowReachThePrinted
     EXPECT_EQ(readString(fileBytes(QStringLiteral("Uslugi/klienci.dat")), clients::line(1, 1)),
               QStringLiteral("Łucja Gęślarz"));
     session->key(QStringLiteral("Escape"));
-    session->backToMainWindow();
+    ASSERT_TRUE(session->waitForMainWindow());
 
     // A new bill for the client, from the client list, stored with the keys.
     session->key(QStringLiteral("ctrl+n"));
     session->keys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"),
                    QStringLiteral("F4")});
-    ASSERT_TRUE(session->focusDialog());
+    ASSERT_TRUE(session->waitForDialog());
     session->type(folder.filePath(QStringLiteral("Uslugi/klienci.dat")));
     session->key(QStringLiteral("Return"));
-    session->backToMainWindow();
+    ASSERT_TRUE(session->waitForMainWindow());
     session->key(QStringLiteral("Return"));
     session->key(QStringLiteral("ctrl+s"));
-    ASSERT_TRUE(session->focusDialog());
+    ASSERT_TRUE(session->waitForDialog());
     session->key(QStringLiteral("Return"));
-    session->backToMainWindow();
+    ASSERT_TRUE(session->waitForMainWindow());
     ASSERT_TRUE(DesktopSession::waitFor(
         [&] { return fileBytes(QStringLiteral("Uslugi/dokumenty_r.dat")).size() == 2 * doc::Size; }));
     const DocumentRecord bill =

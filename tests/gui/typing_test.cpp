@@ -1,5 +1,6 @@
 #include "tests/gui/keyboard_window_test.h"
 
+#include <QKeyEvent>
 #include <QTableView>
 
 using namespace kw;
@@ -147,6 +148,26 @@ TEST_F(TypingTest, TheServiceListFillsTheRowOfTheCursor)
     press(Qt::Key_Escape);
     EXPECT_FALSE(listShown());
     EXPECT_EQ(cell(1, 1), QStringLiteral("Usługa 2"));
+}
+
+// Keys typed while the list file is being chosen wait in the queue and
+// reach the list when it is shown, in the order they were typed.
+TEST_F(TypingTest, KeysTypedAheadReachTheServiceList)
+{
+    const QString file = writeServices();
+    startShown();
+    ui().SpeedButton6->click();
+    ui().tabela->setFocus();
+    ui().tabela->setCurrentCell(1, 1);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+        QCoreApplication::postEvent(window->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    dialogs.fileNames.enqueue(file);
+    press(Qt::Key_F4);
+    ASSERT_TRUE(listShown());
+    QCoreApplication::processEvents();
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(1, 1), QStringLiteral("Usługa 3"));
+    EXPECT_EQ(focused(), ui().tabela);
 }
 
 // Keys typed while the summary covers the form never reach a hidden field.
