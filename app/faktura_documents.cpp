@@ -6,6 +6,7 @@
 #include "app/widgets/bill_grid.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "editing/amount_text.h"
+#include "editing/bill_totals.h"
 #include "editing/next_number.h"
 #include "store/data_files.h"
 #include "store/document_file.h"
@@ -69,9 +70,10 @@ void Tfaktura_f::normaliseAmounts()
     ui.tabela->commitOpenEditor();
     for (int r = 1; r <= doc::Lines; ++r) {
         for (const auto& [column, width] : {std::pair{4, 7}, std::pair{5, 8}}) {
-            const double value = readAmount(cellText(r, column));
-            if (value != 0.0)
-                setCellText(r, column, formatAmount(value, width));
+            // A figure that rounds to 0.00 is rewritten too: it is not zero.
+            const QString figure = cellText(r, column);
+            if (readAmount(figure) != Money())
+                setCellText(r, column, formatAmount(readAmount(figure, storedFigureDecimals), width));
         }
     }
     showLineTotals();

@@ -1,11 +1,6 @@
 #include "editing/amount_text.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -22,111 +17,96 @@ qsizetype skipBlanks(QStringView text)
     return i;
 }
 
-// |value| × 100 rounded to whole grosze, as decimal digits without leading
-// zeros ("0" for zero). Large enough for the largest double.
-struct GroszeDigits {
-    std::array<char, 340> digits{};
-    int length = 0;
+// A power of ten beyond this puts any number far outside Money, or rounds
+// it to zero, so larger exponents are held at it.
+constexpr qint64 exponentLimit = 1000000;
+
+// A number as typed: its digits without leading zeros, times ten to the
+// power `exponent`.
+struct DecimalNumber {
     bool negative = false;
+    std::string digits;
+    qint64 exponent = 0;
 };
 
-GroszeDigits toGroszeDigits(double value)
+std::optional<DecimalNumber> leadingNumber(QStringView text)
 {
-    // 18 significant digits: d.ddddddddddddddddde±x
-    char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.17e", std::fabs(value));
-    char mantissa[18];
-    mantissa[0] = scientific[0];
-    std::memcpy(mantissa + 1, scientific + 2, 17);
-    const int exponent = std::atoi(scientific + 20);
-
-    GroszeDigits out;
-    // Digits kept: those before the point plus two decimals.
-    const int kept = exponent + 3;
-    if (kept <= 0) {
-        // Below 0.01 no digit is kept; the thousandths digit alone decides.
-        const bool roundUp = kept == 0 && mantissa[0] >= '5';
-        out.digits[0] = roundUp ? '1' : '0';
-        out.length = 1;
-    } else {
-        // One spare slot in front for a carry out of the first digit.
-        char* first = out.digits.data() + 1;
-        for (int i = 0; i < kept; ++i)
-            first[i] = i < 18 ? mantissa[i] : '0';
-        int length = kept;
-        if (kept < 18 && mantissa[kept] >= '5') {
-            int i = kept - 1;
-            while (i >= 0 && first[i] == '9')
-                first[i--] = '0';
-            if (i >= 0) {
-                ++first[i];
-            } else {
-                --first;
-                *first = '1';
-                ++length;
-            }
+    const qsizetype size = text.size();
+    qsizetype i = skipBlanks(text);
+    DecimalNumber number;
+    if (i < size && (text[i] == u'-' || text[i] == u'+'))
+        number.negative = text[i++] == u'-';
+    bool anyDigit = false;
+    const auto takeDigits = [&](int exponentStep) {
+        for (; i < size && isDigit(text[i]); ++i) {
+            anyDigit = true;
+            if (!number.digits.empty() || text[i] != u'0')
+                number.digits += char(text[i].unicode());
+            number.exponent += exponentStep;
         }
-        while (length > 1 && *first == '0') {
-            ++first;
-            --length;
-        }
-        std::memmove(out.digits.data(), first, length);
-        out.length = length;
+    };
+    takeDigits(0);
+    if (i < size && (text[i] == u'.' || text[i] == u',')) {
+        ++i;
+        takeDigits(-1);
     }
-    out.negative = value < 0 && !(out.length == 1 && out.digits[0] == '0');
-    return out;
+    if (!anyDigit)
+        return std::nullopt;
+    // The exponent counts only when it has digits: "1e" reads as 1.
+    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        bool negativePower = false;
+        if (j < size && (text[j] == u'-' || text[j] == u'+'))
+            negativePower = text[j++] == u'-';
+        qint64 power = 0;
+        for (; j < size && isDigit(text[j]); ++j)
+            power = std::min(power * 10 + (text[j].unicode() - u'0'), exponentLimit);
+        number.exponent += negativePower ? -power : power;
+    }
+    return number;
+}
+
+constexpr qint64 powerOfTen(int n)
+{
+    qint64 power = 1;
+    while (n-- > 0)
+        power *= 10;
+    return power;
 }
 
 } // namespace
 
-double readAmount(QStringView cell)
+std::optional<Money> leadingAmount(QStringView text, int decimals)
 {
-    const qsizetype size = cell.size();
-    qsizetype i = skipBlanks(cell);
+    const std::optional<DecimalNumber> number = leadingNumber(text);
+    if (!number)
+        return std::nullopt;
+    if (number->digits.empty())
+        return Money();
+    decimals = std::clamp(decimals, 0, Money::decimals);
+    const qint64 scale = powerOfTen(Money::decimals - decimals);
+    const quint64 largest = quint64(Money::limit().units() / scale);
 
-    // Collected as plain ASCII for from_chars, which ignores the locale.
-    std::string number;
-    if (i < size && (cell[i] == u'-' || cell[i] == u'+')) {
-        if (cell[i] == u'-')
-            number += '-';
-        ++i;
+    // The digits before the rounding point, then the first one after it.
+    const qint64 length = qint64(number->digits.size());
+    const qint64 kept = length + number->exponent + decimals;
+    quint64 magnitude = 0;
+    for (qint64 k = 0; k < kept; ++k) {
+        const unsigned digit = k < length ? unsigned(number->digits[size_t(k)] - '0') : 0;
+        if (magnitude > (largest - digit) / 10)
+            return std::nullopt;
+        magnitude = magnitude * 10 + digit;
     }
-    bool anyDigit = false;
-    while (i < size && isDigit(cell[i])) {
-        number += char(cell[i++].unicode());
-        anyDigit = true;
+    if (kept >= 0 && kept < length && number->digits[size_t(kept)] >= '5') {
+        if (magnitude == largest)
+            return std::nullopt;
+        ++magnitude;
     }
-    if (i < size && (cell[i] == u'.' || cell[i] == u',')) {
-        number += '.';
-        ++i;
-        while (i < size && isDigit(cell[i])) {
-            number += char(cell[i++].unicode());
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit)
-        return 0.0;
-    // The exponent counts only when it has digits: "1e" reads as 1.
-    if (i < size && (cell[i] == u'e' || cell[i] == u'E')) {
-        qsizetype j = i + 1;
-        if (j < size && (cell[j] == u'-' || cell[j] == u'+'))
-            ++j;
-        if (j < size && isDigit(cell[j])) {
-            number += 'e';
-            if (cell[i + 1] == u'-')
-                number += '-';
-            while (j < size && isDigit(cell[j]))
-                number += char(cell[j++].unicode());
-        }
-    }
-
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || !std::isfinite(value))
-        return 0.0;
-    // "-0" is zero, not a negative amount.
-    return value + 0.0;
+    const qint64 units = qint64(magnitude) * scale;
+    return Money::fromUnits(number->negative ? -units : units);
 }
+
+Money readAmount(QStringView cell, int decimals) { return leadingAmount(cell, decimals).value_or(Money()); }
 
 qint64 readCount(QStringView text)
 {
@@ -139,49 +119,15 @@ qint64 readCount(QStringView text)
     return count;
 }
 
-QString formatAmount(double value, int width)
+QString formatAmount(Money value, int width)
 {
-    if (!std::isfinite(value)) {
-        const QString text = std::isnan(value) ? QStringLiteral("NAN")
-            : value < 0                        ? QStringLiteral("-INF")
-                                               : QStringLiteral("INF");
-        return text.rightJustified(width);
-    }
-    const GroszeDigits grosze = toGroszeDigits(value);
-
+    const qint64 grosze = value.grosze();
     // At least one digit before the point: 5 grosze show as 0.05.
-    const int wholeDigits = grosze.length > 2 ? grosze.length - 2 : 1;
-    const int shown = (grosze.negative ? 1 : 0) + wholeDigits + 3;
-    const int padding = width > shown ? width - shown : 0;
-
-    QString text(padding + shown, u' ');
-    QChar* out = text.data() + padding;
-    if (grosze.negative)
-        *out++ = u'-';
-    const int leadingZeros = wholeDigits + 2 - grosze.length;
-    for (int i = 0; i < wholeDigits + 2; ++i) {
-        if (i == wholeDigits)
-            *out++ = u'.';
-        *out++ = QLatin1Char(i < leadingZeros ? '0' : grosze.digits[i - leadingZeros]);
-    }
-    return text;
-}
-
-std::optional<qint64> roundToGrosze(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const GroszeDigits grosze = toGroszeDigits(value);
-    const quint64 limit = quint64(std::numeric_limits<qint64>::max());
-    quint64 magnitude = 0;
-    for (int i = 0; i < grosze.length; ++i) {
-        const unsigned digit = unsigned(grosze.digits[i] - '0');
-        if (magnitude > (limit - digit) / 10)
-            return std::nullopt;
-        magnitude = magnitude * 10 + digit;
-    }
-    const qint64 count = qint64(magnitude);
-    return grosze.negative ? -count : count;
+    QString text = QString::number(grosze < 0 ? -grosze : grosze).rightJustified(3, u'0');
+    text.insert(text.size() - 2, u'.');
+    if (grosze < 0)
+        text.prepend(u'-');
+    return text.rightJustified(width);
 }
 
 } // namespace kw

@@ -1,19 +1,18 @@
 #include "editing/amount_words.h"
 
-#include "editing/amount_text.h"
 #include "editing/number_words.h"
 
 #include <limits>
 
 namespace kw {
 
-AmountWords amountWords(double amount)
+AmountWords amountWords(Money amount)
 {
-    const std::optional<qint64> grosze = roundToGrosze(amount);
-    if (!grosze || *grosze < 0)
+    const qint64 grosze = amount.grosze();
+    if (grosze < 0)
         return {};
-    const qint64 zlotyCount = *grosze / 100;
-    const qint64 groszCount = *grosze % 100;
+    const qint64 zlotyCount = grosze / 100;
+    const qint64 groszCount = grosze % 100;
     if (zlotyCount > std::numeric_limits<qint32>::max())
         return {};
 

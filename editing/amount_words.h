@@ -2,6 +2,8 @@
 
 // A money amount in words, as a bill states it, from numberInWords().
 
+#include "editing/money.h"
+
 #include <QString>
 
 namespace kw {
@@ -15,10 +17,9 @@ struct AmountWords {
 
 // Returns the words of `amount` rounded to grosze exactly as formatAmount
 // shows it, so figures and words always agree (0.125 says "trzynaście
-// groszy"). A part whose count is 0 stays empty. Negative amounts, amounts
-// of 2 147 483 648 zł or more and values that are not finite give no words;
-// a caller that states negative amounts adds the sign to the words of the
-// magnitude itself.
-AmountWords amountWords(double amount);
+// groszy"). A part whose count is 0 stays empty. Negative amounts and
+// amounts of 2 147 483 648 zł or more give no words; a caller that states
+// negative amounts adds the sign to the words of the magnitude itself.
+AmountWords amountWords(Money amount);
 
 } // namespace kw

@@ -10,11 +10,11 @@ BillTotals computeBillTotals(const std::array<LineCells, 3>& lines)
     BillTotals totals;
     for (std::size_t row = 0; row < lines.size(); ++row) {
         LineTotal& line = totals.lines[row];
-        line.quantity = readAmount(lines[row].quantity);
-        line.price = readAmount(lines[row].price);
+        line.quantity = readAmount(lines[row].quantity, storedFigureDecimals);
+        line.price = readAmount(lines[row].price, storedFigureDecimals);
         line.product = line.quantity * line.price;
         line.totalText = formatAmount(line.product, lineTotalWidth);
-        line.writeTotal = line.product != 0.0;
+        line.writeTotal = line.product != Money();
         totals.total += line.product;
     }
     totals.totalText = formatAmount(totals.total, billTotalWidth);

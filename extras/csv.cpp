@@ -1,5 +1,7 @@
 #include "extras/csv.h"
 
+#include "editing/amount_text.h"
+
 #include <QStringDecoder>
 
 namespace kw {
@@ -114,7 +116,7 @@ QByteArray csvFileBytes(const QList<CsvRow>& rows)
     return bytes;
 }
 
-QString csvAmount(double value) { return QString::number(value, 'f', 2).replace(u'.', u','); }
+QString csvAmount(Money value) { return formatAmount(value, 0).replace(u'.', u','); }
 
 QString csvAmountText(const QString& shownAmount) { return shownAmount.trimmed().replace(u'.', u','); }
 

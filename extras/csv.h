@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/money.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -26,8 +28,9 @@ QString csvLine(const CsvRow& cells);
 // A whole file: the byte-order mark, then one line per row, in UTF-8.
 QByteArray csvFileBytes(const QList<CsvRow>& rows);
 
-// An amount with two decimals and a decimal comma: 1234.5 gives "1234,50".
-QString csvAmount(double value);
+// An amount rounded to grosze as the program shows it, with a decimal comma:
+// 1234.5 gives "1234,50".
+QString csvAmount(Money value);
 
 // An amount as the program shows it ("     12.50") as a spreadsheet in the
 // Polish locale reads it ("12,50"): blanks trimmed, the point made a comma.

@@ -10,7 +10,6 @@
 #include <QByteArray>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string_view>
 
@@ -56,7 +55,7 @@ int monthOf(std::string_view issueDate)
     return month >= 1 && month <= 12 ? month : 0;
 }
 
-double cellAmount(QByteArrayView record, StringField field)
+Money cellAmount(QByteArrayView record, StringField field)
 {
     const std::string_view text = fieldText(record, field);
     std::array<char16_t, doc::CellChars> wide;
@@ -68,16 +67,16 @@ double cellAmount(QByteArrayView record, StringField field)
     return readAmount(QStringView(wide.data(), qsizetype(text.size())));
 }
 
-double lineTotalsSum(QByteArrayView record, LineTable table)
+Money lineTotalsSum(QByteArrayView record, LineTable table)
 {
-    double sum = 0.0;
+    Money sum;
     for (int line = 1; line <= doc::Lines; ++line)
         sum += cellAmount(record, lineCell(table, 6, line));
     return sum;
 }
 
 // What a record adds to its month; empty for a record of another kind.
-std::optional<double> documentAmount(QByteArrayView record)
+std::optional<Money> documentAmount(QByteArrayView record)
 {
     const std::string_view kind = fieldText(record, doc::DocKind);
     if (kind == "F")
@@ -87,21 +86,16 @@ std::optional<double> documentAmount(QByteArrayView record)
     return std::nullopt;
 }
 
-QString summaryAmountText(double amount) { return formatAmount(amount, 12); }
+QString summaryAmountText(Money amount) { return formatAmount(amount, 12); }
 
 } // namespace
 
 QString anyClient() { return QStringLiteral("Dowolny"); }
 
-int barCount(double amount)
+int barCount(Money amount)
 {
-    if (!(amount > 0.0))
-        return 0;
-    double rounded = std::round(amount);
-    if (std::fabs(amount - std::trunc(amount)) == 0.5)
-        rounded = 2.0 * std::round(amount / 2.0);
-    constexpr double largest = std::numeric_limits<int>::max();
-    return rounded >= largest ? std::numeric_limits<int>::max() : int(rounded);
+    constexpr int largest = std::numeric_limits<int>::max();
+    return int(std::clamp<qint64>(amount.zlotyHalvesToEven(), 0, largest));
 }
 
 QString summaryTitle(const QString& client)
@@ -129,7 +123,7 @@ YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, co
         if (!everyClient && !contains(fieldText(record, doc::BuyerLine1), clientBytes))
             continue;
         const int month = monthOf(fieldText(record, doc::IssueDate));
-        const std::optional<double> amount = documentAmount(record);
+        const std::optional<Money> amount = documentAmount(record);
         if (month == 0 || !amount)
             continue;
         summary.totals[month - 1] += *amount;

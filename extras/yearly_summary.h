@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/money.h"
 #include "store/file_ops.h"
 
 #include <QString>
@@ -14,9 +15,9 @@ QString anyClient();
 
 // What one computation of the yearly summary shows on its panel.
 struct YearlySummary {
-    std::array<double, 12> totals{};     // months 1..12
+    std::array<Money, 12> totals{};      // months 1..12, added exactly
     std::array<QString, 12> totalLabels; // Label29..Label40, e.g. "     1234.50 PLN"
-    double basis = 0.0;                  // the largest month total, 0 when none is positive
+    Money basis;                         // the largest month total, 0 when none is positive
     QString basisLabel;                  // Label54, e.g. "     2000.49 PLN = 100%"
     int barMaximum = 0;                  // range of every bar: 0 .. barMaximum
     std::array<int, 12> barPositions{};  // ProgressBar1..12, within 0 .. barMaximum
@@ -44,6 +45,6 @@ YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, co
 
 // The bar count for an amount: rounded to the nearest whole złoty, halves to
 // the even neighbour, kept within the range of a bar.
-int barCount(double amount);
+int barCount(Money amount);
 
 } // namespace kw

@@ -94,7 +94,9 @@ int main(int argc, char** argv)
 
     seed("amount_reader", "comma", QByteArray("\x0c") + "  1234,5 zł");
     seed("amount_reader", "exponent", QByteArray("\x09") + "-1.5e3");
-    seed("amount_words", "amount", QByteArray("\x00\x00\x00\x00\x00\x10\x5e\x40", 8) + text("złotych"));
+    seed("amount_reader", "half_grosz", QByteArray("\x09") + "149,985");
+    // 121.00 zł in ten-thousandths, little-endian.
+    seed("amount_words", "amount", QByteArray("\x90\x76\x12\x00\x00\x00\x00\x00", 8) + text("złotych"));
 
     seed("summary", "every_client", text("2009") + '\0' + documents);
     seed("summary", "one_client", text("2009") + '\1' + text("Łęcka") + documents);

@@ -169,7 +169,7 @@ private:
     // The amount starts at x 75, or one character after its caption where the
     // caption reaches further, so a large print font never covers the
     // caption's end with the amount's white cell.
-    void captionedAmount(int y, const QString& caption, double amount)
+    void captionedAmount(int y, const QString& caption, Money amount)
     {
         c_.PrintText(10, y, caption);
         c_.PrintText(std::max(75, 10 + c_.TextWidth(caption + QLatin1Char(' '))), y, printedAmount(amount));

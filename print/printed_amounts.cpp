@@ -8,12 +8,12 @@ namespace kw {
 
 namespace {
 
-double column6Line(const DocumentRecord& document, LineTable table, int line)
+Money column6Line(const DocumentRecord& document, LineTable table, int line)
 {
     return readAmount(document.get(lineCell(table, 6, line)));
 }
 
-double column6Sum(const DocumentRecord& document, LineTable table)
+Money column6Sum(const DocumentRecord& document, LineTable table)
 {
     return column6Line(document, table, 1) + column6Line(document, table, 2) + column6Line(document, table, 3);
 }
@@ -25,24 +25,18 @@ PrintedAmounts printedAmounts(const DocumentRecord& document)
     PrintedAmounts amounts;
     amounts.beforeCorrection = column6Sum(document, LineTable::Bill);
     amounts.afterCorrection = column6Sum(document, LineTable::Correction);
-    if (isCorrective(document)) {
-        // Subtracted line by line, in this order, as the difference always was.
-        amounts.payable = amounts.afterCorrection - column6Line(document, LineTable::Bill, 1) -
-            column6Line(document, LineTable::Bill, 2) - column6Line(document, LineTable::Bill, 3);
-    } else {
-        amounts.payable = amounts.beforeCorrection;
-    }
+    amounts.payable =
+        isCorrective(document) ? amounts.afterCorrection - amounts.beforeCorrection : amounts.beforeCorrection;
     return amounts;
 }
 
-QString printedAmount(double value) { return formatAmount(value, billTotalWidth) + QStringLiteral(" PLN"); }
+QString printedAmount(Money value) { return formatAmount(value, billTotalWidth) + QStringLiteral(" PLN"); }
 
-QString printedWordsLine(double payable)
+QString printedWordsLine(Money payable)
 {
     // The sign follows the printed figure, so an amount that shows as 0.00
     // is never said to be "minus".
-    const std::optional<qint64> grosze = roundToGrosze(payable);
-    const bool negative = grosze && *grosze < 0;
+    const bool negative = payable.grosze() < 0;
     const AmountWords words = amountWords(negative ? -payable : payable);
     return QStringLiteral("Słownie :   ") + (negative ? QStringLiteral("minus") : QString()) + QLatin1Char(' ') +
         words.zloty + QLatin1Char(' ') + words.grosz;

@@ -105,13 +105,12 @@ std::optional<qint64> checkedPosition(const QString& text)
 
 // A sign, digits and a decimal point or comma; nothing else, so a typing
 // error is reported instead of being read as a smaller amount.
-double checkedAmount(const QString& text)
+QString checkedAmount(const QString& text)
 {
     static const QRegularExpression amount(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
     if (!amount.match(text).hasMatch())
         throw CommandLineError(QStringLiteral("Nieprawidłowa kwota „%1”: podaj liczbę, np. 1234,56.").arg(text));
-    QString number = text;
-    return number.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    return text;
 }
 
 } // namespace

@@ -31,8 +31,9 @@ void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& yea
 void yearlySummaryCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
                       const QString& client, const QString& csvFile);
 
-// The "Słownie" line a printout shows for `amount`.
-void printAmountWords(double amount);
+// The "Słownie" line a printout shows for `amount`, a number as typed.
+// Throws CommandLineError when the words cannot state it.
+void printAmountWords(const QString& amount);
 
 // The printout of the document at `position` (the last one when empty), as
 // "Drukuj" prints it right after loading. Throws CommandLineError when there

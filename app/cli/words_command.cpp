@@ -9,17 +9,17 @@
 
 namespace kw {
 
-void printAmountWords(double amount)
+void printAmountWords(const QString& amount)
 {
     // The printout says nothing for an amount beyond the words' range; here
-    // that is said plainly instead of printing an empty line.
+    // that is said plainly instead of printing an empty line. Read straight
+    // to grosze, so 149,985 says 149.99 as the decimal it is.
     constexpr qint64 largestGrosze = qint64(std::numeric_limits<qint32>::max()) * 100 + 99;
-    const std::optional<qint64> grosze = roundToGrosze(amount);
-    if (!grosze || *grosze > largestGrosze || *grosze < -largestGrosze)
+    const std::optional<Money> value = leadingAmount(amount, Money::groszDecimals);
+    if (!value || value->grosze() > largestGrosze || value->grosze() < -largestGrosze)
         throw CommandLineError(
-            QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie (największa: 2147483647.99).")
-                .arg(formatAmount(amount, 0)));
-    printLine(printedWordsLine(amount));
+            QStringLiteral("Kwota %1 jest za duża, by zapisać ją słownie (największa: 2147483647.99).").arg(amount));
+    printLine(printedWordsLine(*value));
 }
 
 } // namespace kw

@@ -14,10 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::FuzzInput input(data, size);
     const QByteArray bits = input.bytes(8).leftJustified(8, '\0');
-    double amount = 0;
-    std::memcpy(&amount, bits.constData(), sizeof amount);
+    qint64 units = 0;
+    std::memcpy(&units, bits.constData(), sizeof units);
+    const Money amount = Money::fromUnits(units);
     amountWords(amount);
     printedWordsLine(amount);
+    printedWordsLine(amount * amount - amount);
     qint32 number = 0;
     std::memcpy(&number, bits.constData(), sizeof number);
     numberInWords(number, input.text(20));

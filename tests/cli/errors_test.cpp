@@ -51,6 +51,7 @@ TEST_F(CliTest, WrongArgumentsAreReportedAndChangeNothing)
          QStringLiteral("Brak rachunków wystawionych w miesiącu 2009-05")},
         {{QStringLiteral("words"), QStringLiteral("12 zł")}, QStringLiteral("Nieprawidłowa kwota „12 zł”")},
         {{QStringLiteral("words"), QStringLiteral("3000000000")}, QStringLiteral("za duża")},
+        {{QStringLiteral("words"), QStringLiteral("123456789012345678901234567890,5")}, QStringLiteral("za duża")},
         {{QStringLiteral("list"), QStringLiteral("wszystko")},
          QStringLiteral("Nieprawidłowe wywołanie polecenia list")},
         {{QStringLiteral("pdf"), QStringLiteral("2")}, QStringLiteral("Nieprawidłowe wywołanie polecenia pdf")},

@@ -106,6 +106,25 @@ TEST_F(CliExportTest, SummaryCsvHasAMonthPerRow)
     EXPECT_EQ(rows[12], QStringList({QStringLiteral("Grudzień"), QStringLiteral("0,00")}));
 }
 
+// Half a grosz rounds away from zero in the month totals and in what a
+// document pays, whatever binary fractions would make of it.
+TEST_F(CliExportTest, CsvAmountsRoundHalfAGroszAwayFromZero)
+{
+    writeCliDataFolder(
+        start(),
+        {cliBill(7, QStringLiteral("2009-05-05"), QStringLiteral("Jan Kowalski"), QStringLiteral("149.985")),
+         cliCorrectiveBill(1, QStringLiteral("2009-06-20"), QStringLiteral("Jan Kowalski"), QStringLiteral("7/2009"),
+                           QStringLiteral("20.005"), QString())});
+    const ProcessResult summary = run({QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv")});
+    EXPECT_EQ(summary.exitCode, 0) << summary.err.toStdString();
+    EXPECT_TRUE(summary.out.contains(QStringLiteral("\r\nMaj;149,99\r\nCzerwiec;-20,01\r\n")))
+        << summary.out.toStdString();
+    const ProcessResult list = run({QStringLiteral("list"), QStringLiteral("--csv")});
+    EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";149,99\r\n"))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";-20,01\r\n"))) << list.out.toStdString();
+}
+
 TEST_F(CliExportTest, CsvWithoutAFileGoesToStandardOutput)
 {
     const ProcessResult result =

@@ -188,6 +188,11 @@ TEST(CliWords, SayTheAmountAsThePrintoutDoes)
                                  "osiemdziesiąt trzy tysiące sześćset czterdzieści siedem złotych "
                                  "dziewięćdziesiąt dziewięć groszy")},
              Case{QStringLiteral("22"), QStringLiteral("Słownie :    dwadzieścia dwa złote ")},
+             // Half a grosz rounds away from zero, read as the decimal typed.
+             Case{QStringLiteral("149,985"),
+                  QStringLiteral("Słownie :    sto czterdzieści dziewięć złotych dziewięćdziesiąt dziewięć groszy")},
+             Case{QStringLiteral("2.675"), QStringLiteral("Słownie :    dwa złote sześćdziesiąt osiem groszy")},
+             Case{QStringLiteral("-0,015"), QStringLiteral("Słownie :   minus  dwa grosze")},
          }) {
         const ProcessResult result = runKwitarnia(empty.path(), {QStringLiteral("words"), c.amount});
         expectSuccess(result);

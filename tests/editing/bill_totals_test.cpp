@@ -1,10 +1,10 @@
+#include "editing/amount_text.h"
 #include "editing/amount_words.h"
 #include "editing/bill_totals.h"
 #include "tests/editing/qstring_printer.h"
+#include "tests/support/money_printer.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace {
 
@@ -13,28 +13,29 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 TEST(AmountWords, StateTheAmountAsShown)
 {
     struct Case {
-        double amount;
+        const char* amount;
         const char* zloty;
         const char* grosz;
     };
     const Case cases[] = {
-        {0, "", ""},
-        {1, "jeden złoty", ""},
-        {2.5, "dwa złote", "pięćdziesiąt  groszy"},
-        {12.01, "dwanaście złotych", "jeden grosz"},
-        {22, "dwadzieścia dwa złote", ""},
-        {24.22, "dwadzieścia cztery złote", "dwadzieścia dwa grosze"},
-        {0.125, "", "trzynaście groszy"},       // shown as 0.13
-        {3 * 4.3325, "trzynaście złotych", ""}, // 12.9975 shown as 13.00
-        {0.9975, "jeden złoty", ""},
-        {0.004, "", ""},
-        {2147483647.5,
+        {"0", "", ""},
+        {"1", "jeden złoty", ""},
+        {"2.5", "dwa złote", "pięćdziesiąt  groszy"},
+        {"12.01", "dwanaście złotych", "jeden grosz"},
+        {"22", "dwadzieścia dwa złote", ""},
+        {"24.22", "dwadzieścia cztery złote", "dwadzieścia dwa grosze"},
+        {"0.125", "", "trzynaście groszy"},    // shown as 0.13
+        {"12.9975", "trzynaście złotych", ""}, // shown as 13.00
+        {"149.985", "sto czterdzieści dziewięć złotych", "dziewięćdziesiąt dziewięć groszy"},
+        {"0.9975", "jeden złoty", ""},
+        {"0.004", "", ""},
+        {"2147483647.5",
          "dwa miliardy sto czterdzieści siedem milionów czterysta "
          "osiemdziesiąt trzy tysiące sześćset czterdzieści siedem złotych",
          "pięćdziesiąt  groszy"},
     };
     for (const Case& c : cases) {
-        const kw::AmountWords words = kw::amountWords(c.amount);
+        const kw::AmountWords words = kw::amountWords(kw::readAmount(text(c.amount)));
         EXPECT_EQ(words.zloty, text(c.zloty)) << "amount " << c.amount;
         EXPECT_EQ(words.grosz, text(c.grosz)) << "amount " << c.amount;
     }
@@ -42,11 +43,12 @@ TEST(AmountWords, StateTheAmountAsShown)
 
 TEST(AmountWords, NoneForNegativeOrOutOfRangeAmounts)
 {
-    for (double amount :
-         {-0.01, -5.0, -2147483648.0, 2147483647.996, 2147483648.0, 1e20, double(INFINITY), double(NAN)}) {
+    for (const kw::Money amount : {kw::readAmount(u"-0.01"), kw::readAmount(u"-5"), kw::readAmount(u"-2147483648"),
+                                   kw::readAmount(u"2147483647.996"), kw::readAmount(u"2147483648"),
+                                   kw::readAmount(u"1e14"), kw::Money::limit(), -kw::Money::limit()}) {
         const kw::AmountWords words = kw::amountWords(amount);
-        EXPECT_TRUE(words.zloty.isEmpty()) << "amount " << amount;
-        EXPECT_TRUE(words.grosz.isEmpty()) << "amount " << amount;
+        EXPECT_TRUE(words.zloty.isEmpty()) << "amount " << amount.units();
+        EXPECT_TRUE(words.grosz.isEmpty()) << "amount " << amount.units();
     }
 }
 
@@ -59,10 +61,10 @@ TEST(BillTotals, EmptyGridShowsZeroWithoutWords)
 {
     const kw::BillTotals totals = kw::computeBillTotals({});
     for (const kw::LineTotal& line : totals.lines) {
-        EXPECT_EQ(line.product, 0.0);
+        EXPECT_EQ(line.product, kw::Money());
         EXPECT_FALSE(line.writeTotal);
     }
-    EXPECT_EQ(totals.total, 0.0);
+    EXPECT_EQ(totals.total, kw::Money());
     EXPECT_EQ(totals.totalText, text("        0.00"));
     EXPECT_EQ(totals.totalLabel, text("        0.00 PLN"));
     EXPECT_TRUE(totals.zlotyWords.isEmpty());
@@ -72,8 +74,8 @@ TEST(BillTotals, EmptyGridShowsZeroWithoutWords)
 TEST(BillTotals, OneLine)
 {
     const kw::BillTotals totals = oneLine("2", "10");
-    EXPECT_EQ(totals.lines[0].quantity, 2.0);
-    EXPECT_EQ(totals.lines[0].price, 10.0);
+    EXPECT_EQ(totals.lines[0].quantity, kw::readAmount(u"2"));
+    EXPECT_EQ(totals.lines[0].price, kw::readAmount(u"10"));
     EXPECT_EQ(totals.lines[0].totalText, text("    20.00"));
     EXPECT_TRUE(totals.lines[0].writeTotal);
     EXPECT_FALSE(totals.lines[1].writeTotal);
@@ -97,9 +99,18 @@ TEST(BillTotals, TotalsAndWordsFollowTheRoundedFigure)
         {"1", "12.01", "       12.01 PLN", "dwanaście złotych", "jeden grosz"},
         {"2", "11", "       22.00 PLN", "dwadzieścia dwa złote", ""},
         {"0.5", "0.25", "        0.13 PLN", "", "trzynaście groszy"},
-        {"3", "4.3325", "       13.00 PLN", "trzynaście złotych", ""},
+        // Quantities and prices count as they are stored, with two decimals.
+        {"3", "4.3325", "       12.99 PLN", "dwanaście złotych", "dziewięćdziesiąt dziewięć groszy"},
+        {"0,005", "100", "        1.00 PLN", "jeden złoty", ""},
+        {"0,00495", "100", "        0.00 PLN", "", ""},
+        {"1,5", "99,99", "      149.99 PLN", "sto czterdzieści dziewięć złotych", "dziewięćdziesiąt dziewięć groszy"},
+        {"-1,5", "99,99", "     -149.99 PLN", "", ""},
+        {"1,5", "-99,99", "     -149.99 PLN", "", ""},
         {"-2", "10", "      -20.00 PLN", "", ""},
         {"3e9", "1", "3000000000.00 PLN", "", ""},
+        // Beyond what Money holds: the product stays at the limit.
+        {"999999999999", "999999999999", "922337203685477.58 PLN", "", ""},
+        {"-999999999999", "999999999999", "-922337203685477.58 PLN", "", ""},
     };
     for (const Case& c : cases) {
         const kw::BillTotals totals = oneLine(c.quantity, c.price);
@@ -116,9 +127,21 @@ TEST(BillTotals, SumsTheProductsBeforeRounding)
     EXPECT_EQ(totals.lines[0].totalText, text("     0.13"));
     EXPECT_EQ(totals.lines[1].totalText, text("     0.13"));
     EXPECT_FALSE(totals.lines[2].writeTotal);
-    EXPECT_EQ(totals.total, 0.25);
+    EXPECT_EQ(totals.total, kw::readAmount(u"0.25"));
     EXPECT_EQ(totals.totalText, text("        0.25"));
     EXPECT_EQ(totals.groszWords, text("dwadzieścia pięć groszy"));
+}
+
+// 3 x 4,3325 + 300: the first tick shows the 312.99 that storing keeps.
+TEST(BillTotals, TotalFollowsTheFiguresAsStored)
+{
+    const kw::BillTotals totals =
+        kw::computeBillTotals({kw::LineCells{text("3"), text("4,3325")}, {text("1"), text("300")}, {}});
+    EXPECT_EQ(totals.lines[0].price, kw::readAmount(u"4.33"));
+    EXPECT_EQ(totals.lines[0].totalText, text("    12.99"));
+    EXPECT_EQ(totals.totalLabel, text("      312.99 PLN"));
+    EXPECT_EQ(totals.zlotyWords, text("trzysta dwanaście złotych"));
+    EXPECT_EQ(totals.groszWords, text("dziewięćdziesiąt dziewięć groszy"));
 }
 
 TEST(BillTotals, NegativeLineInAPositiveBill)

@@ -1,5 +1,7 @@
 #include "extras/csv.h"
 
+#include "editing/amount_text.h"
+
 #include <gtest/gtest.h>
 
 namespace kw {
@@ -36,9 +38,11 @@ TEST(CsvTest, FileIsUtf8WithByteOrderMark)
 
 TEST(CsvTest, AmountsUseTheDecimalComma)
 {
-    EXPECT_EQ(csvAmount(1234.5), "1234,50");
-    EXPECT_EQ(csvAmount(-0.125), "-0,13");
-    EXPECT_EQ(csvAmount(0), "0,00");
+    EXPECT_EQ(csvAmount(readAmount(u"1234.5")), "1234,50");
+    EXPECT_EQ(csvAmount(readAmount(u"-0.125")), "-0,13");
+    EXPECT_EQ(csvAmount(readAmount(u"149.985")), "149,99");
+    EXPECT_EQ(csvAmount(readAmount(u"-0.004")), "0,00");
+    EXPECT_EQ(csvAmount(Money()), "0,00");
     EXPECT_EQ(csvAmountText("     12.50"), "12,50");
     EXPECT_EQ(csvAmountText(""), "");
 }

@@ -301,7 +301,11 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, BillAmounts,
                                                       "       22.02 PLN",
                                                       "Słownie :    " + words(22, "złote", 2, "grosze")},
                                            AmountCase{"CommaAndEmptyCells", "  4,99", "", "        4.99 PLN",
-                                                      "Słownie :    " + words(4, "złote", 99, "groszy")}),
+                                                      "Słownie :    " + words(4, "złote", 99, "groszy")},
+                                           AmountCase{"HalfAGroszRoundsUp", "  149.985", "", "      149.99 PLN",
+                                                      "Słownie :    " + words(149, "złotych", 99, "groszy")},
+                                           AmountCase{"SummedExactly", "  0.105", "  2.57", "        2.68 PLN",
+                                                      "Słownie :    " + words(2, "złote", 68, "groszy")}),
                          [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(BillPage, HeadShowsTheWindowsTextsAndTablesTheStoredLines)
@@ -331,6 +335,17 @@ TEST(BillPage, CorrectiveBillRaisingTheAmountHasNoSign)
     const QStringList log = pageLog(bill);
     EXPECT_TRUE(log.contains(QStringLiteral("text 75,216         1.25 PLN")));
     EXPECT_TRUE(log.contains(QStringLiteral("text 10,222 Słownie :    ") + words(1, "złoty", 25, "groszy")));
+}
+
+// A lowered amount's half grosz rounds away from zero, as a raised one's does.
+TEST(BillPage, CorrectiveBillHalfGroszRoundsAwayFromZero)
+{
+    BillPrintout bill = sampleCorrectiveBill();
+    setLine(bill.document, LineTable::Bill, 2, {"Mycie", "", "", "", "", "   20.005"});
+    const QStringList log = pageLog(bill);
+    EXPECT_TRUE(log.contains(QStringLiteral("text 80,208        50.01 PLN")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 75,216       -20.01 PLN")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 10,222 Słownie :   minus ") + words(20, "złotych", 1, "grosz")));
 }
 
 } // namespace

@@ -56,8 +56,9 @@ protected:
         for (const Line& line : lines) {
             r.set(kw::lineCell(table, 1, row), line.name);
             r.set(kw::lineCell(table, 4, row), QStringLiteral("   1.00"));
-            r.set(kw::lineCell(table, 5, row), kw::formatAmount(line.total, 8));
-            r.set(kw::lineCell(table, 6, row), kw::formatAmount(line.total, kw::lineTotalWidth));
+            const kw::Money total = kw::readAmount(QString::number(line.total, 'f', 2));
+            r.set(kw::lineCell(table, 5, row), kw::formatAmount(total, 8));
+            r.set(kw::lineCell(table, 6, row), kw::formatAmount(total, kw::lineTotalWidth));
             ++row;
         }
     }
