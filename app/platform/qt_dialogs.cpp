@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace kw {
 
@@ -37,6 +38,20 @@ bool QtDialogs::ask(QWidget* parent, const QString& question)
 {
     return QMessageBox::question(parent, QStringLiteral("Pytanie"), question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::No;
+}
+
+Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pytanie"), question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
 void QtDialogs::inform(QWidget* parent, const QString& text)

@@ -9,6 +9,7 @@ class QtDialogs : public Dialogs
 {
 public:
     bool ask(QWidget* parent, const QString& question) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& question) override;
     void inform(QWidget* parent, const QString& text) override;
     void showError(QWidget* parent, const QString& text) override;
     QString openFile(QWidget* parent, const QString& filter, const QString& folder, const QString& presetName) override;

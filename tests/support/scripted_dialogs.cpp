@@ -14,6 +14,16 @@ bool ScriptedDialogs::ask(QWidget*, const QString& question)
     return answers.dequeue();
 }
 
+kw::Answer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& question)
+{
+    questions.append(question);
+    if (choices.isEmpty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return kw::Answer::Cancel;
+    }
+    return choices.dequeue();
+}
+
 QString ScriptedDialogs::nextFileName(const QString& filter, const QString& folder)
 {
     fileFilters.append(filter + QStringLiteral(" @ ") + folder);

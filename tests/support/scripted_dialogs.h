@@ -15,6 +15,7 @@ class ScriptedDialogs : public kw::Dialogs
 {
 public:
     QQueue<bool> answers;        // for ask()
+    QQueue<kw::Answer> choices;  // for askYesNoCancel()
     QQueue<QString> fileNames;   // for openFile(), saveFile() and chooseFolder(); "" cancels
     QQueue<bool> printerAnswers; // for choosePrinter(); an empty queue cancels
     QString pdfFile;             // when set, a chosen printer writes this PDF file at 600 dpi
@@ -28,6 +29,7 @@ public:
     QStringList fileFilters; // filter and folder of each file dialog, "filter @ folder"
 
     bool ask(QWidget*, const QString& question) override;
+    kw::Answer askYesNoCancel(QWidget*, const QString& question) override;
     void inform(QWidget*, const QString& text) override { notices.append(text); }
     void showError(QWidget*, const QString& text) override { errors.append(text); }
     QString openFile(QWidget*, const QString& filter, const QString& folder, const QString& presetName) override;
