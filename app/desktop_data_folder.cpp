@@ -1,6 +1,9 @@
 #include "app/desktop_data_folder.h"
 
+#include "store/data_files.h"
 #include "store/data_folder.h"
+#include "store/io_error.h"
+#include "store/records.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +47,16 @@ bool prepareNewDataFolder(const QString& folder)
     for (const char* sub : dataSubFolders) {
         if (!base.mkpath(QString::fromLatin1(sub)))
             return false;
+    }
+    // The settings window stores only a count of copies from 1 up, so a
+    // folder made here starts with one copy instead of the empty count of a
+    // record of zeros; a settings file already there is kept as it is.
+    SettingsRecord settings;
+    settings.set(settings::CopyCount, QStringLiteral("1"));
+    try {
+        createIfMissing(systemFileOps(), DataPaths(folder).settingsFile(), settings.bytes());
+    } catch (const IoError&) {
+        return false;
     }
     return true;
 }

@@ -36,6 +36,19 @@ QList<FieldsPage::Check> sellerChecks()
                             "Zapisać go mimo to ?")}};
 }
 
+bool withoutLeadingSlash(const QString& suffix) { return !suffix.startsWith(QLatin1Char('/')); }
+
+// The number and its extension are printed with a slash between them, so an
+// extension typed as "/2026" prints "1//2026".
+QList<FieldsPage::Check> numberingChecks()
+{
+    const QString invalid = QStringLiteral("zaczyna się od „/”");
+    const QString question = QStringLiteral("%1 zaczyna się od „/”, a numer jest drukowany jako "
+                                            "numer/rozszerzenie (np. 1//2026). Zapisać je mimo to?");
+    return {{2, withoutLeadingSlash, invalid, question.arg(QStringLiteral("Rozszerzenie numeru rachunku"))},
+            {4, withoutLeadingSlash, invalid, question.arg(QStringLiteral("Rozszerzenie numeru korekty"))}};
+}
+
 } // namespace
 
 SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& fontFolder,
@@ -49,8 +62,8 @@ SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths
 
     seller_ =
         new FieldsPage(dialogs, files, paths, paths.sellerFile(), company::Size, sellerFields(), sellerChecks(), this);
-    numbering_ =
-        new FieldsPage(dialogs, files, paths, paths.settingsFile(), settings::Size, numberingFields(), {}, this);
+    numbering_ = new FieldsPage(dialogs, files, paths, paths.settingsFile(), settings::Size, numberingFields(),
+                                numberingChecks(), this);
     font_ =
         new PrintFontPage(dialogs, files, resolvePath(fontFolder, QStringLiteral("FONT/") + printFontFileName), this);
     clients_ = new SlotListPage(dialogs, files, paths, paths.clientFile(), clientListLayout(),

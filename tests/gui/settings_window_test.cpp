@@ -306,6 +306,59 @@ TEST_F(SettingsWindowTest, AClientIsAddedEditedFoundAndDeletedInItsSlot)
     EXPECT_EQ(page->table()->item(0, 0)->text(), "2");
 }
 
+TEST_F(SettingsWindowTest, ACopyCountThatIsNoWholeNumberFrom1To99IsRefusedAndNothingStored)
+{
+    FieldsPage* page = openSettings().numberingPage();
+    EXPECT_TRUE(page->edit(6)->toolTip().contains(QStringLiteral("od 1 do 99")));
+    page->edit(0)->setText(QStringLiteral("Kraków"));
+    const QByteArray before = bytes("Admini/rachunek.dat");
+    for (const char* count : {"dwa", "0", "", "2,5"}) {
+        page->edit(6)->setText(QString::fromUtf8(count));
+        EXPECT_FALSE(page->saveFields()) << count;
+        EXPECT_TRUE(dialogs.notices.last().startsWith(
+            QStringLiteral("Pole „Liczba egzemplarzy” przyjmuje tylko liczbę całkowitą od 1 do 99")))
+            << dialogs.notices.last().toStdString();
+        EXPECT_TRUE(dialogs.notices.last().endsWith(QStringLiteral(" Niczego nie zapisano.")));
+        EXPECT_EQ(bytes("Admini/rachunek.dat"), before) << count;
+    }
+    EXPECT_EQ(dialogs.notices.first(),
+              QStringLiteral("Pole „Liczba egzemplarzy” przyjmuje tylko liczbę całkowitą "
+                             "od 1 do 99, a wpisano „dwa”. Niczego nie zapisano."));
+    EXPECT_EQ(window->copyCount(), 0);
+
+    page->edit(6)->setText(QStringLiteral("99"));
+    EXPECT_TRUE(page->saveFields());
+    EXPECT_EQ(window->copyCount(), 99);
+}
+
+TEST_F(SettingsWindowTest, ASuffixStartingWithASlashIsQuestionedBeforeItIsStored)
+{
+    FieldsPage* page = openSettings().numberingPage();
+    EXPECT_EQ(page->edit(2)->toolTip(),
+              QStringLiteral("Tekst pisany po numerze rachunku i ukośniku, np. 2026 "
+                             "(numer 1/2026)."));
+    page->edit(6)->setText(QStringLiteral("1"));
+    page->edit(2)->setText(QStringLiteral("/2026"));
+    EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("sprawdzenie3"))->text(), QStringLiteral("zaczyna się od „/”"));
+    const QByteArray before = bytes("Admini/rachunek.dat");
+
+    dialogs.answers.enqueue(false);
+    EXPECT_FALSE(page->saveFields());
+    EXPECT_EQ(dialogs.questions.last(),
+              QStringLiteral("Rozszerzenie numeru rachunku zaczyna się od „/”, a numer jest drukowany jako "
+                             "numer/rozszerzenie (np. 1//2026). Zapisać je mimo to?"));
+    EXPECT_EQ(bytes("Admini/rachunek.dat"), before);
+
+    page->edit(2)->setText(QStringLiteral("2026"));
+    page->edit(4)->setText(QStringLiteral("/K"));
+    dialogs.answers.enqueue(true);
+    EXPECT_TRUE(page->saveFields());
+    EXPECT_TRUE(dialogs.questions.last().startsWith(QStringLiteral("Rozszerzenie numeru korekty zaczyna się od „/”")));
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::BillSuffix), QStringLiteral("2026"));
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::CorrectionSuffix), QStringLiteral("/K"));
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
 TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheSame)
 {
     QList<CsvRow> rows{{"Nr", "Nazwa", "Adres 1", "Adres 2", "Adres 3", "NIP"}};
