@@ -5,6 +5,7 @@
 #include "store/io_error.h"
 #include "store/location_choice.h"
 #include "store/record_file.h"
+#include "store/records.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +50,16 @@ bool prepareNewDataFolder(const QString& folder)
     for (const char* sub : dataSubFolders) {
         if (!base.mkpath(QString::fromLatin1(sub)))
             return false;
+    }
+    // The settings window stores only a count of copies from 1 up, so a
+    // folder made here starts with one copy instead of the empty count of a
+    // record of zeros; a settings file already there is kept as it is.
+    SettingsRecord settings;
+    settings.set(settings::CopyCount, QStringLiteral("1"));
+    try {
+        createIfMissing(systemFileOps(), DataPaths(folder).settingsFile(), settings.bytes());
+    } catch (const IoError&) {
+        return false;
     }
     return true;
 }

@@ -26,9 +26,10 @@ std::optional<QString> desktopDataFolder(Dialogs& dialogs, FileOps& files, QSett
 // when it can.
 QString unusableFolderReason(const QString& folder);
 
-// Creates `folder` with the module's empty sub-folders; the window's first
-// start there writes the initial data files. False when a folder could not
-// be created.
+// Creates `folder` with the module's empty sub-folders and, when missing, a
+// settings file that prints one copy; the window's first start there writes
+// the other initial data files. False when a folder or the settings file
+// could not be created.
 bool prepareNewDataFolder(const QString& folder);
 
 } // namespace kw

@@ -6,6 +6,8 @@
 #include "store/field_check.h"
 #include "store/record_layouts.h"
 
+#include <algorithm>
+
 namespace kw {
 
 const QList<SettingsField>& sellerFields()
@@ -35,15 +37,16 @@ const QList<SettingsField>& numberingFields()
          QStringLiteral("Numer ostatnio zapisanego rachunku. Nowy rachunek dostaje ten numer + 1; "
                         "zapisanie nowego rachunku wpisuje tu jego numer.")},
         {settings::BillSuffix, QStringLiteral("Rozszerzenie numeru rachunku"),
-         QStringLiteral("Tekst pisany po numerze rachunku, np. /2026.")},
+         QStringLiteral("Tekst pisany po numerze rachunku i ukośniku, np. 2026 (numer 1/2026).")},
         {settings::CorrectionNumber, QStringLiteral("Numer korekty"),
          QStringLiteral("Numer ostatnio zapisanego rachunku korygującego. Nowa korekta dostaje ten numer + 1.")},
         {settings::CorrectionSuffix, QStringLiteral("Rozszerzenie numeru korekty"),
-         QStringLiteral("Tekst pisany po numerze rachunku korygującego.")},
+         QStringLiteral("Tekst pisany po numerze rachunku korygującego i ukośniku, np. 2026.")},
         {settings::CopyLabel, QStringLiteral("Oznaczenie egzemplarza"),
          QStringLiteral("Napis drukowany na rachunku, np. „Oryginał/Kopia”.")},
         {settings::CopyCount, QStringLiteral("Liczba egzemplarzy"),
-         QStringLiteral("Ile razy przycisk „Drukuj” drukuje rachunek (liczba, najwyżej 3 cyfry).")},
+         QStringLiteral("Ile razy przycisk „Drukuj” drukuje rachunek (liczba całkowita od 1 do 99)."),
+         copyCountRefusal},
         {settings::PrintFootnote, QStringLiteral("Przypis na wydruku"),
          QStringLiteral("Tekst drukowany pod kwotą słownie.")},
         {settings::Signature, QStringLiteral("Wystawił"),
@@ -51,6 +54,21 @@ const QList<SettingsField>& numberingFields()
                         "zapamiętuje tu osobę z tego dokumentu.")},
     };
     return fields;
+}
+
+QString copyCountRefusal(const QString& caption, const QString& text)
+{
+    const QString digits = text.trimmed();
+    const bool onlyDigits = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    const int count = onlyDigits ? digits.toInt() : 0;
+    if (count >= 1 && count <= 99)
+        return {};
+    const QString rule = QStringLiteral("Pole „%1” przyjmuje tylko liczbę całkowitą od 1 do 99").arg(caption);
+    if (digits.isEmpty())
+        return rule + QStringLiteral(", a jest puste.");
+    return rule + QStringLiteral(", a wpisano „%1”.").arg(text);
 }
 
 QStringList fieldTexts(const QList<SettingsField>& fields, const QByteArray& record)
@@ -64,7 +82,9 @@ QStringList fieldTexts(const QList<SettingsField>& fields, const QByteArray& rec
 QString fieldsProblem(const QList<SettingsField>& fields, const QStringList& texts)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString problem = storageProblem(fields[i].caption, fields[i].field, texts[i]);
+        QString problem = storageProblem(fields[i].caption, fields[i].field, texts[i]);
+        if (problem.isEmpty() && fields[i].refusal)
+            problem = fields[i].refusal(fields[i].caption, texts[i]);
         if (!problem.isEmpty())
             return problem;
     }

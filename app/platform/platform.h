@@ -14,6 +14,9 @@ namespace kw {
 class FileOps;
 class ProcessStarter;
 
+// The answer to a question that may also be cancelled.
+enum class Answer { Yes, No, Cancel };
+
 // The standard dialogs of the platform. The window asks through this
 // interface only, so tests can script the answers.
 class Dialogs
@@ -22,9 +25,9 @@ public:
     virtual ~Dialogs() = default;
     // A yes/no question captioned "Pytanie"; true for yes.
     virtual bool ask(QWidget* parent, const QString& question) = 0;
-    enum class Answer { Yes, No, Cancel };
-    // A question captioned "Pytanie" with "Tak", "Nie" and "Anuluj"; "Tak"
-    // is the default.
+    using Answer = kw::Answer;
+    // A question captioned "Pytanie" with "Tak", "Nie" and "Anuluj", "Tak"
+    // the default and Esc the same as "Anuluj".
     virtual Answer askYesNoCancel(QWidget* parent, const QString& question) = 0;
     // A notice captioned "Informacja" with an OK button.
     virtual void inform(QWidget* parent, const QString& text) = 0;

@@ -66,20 +66,18 @@ bool QtDialogs::ask(QWidget* parent, const QString& question)
         QMessageBox::No;
 }
 
-Dialogs::Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& question)
+Answer QtDialogs::askYesNoCancel(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Pytanie"), question,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
-    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pytanie"), question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
 
 void QtDialogs::inform(QWidget* parent, const QString& text)

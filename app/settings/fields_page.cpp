@@ -14,15 +14,17 @@
 using namespace kw;
 
 FieldsPage::FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file, int recordSize,
-                       const QList<SettingsField>& fields, const QList<Check>& checks, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), paths_(paths), file_(files, file, recordSize), fields_(fields),
-      checks_(checks)
+                       const QList<SettingsField>& fields, const QString& storedText, const QList<Check>& checks,
+                       QWidget* parent)
+    : SettingsPage(parent), dialogs_(dialogs), paths_(paths), file_(files, file, recordSize), fields_(fields),
+      storedText_(storedText), checks_(checks)
 {
     auto* form = new QFormLayout;
     for (qsizetype i = 0; i < fields_.size(); ++i) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("pole%1").arg(i + 1));
         edit->setToolTip(fields_[i].meaning);
+        connect(edit, &QLineEdit::textEdited, this, &SettingsPage::edited);
         edits_.append(edit);
         auto* row = new QHBoxLayout;
         row->addWidget(edit, 1);
@@ -60,11 +62,16 @@ void FieldsPage::showTexts(const QStringList& texts)
         edits_[i]->setText(texts[i]);
     for (const Check& check : checks_)
         showCheck(check);
+    shownTexts_ = typedTexts();
 }
+
+bool FieldsPage::isModified() const { return typedTexts() != shownTexts_; }
+
+void FieldsPage::discardChanges() { showTexts(fieldTexts(fields_, file_.record())); }
 
 void FieldsPage::reloadIfUntouched()
 {
-    if (typedTexts() != fieldTexts(fields_, file_.record()))
+    if (isModified())
         return;
     try {
         file_.reload();
@@ -104,7 +111,9 @@ bool FieldsPage::saveFields()
     try {
         const QByteArray record = withFieldTexts(file_.record(), fields_, texts);
         saveDataFile(file_, paths_, record);
+        shownTexts_ = texts;
         emit saved(record);
+        emit stored(storedText_);
         return true;
     } catch (const IoError& error) {
         dialogs_.showError(this, error.message());

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/settings/settings_page.h"
 #include "extras/settings_fields.h"
 #include "store/data_folder.h"
 #include "store/edited_file.h"
 
 #include <QList>
-#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ class Dialogs;
 // A page of the settings window over a one-record file of text fields: one
 // edit per field, each with the field's meaning as its tooltip, and
 // "Zapisz", which stores the fields as typed or refuses with the reason.
-class FieldsPage : public QWidget
+class FieldsPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -32,16 +32,22 @@ public:
         QString question;
     };
 
-    // Opens `file` of the data folder `paths`. Throws IoError when the file
-    // cannot be read or is shorter than its record.
+    // Opens `file` of the data folder `paths`; `storedText` tells that a
+    // save succeeded. Throws IoError when the file cannot be read or is
+    // shorter than its record.
     FieldsPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file, int recordSize,
-               const QList<SettingsField>& fields, const QList<Check>& checks = {}, QWidget* parent = nullptr);
+               const QList<SettingsField>& fields, const QString& storedText, const QList<Check>& checks = {},
+               QWidget* parent = nullptr);
 
     QLineEdit* edit(int field) const { return edits_[field]; }
     QPushButton* saveButton() const { return save_; }
 
     // Stores the texts; false, with the reason shown, when they were not.
     bool saveFields();
+
+    bool isModified() const override;
+    bool saveChanges() override { return saveFields(); }
+    void discardChanges() override;
 
     // After this program wrote the file itself: shows the file as it is now
     // unless the page holds changes not yet stored (their save is then
@@ -63,8 +69,11 @@ private:
     DataPaths paths_;
     EditedFile file_;
     QList<SettingsField> fields_;
+    QString storedText_;
     QList<Check> checks_;
     QList<QLineEdit*> edits_;
+    // The texts as last shown from the file or stored.
+    QStringList shownTexts_;
     QList<QLabel*> checkLabels_;
     QPushButton* save_ = nullptr;
 };

@@ -29,8 +29,8 @@ FontChoice printedChoice(const PrintFontRecord& record)
 } // namespace
 
 PrintFontPage::PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fontFile, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), file_(files, fontFile, PrintFontRecord::Size, true),
-      choice_(printedChoice(PrintFontRecord::fromBytes(file_.record())))
+    : SettingsPage(parent), dialogs_(dialogs), file_(files, fontFile, PrintFontRecord::Size, true),
+      choice_(printedChoice(PrintFontRecord::fromBytes(file_.record()))), storedChoice_(choice_)
 {
     description_ = new QLabel(this);
     description_->setObjectName(QStringLiteral("opis"));
@@ -78,16 +78,31 @@ void PrintFontPage::showChoice()
     sample_->setStyleSheet(QStringLiteral("color: %1").arg(choice_.colour.name()));
 }
 
+bool PrintFontPage::isModified() const
+{
+    return choice_.font != storedChoice_.font || choice_.colour != storedChoice_.colour;
+}
+
+void PrintFontPage::discardChanges()
+{
+    choice_ = storedChoice_;
+    showChoice();
+}
+
 void PrintFontPage::chooseFont()
 {
-    if (dialogs_.chooseFont(this, choice_.font))
-        showChoice();
+    if (!dialogs_.chooseFont(this, choice_.font))
+        return;
+    showChoice();
+    emit edited();
 }
 
 void PrintFontPage::chooseColour()
 {
-    if (dialogs_.chooseColour(this, choice_.colour))
-        showChoice();
+    if (!dialogs_.chooseColour(this, choice_.colour))
+        return;
+    showChoice();
+    emit edited();
 }
 
 bool PrintFontPage::saveFont()
@@ -100,6 +115,8 @@ bool PrintFontPage::saveFont()
         dialogs_.showError(this, error.message());
         return false;
     }
+    storedChoice_ = choice_;
     emit saved();
+    emit stored(QStringLiteral("Zapisano czcionkę wydruku."));
     return true;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/settings/settings_page.h"
 #include "print/print_font.h"
 #include "store/edited_file.h"
-
-#include <QWidget>
 
 class QLabel;
 class QPushButton;
@@ -16,7 +15,7 @@ class Dialogs;
 // chosen in the font dialog and the colour in the colour dialog, a sample
 // line in that lettering, and "Zapisz", which writes the print-font file
 // the printout reads before every print.
-class PrintFontPage : public QWidget
+class PrintFontPage : public SettingsPage
 {
     Q_OBJECT
 public:
@@ -33,6 +32,10 @@ public:
     // Writes the chosen font; false, with the reason shown, when not.
     bool saveFont();
 
+    bool isModified() const override;
+    bool saveChanges() override { return saveFont(); }
+    void discardChanges() override;
+
 signals:
     void saved();
 
@@ -42,6 +45,8 @@ private:
     Dialogs& dialogs_;
     EditedFile file_;
     FontChoice choice_;
+    // The choice the file holds.
+    FontChoice storedChoice_;
     QLabel* description_ = nullptr;
     QLabel* sample_ = nullptr;
 };

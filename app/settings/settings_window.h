@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QTabWidget;
 
 namespace kw {
@@ -13,11 +14,14 @@ class Dialogs;
 class FileOps;
 class FieldsPage;
 class PrintFontPage;
+class SettingsPage;
 class SlotListPage;
 
 // "Ustawienia": the seller, numbering and printing, the print font, and
 // the client and service lists, written in the files the suite's other
-// programs read. A window of its own beside the main window.
+// programs read. A window of its own beside the main window. Each save is
+// told in the status line under the pages; a page left or the window closed
+// with changes not stored asks whether to store them first.
 class SettingsWindow : public QWidget
 {
     Q_OBJECT
@@ -35,14 +39,30 @@ public:
     PrintFontPage* fontPage() const { return font_; }
     SlotListPage* clientsPage() const { return clients_; }
     SlotListPage* servicesPage() const { return services_; }
+    QLabel* status() const { return status_; }
 
 signals:
     void sellerSaved(const CompanyRecord& seller);
     void settingsSaved(const SettingsRecord& settings);
     void printFontSaved();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    SettingsPage* page(int index) const;
+    // Asks about the changes of the page at `index` that are not stored
+    // yet: true when the page may be left (stored, dropped, or none).
+    bool settlePage(int index);
+    // The user chose the page at `index`: the page left is asked about
+    // first, and stays on screen unless its changes were settled.
+    void choosePage(int index);
+
+    Dialogs& dialogs_;
     QTabWidget* pages_ = nullptr;
+    // The page shown before the current one was chosen.
+    int shownPage_ = 0;
+    QLabel* status_ = nullptr;
     FieldsPage* seller_ = nullptr;
     FieldsPage* numbering_ = nullptr;
     PrintFontPage* font_ = nullptr;

@@ -15,11 +15,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace kw;
 
 SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& paths, const QString& file,
                            const SlotListLayout& layout, const QString& itemName, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), files_(files), paths_(paths), file_(files, file, layout.size),
+    : SettingsPage(parent), dialogs_(dialogs), files_(files), paths_(paths), file_(files, file, layout.size),
       list_(layout, file_.record()), itemName_(itemName)
 {
     search_ = new QLineEdit(this);
@@ -52,6 +54,7 @@ SlotListPage::SlotListPage(Dialogs& dialogs, FileOps& files, const DataPaths& pa
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("pole%1").arg(i + 1));
         edit->setToolTip(QStringLiteral("Najwyżej %1 znaków.").arg(layout.columns[i].field(1).maxChars));
+        connect(edit, &QLineEdit::textEdited, this, &SettingsPage::edited);
         edits_.append(edit);
         form->addRow(layout.columns[i].caption + QLatin1Char(':'), edit);
     }
@@ -108,64 +111,136 @@ void SlotListPage::showTable()
 
 void SlotListPage::showSlot()
 {
-    slotLabel_->setText(slot_ == 0 ? QString() : QString::number(slot_));
+    slotLabel_->setText(slot_ == 0 ? QStringLiteral("nowa") : QString::number(slot_));
     const QStringList texts = slot_ == 0 ? QStringList(edits_.size(), QString()) : list_.entry(slot_);
     for (qsizetype i = 0; i < edits_.size(); ++i)
         edits_[i]->setText(texts[i]);
+    shown_ = typedValues();
 }
 
-void SlotListPage::chooseSlot(int slot)
+void SlotListPage::showChosen(int slot)
 {
     slot_ = slot;
     showSlot();
 }
 
-void SlotListPage::startNew()
+void SlotListPage::selectRowOf(int slot)
+{
+    const QSignalBlocker quiet(table_);
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->item(row, 0)->data(Qt::UserRole).toInt() == slot) {
+            table_->setCurrentCell(row, std::max(table_->currentColumn(), 0));
+            return;
+        }
+    }
+    table_->setCurrentItem(nullptr);
+    table_->clearSelection();
+}
+
+QStringList SlotListPage::typedValues() const
+{
+    QStringList values;
+    for (const QLineEdit* edit : edits_)
+        values.append(edit->text());
+    return values;
+}
+
+bool SlotListPage::isModified() const { return typedValues() != shown_; }
+
+bool SlotListPage::settleChanges()
+{
+    if (!isModified())
+        return true;
+    QString question;
+    if (slot_ != 0 && list_.inUse(slot_))
+        question = QStringLiteral("Zapisać zmiany w pozycji %1 („%2”)?").arg(slot_).arg(list_.entry(slot_).first());
+    else if (edits_.first()->text().isEmpty())
+        question = QStringLiteral("Zapisać wpisaną nową pozycję?");
+    else
+        question = QStringLiteral("Zapisać nową pozycję „%1”?").arg(edits_.first()->text());
+    switch (dialogs_.askYesNoCancel(this, question)) {
+    case Answer::Yes: return storeCurrent();
+    case Answer::No: showSlot(); return true;
+    case Answer::Cancel: break;
+    }
+    return false;
+}
+
+bool SlotListPage::chooseSlot(int slot)
+{
+    if (slot == slot_) {
+        selectRowOf(slot);
+        return true;
+    }
+    if (!settleChanges()) {
+        selectRowOf(slot_);
+        return false;
+    }
+    showChosen(slot);
+    selectRowOf(slot);
+    return true;
+}
+
+int SlotListPage::freeSlotOrTell()
 {
     const int slot = list_.firstFreeSlot();
-    if (slot == 0) {
+    if (slot == 0)
         dialogs_.inform(
             this,
             QStringLiteral("Lista jest pełna: wszystkie %1 pozycji jest zajętych.").arg(list_.layout().slotCount));
+    return slot;
+}
+
+void SlotListPage::startNew()
+{
+    if (freeSlotOrTell() == 0 || !settleChanges())
         return;
-    }
-    table_->clearSelection();
-    chooseSlot(slot);
+    // Storing the changes may have taken the free slot.
+    const int slot = freeSlotOrTell();
+    if (slot == 0)
+        return;
+    showChosen(slot);
+    selectRowOf(slot);
     edits_.first()->setFocus();
 }
 
 bool SlotListPage::storeCurrent()
 {
-    if (slot_ == 0) {
-        dialogs_.inform(this, QStringLiteral("Wybierz pozycję z listy albo naciśnij „Nowa pozycja”."));
-        return false;
-    }
-    QStringList values;
-    for (const QLineEdit* edit : edits_)
-        values.append(edit->text());
+    const QStringList values = typedValues();
     const QString problem = list_.problem(values);
     if (!problem.isEmpty()) {
         dialogs_.inform(this, problem + QStringLiteral(" Niczego nie zapisano."));
         return false;
     }
+    const int slot = slot_ != 0 ? slot_ : freeSlotOrTell();
+    if (slot == 0)
+        return false;
     SlotList changed = list_;
-    changed.setEntry(slot_, values);
-    return store(changed);
+    changed.setEntry(slot, values);
+    if (!store(changed))
+        return false;
+    slot_ = slot;
+    slotLabel_->setText(QString::number(slot));
+    shown_ = values;
+    selectRowOf(slot);
+    emit stored(QStringLiteral("Zapisano %1 „%2” (pozycja %3).").arg(itemName_, values.first()).arg(slot));
+    return true;
 }
 
 bool SlotListPage::deleteCurrent()
 {
     if (slot_ == 0 || !list_.inUse(slot_))
         return false;
-    if (!dialogs_.ask(
-            this,
-            QStringLiteral("Usunąć %1 „%2” (pozycja %3) ?").arg(itemName_, list_.entry(slot_).first()).arg(slot_)))
+    const QString name = list_.entry(slot_).first();
+    if (!dialogs_.ask(this, QStringLiteral("Usunąć %1 „%2” (pozycja %3) ?").arg(itemName_, name).arg(slot_)))
         return false;
     SlotList changed = list_;
     changed.clear(slot_);
     if (!store(changed))
         return false;
-    chooseSlot(0);
+    const int deleted = slot_;
+    showChosen(0);
+    emit stored(QStringLiteral("Usunięto %1 „%2” (pozycja %3).").arg(itemName_, name).arg(deleted));
     return true;
 }
 
@@ -201,6 +276,9 @@ bool SlotListPage::importCsv()
         const QString report = applyImport(changed, plan, overwrite);
         if (changed.bytes() != list_.bytes() && !store(changed))
             return false;
+        // The form shows what the chosen slot now holds, unless it was typed into.
+        if (!isModified())
+            showSlot();
         dialogs_.inform(this, report);
         return true;
     } catch (const IoError& error) {

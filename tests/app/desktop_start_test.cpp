@@ -69,7 +69,12 @@ TEST_F(DesktopStartTest, FirstStartCreatesTheProposedFolderReadyForTheFirstBill)
 
     startIn(*folder);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
-    expectFirstStartFiles(proposed);
+    // The settings print one copy: the count "1" at offset 187.
+    QByteArray settings(272, '\0');
+    settings[187] = 1;
+    settings[188] = '1';
+    expectFirstStartFiles(proposed, settings);
+    EXPECT_EQ(window->copyCount(), 1);
     EXPECT_EQ(window->dataFolder(), proposed);
     EXPECT_TRUE(ui().SpeedButton6->isEnabled());
 }
@@ -152,9 +157,13 @@ TEST_F(DesktopStartTest, NewFolderKeepsTheFilesOfAnEarlierOne)
     file.write(QByteArray(3251, 'x'));
     file.close();
 
+    const QByteArray settings(272, '\x5A');
+    writeFileBytes(proposed + "/Admini/rachunek.dat", settings);
+
     dialogs.answers.enqueue(true);
     EXPECT_EQ(chooseFolder(), proposed);
     EXPECT_EQ(QFileInfo(proposed + "/Uslugi/dokumenty_r.dat").size(), 2 * 3251);
+    EXPECT_EQ(readFileBytes(proposed + "/Admini/rachunek.dat"), settings);
 }
 
 // The folder moved away: its location file still names the old place. The

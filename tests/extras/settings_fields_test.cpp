@@ -65,10 +65,39 @@ TEST(SettingsFields, OnlyChangedFieldsAreWrittenOverJunk)
 TEST(SettingsFields, TooLongATextIsRefusedWithItsLimit)
 {
     QStringList texts = fieldTexts(numberingFields(), QByteArray(settings::Size, '\0'));
+    texts[6] = QStringLiteral("1"); // an empty copy count is refused, see below
     EXPECT_EQ(fieldsProblem(numberingFields(), texts), QString());
     texts[6] = QStringLiteral("1000");
     EXPECT_EQ(fieldsProblem(numberingFields(), texts),
               QStringLiteral("Pole „Liczba egzemplarzy” mieści najwyżej 3 znaków, a wpisano 4."));
+}
+
+TEST(SettingsFields, TheCopyCountIsAWholeNumberFrom1To99)
+{
+    const QString rule = QStringLiteral("Pole „Liczba egzemplarzy” przyjmuje tylko liczbę całkowitą od 1 do 99");
+    const struct {
+        const char* typed;
+        QString refusal;
+    } cases[] = {
+        {"1", {}},
+        {"99", {}},
+        {" 3 ", {}},
+        {"07", {}},
+        {"", rule + QStringLiteral(", a jest puste.")},
+        {"  ", rule + QStringLiteral(", a jest puste.")},
+        {"0", rule + QStringLiteral(", a wpisano „0”.")},
+        {"dwa", rule + QStringLiteral(", a wpisano „dwa”.")},
+        {"2a", rule + QStringLiteral(", a wpisano „2a”.")},
+        {"-1", rule + QStringLiteral(", a wpisano „-1”.")},
+        {"1,5", rule + QStringLiteral(", a wpisano „1,5”.")},
+        {"+2", rule + QStringLiteral(", a wpisano „+2”.")},
+        {"100", rule + QStringLiteral(", a wpisano „100”.")},
+    };
+    QStringList texts = fieldTexts(numberingFields(), QByteArray(settings::Size, '\0'));
+    for (const auto& c : cases) {
+        texts[6] = QString::fromUtf8(c.typed);
+        EXPECT_EQ(fieldsProblem(numberingFields(), texts), c.refusal) << c.typed;
+    }
 }
 
 TEST(SettingsFields, SavingIsRefusedWhileAnotherInstanceHoldsTheLock)

@@ -8,6 +8,7 @@
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -53,6 +54,27 @@ protected:
         for (int i = 0; i < count; ++i)
             out << page->edit(i)->text();
         return out;
+    }
+
+    // The settings window shown and active, so that its keys work.
+    SettingsWindow& openShown()
+    {
+        SettingsWindow& settings = openSettings();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&settings));
+        return settings;
+    }
+
+    // Esc as the user presses it; true when the window then closed.
+    bool pressEscape(SettingsWindow& settings)
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &settings, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window->settingsWindow() == nullptr;
+    }
+
+    static QPushButton* button(QWidget* page, const char* name)
+    {
+        return page->findChild<QPushButton*>(QString::fromLatin1(name));
     }
 };
 
@@ -304,6 +326,207 @@ TEST_F(SettingsWindowTest, AClientIsAddedEditedFoundAndDeletedInItsSlot)
     EXPECT_EQ(after.left(clients::ClientLine1), list.left(clients::ClientLine1));
     ASSERT_EQ(page->table()->rowCount(), 1);
     EXPECT_EQ(page->table()->item(0, 0)->text(), "2");
+}
+
+TEST_F(SettingsWindowTest, EscWithChangesNotStoredAsksAndEachAnswerDoesWhatItSays)
+{
+    const QByteArray zeros(company::Size, '\0');
+    QByteArray typed = zeros;
+    std::memcpy(typed.data(),
+                "\x0A"
+                "Nowa firma",
+                11);
+    const struct {
+        Answer answer;
+        bool closes;
+        QByteArray stored;
+    } cases[] = {
+        {Answer::Cancel, false, zeros},
+        {Answer::No, true, zeros},
+        {Answer::Yes, true, typed},
+    };
+    for (const auto& c : cases) {
+        SettingsWindow& settings = openShown();
+        QLineEdit* name = settings.sellerPage()->edit(0);
+        name->setFocus();
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("Nowa firma"));
+        dialogs.questions.clear();
+        dialogs.threeWayAnswers.enqueue(c.answer);
+        EXPECT_EQ(pressEscape(settings), c.closes) << int(c.answer);
+        EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Zapisać zmiany na stronie „Sprzedawca”?")});
+        EXPECT_EQ(bytes("Admini/firma.dat"), c.stored) << int(c.answer);
+        if (!c.closes) {
+            EXPECT_EQ(name->text(), QStringLiteral("Nowa firma"));
+        }
+    }
+    EXPECT_EQ(ui().Label55->text(), QStringLiteral("Nowa firma"));
+
+    // Nothing changed: Esc closes at once.
+    dialogs.questions.clear();
+    EXPECT_TRUE(pressEscape(openShown()));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(SettingsWindowTest, LeavingAPageWithChangesNotStoredAsksFirst)
+{
+    SettingsWindow& settings = openSettings();
+    settings.pages()->setCurrentWidget(settings.numberingPage());
+    settings.numberingPage()->edit(0)->setText(QStringLiteral("Kraków"));
+    const QByteArray before = bytes("Admini/rachunek.dat");
+
+    dialogs.threeWayAnswers.enqueue(Answer::Cancel);
+    settings.pages()->setCurrentWidget(settings.clientsPage());
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Zapisać zmiany na stronie „Numeracja i wydruk”?"));
+    EXPECT_EQ(settings.pages()->currentWidget(), settings.numberingPage());
+    EXPECT_EQ(settings.numberingPage()->edit(0)->text(), QStringLiteral("Kraków"));
+
+    dialogs.threeWayAnswers.enqueue(Answer::No);
+    settings.pages()->setCurrentWidget(settings.clientsPage());
+    EXPECT_EQ(settings.pages()->currentWidget(), settings.clientsPage());
+    EXPECT_EQ(settings.numberingPage()->edit(0)->text(), QString());
+    EXPECT_EQ(bytes("Admini/rachunek.dat"), before);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(SettingsWindowTest, EverySaveIsToldInTheStatusLineUntilTheNextChange)
+{
+    SettingsWindow& settings = openShown();
+    fill(settings.sellerPage(), seller);
+    settings.sellerPage()->saveButton()->click();
+    EXPECT_EQ(settings.status()->text(), QStringLiteral("Zapisano dane sprzedawcy."));
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+    QTest::keyClick(settings.sellerPage()->edit(0), Qt::Key_Backspace);
+    EXPECT_EQ(settings.status()->text(), QString());
+
+    settings.numberingPage()->edit(6)->setText(QStringLiteral("2"));
+    settings.numberingPage()->saveButton()->click();
+    EXPECT_EQ(settings.status()->text(), QStringLiteral("Zapisano numerację i ustawienia wydruku."));
+}
+
+TEST_F(SettingsWindowTest, ACopyCountThatIsNoWholeNumberFrom1To99IsRefusedAndNothingStored)
+{
+    FieldsPage* page = openSettings().numberingPage();
+    EXPECT_TRUE(page->edit(6)->toolTip().contains(QStringLiteral("od 1 do 99")));
+    page->edit(0)->setText(QStringLiteral("Kraków"));
+    const QByteArray before = bytes("Admini/rachunek.dat");
+    for (const char* count : {"dwa", "0", "", "2,5"}) {
+        page->edit(6)->setText(QString::fromUtf8(count));
+        EXPECT_FALSE(page->saveFields()) << count;
+        EXPECT_TRUE(dialogs.notices.last().startsWith(
+            QStringLiteral("Pole „Liczba egzemplarzy” przyjmuje tylko liczbę całkowitą od 1 do 99")))
+            << dialogs.notices.last().toStdString();
+        EXPECT_TRUE(dialogs.notices.last().endsWith(QStringLiteral(" Niczego nie zapisano.")));
+        EXPECT_EQ(bytes("Admini/rachunek.dat"), before) << count;
+    }
+    EXPECT_EQ(dialogs.notices.first(),
+              QStringLiteral("Pole „Liczba egzemplarzy” przyjmuje tylko liczbę całkowitą "
+                             "od 1 do 99, a wpisano „dwa”. Niczego nie zapisano."));
+    EXPECT_EQ(window->copyCount(), 0);
+
+    page->edit(6)->setText(QStringLiteral("99"));
+    EXPECT_TRUE(page->saveFields());
+    EXPECT_EQ(window->copyCount(), 99);
+}
+
+TEST_F(SettingsWindowTest, ASuffixStartingWithASlashIsQuestionedBeforeItIsStored)
+{
+    FieldsPage* page = openSettings().numberingPage();
+    EXPECT_EQ(page->edit(2)->toolTip(),
+              QStringLiteral("Tekst pisany po numerze rachunku i ukośniku, np. 2026 "
+                             "(numer 1/2026)."));
+    page->edit(6)->setText(QStringLiteral("1"));
+    page->edit(2)->setText(QStringLiteral("/2026"));
+    EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("sprawdzenie3"))->text(), QStringLiteral("zaczyna się od „/”"));
+    const QByteArray before = bytes("Admini/rachunek.dat");
+
+    dialogs.answers.enqueue(false);
+    EXPECT_FALSE(page->saveFields());
+    EXPECT_EQ(dialogs.questions.last(),
+              QStringLiteral("Rozszerzenie numeru rachunku zaczyna się od „/”, a numer jest drukowany jako "
+                             "numer/rozszerzenie (np. 1//2026). Zapisać je mimo to?"));
+    EXPECT_EQ(bytes("Admini/rachunek.dat"), before);
+
+    page->edit(2)->setText(QStringLiteral("2026"));
+    page->edit(4)->setText(QStringLiteral("/K"));
+    dialogs.answers.enqueue(true);
+    EXPECT_TRUE(page->saveFields());
+    EXPECT_TRUE(dialogs.questions.last().startsWith(QStringLiteral("Rozszerzenie numeru korekty zaczyna się od „/”")));
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::BillSuffix), QStringLiteral("2026"));
+    EXPECT_EQ(readString(bytes("Admini/rachunek.dat"), settings::CorrectionSuffix), QStringLiteral("/K"));
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(SettingsWindowTest, AClientTypedWithNoSlotChosenIsStoredInTheFirstFreeSlot)
+{
+    QByteArray list = emptyClientList().bytes();
+    std::memcpy(list.data() + clients::line(1, 1).offset,
+                "\x03"
+                "Jan",
+                4);
+    writeBytes(QStringLiteral("Uslugi/klienci.dat"), list);
+    SettingsWindow& settings = openSettings();
+    SlotListPage* page = settings.clientsPage();
+    EXPECT_EQ(page->currentSlot(), 0);
+    page->edit(0)->setText(QStringLiteral("Zofia Żak"));
+    page->edit(4)->setText(QStringLiteral("5260250274"));
+    button(page, "zapisz")->click();
+
+    EXPECT_TRUE(dialogs.notices.isEmpty()) << dialogs.notices.join('\n').toStdString();
+    QByteArray expected = list;
+    std::memcpy(expected.data() + clients::line(1, 2).offset,
+                "\x09"
+                "Zofia \xAF"
+                "ak",
+                10);
+    std::memcpy(expected.data() + clients::taxId(2).offset,
+                "\x0A"
+                "5260250274",
+                11);
+    EXPECT_EQ(bytes("Uslugi/klienci.dat"), expected);
+    EXPECT_EQ(page->currentSlot(), 2);
+    EXPECT_EQ(page->table()->rowCount(), 2);
+    EXPECT_EQ(settings.status()->text(), QStringLiteral("Zapisano klienta „Zofia Żak” (pozycja 2)."));
+}
+
+TEST_F(SettingsWindowTest, TypedTextIsAskedAboutBeforeANewEntryOrAnotherSlotReplacesIt)
+{
+    QByteArray list = emptyClientList().bytes();
+    std::memcpy(list.data() + clients::line(1, 1).offset,
+                "\x03"
+                "Jan",
+                4);
+    writeBytes(QStringLiteral("Uslugi/klienci.dat"), list);
+    SlotListPage* page = openSettings().clientsPage();
+    page->edit(0)->setText(QStringLiteral("Ewa"));
+
+    dialogs.threeWayAnswers.enqueue(Answer::Cancel);
+    button(page, "nowa")->click();
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Zapisać nową pozycję „Ewa”?"));
+    EXPECT_EQ(page->edit(0)->text(), QStringLiteral("Ewa"));
+
+    dialogs.threeWayAnswers.enqueue(Answer::No);
+    button(page, "nowa")->click();
+    EXPECT_EQ(page->edit(0)->text(), QString());
+    EXPECT_EQ(page->currentSlot(), 2);
+    EXPECT_EQ(bytes("Uslugi/klienci.dat"), list);
+
+    // Another slot chosen in the table: the typed client is stored first.
+    page->edit(0)->setText(QStringLiteral("Ewa"));
+    dialogs.threeWayAnswers.enqueue(Answer::Yes);
+    page->table()->setCurrentCell(0, 1);
+    EXPECT_EQ(readString(bytes("Uslugi/klienci.dat"), clients::line(1, 2)), QStringLiteral("Ewa"));
+    EXPECT_EQ(page->currentSlot(), 1);
+    EXPECT_EQ(page->edit(0)->text(), QStringLiteral("Jan"));
+
+    page->edit(0)->setText(QStringLiteral("Jan Nowak"));
+    dialogs.threeWayAnswers.enqueue(Answer::Cancel);
+    page->table()->setCurrentCell(1, 1);
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Zapisać zmiany w pozycji 1 („Jan”)?"));
+    EXPECT_EQ(page->currentSlot(), 1);
+    EXPECT_EQ(page->table()->currentRow(), 0);
+    EXPECT_EQ(page->edit(0)->text(), QStringLiteral("Jan Nowak"));
+    EXPECT_EQ(dialogs.questions.size(), 4);
 }
 
 TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheSame)

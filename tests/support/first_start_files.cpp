@@ -20,7 +20,7 @@ QByteArray slot(const QByteArray& list, int offset, int width)
 
 } // namespace
 
-void expectFirstStartFiles(const QString& folder)
+void expectFirstStartFiles(const QString& folder, const QByteArray& settings)
 {
     const QByteArray location = bytes(folder, "Admini/siec.dat");
     ASSERT_EQ(location.size(), 403);
@@ -40,7 +40,7 @@ void expectFirstStartFiles(const QString& folder)
     EXPECT_EQ(slot(services, 0, 3), "01");
     EXPECT_EQ(slot(services, 200 * 4, 3), "201");
 
-    EXPECT_EQ(bytes(folder, "Admini/rachunek.dat"), QByteArray(272, '\0'));
+    EXPECT_EQ(bytes(folder, "Admini/rachunek.dat"), settings);
     EXPECT_EQ(bytes(folder, "Admini/firma.dat"), QByteArray(306, '\0'));
     EXPECT_EQ(bytes(folder, "Admini/info.dat"), QByteArray(66, '\0'));
 
