@@ -1,6 +1,7 @@
 #include "tests/gui/bill_window_test.h"
 
 #include "app/Tfont_f.h"
+#include "app/settings/print_font_page.h"
 #include "tests/support/recording_program.h"
 #include "tests/support/small_disk.h"
 
@@ -219,6 +220,25 @@ TEST_F(PrintWindowTest, FontButtonWritesTheChosenFontUnderTheCurrentFolder)
     EXPECT_EQ(r.get(printfont::Face), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(r.int32At(printfont::PointSize), 14);
     EXPECT_EQ(window->fontWindow().printFont().face(), QStringLiteral("DejaVu Sans"));
+}
+
+// The print-font page warns while the chosen font would cut the line table's
+// text at its columns, and names them.
+TEST_F(PrintWindowTest, TheFontPageWarnsWhileTheTableTextWouldBeCut)
+{
+    PrintFontPage page(dialogs, files, path("FONT/font_trelmo_2007.dat"));
+    EXPECT_TRUE(page.tableWarning()->isHidden()) << "the default, Arial 10 pt, fits";
+
+    dialogs.fonts.enqueue(QFont(QStringLiteral("DejaVu Serif"), 11));
+    page.chooseFont();
+    EXPECT_FALSE(page.tableWarning()->isHidden());
+    EXPECT_EQ(page.tableWarning()->text(),
+              QStringLiteral("Tekst tabeli w tej czcionce jest szerszy niż kolumny (PKWiU); część zostanie obcięta."));
+
+    dialogs.fonts.enqueue(QFont(QStringLiteral("DejaVu Sans"), 10));
+    page.chooseFont();
+    EXPECT_TRUE(page.tableWarning()->isHidden());
+    expectNoErrors();
 }
 
 TEST_F(PrintWindowTest, CancelledFontDialogWritesNothing)
