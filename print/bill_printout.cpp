@@ -201,10 +201,19 @@ private:
 
 void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill) { BillPage(canvas, bill).draw(); }
 
+void printBill(const BillPrintout& bill, const QStringList& copyLabels, const CanvasFactory& canvasForCopy)
+{
+    printCopies(int(copyLabels.size()), bill.lettering.colour, canvasForCopy,
+                [&bill, &copyLabels](PrintCanvas& canvas, int copy) {
+                    BillPrintout labelled = bill;
+                    labelled.copyLabel = copyLabels[copy - 1];
+                    drawBillPage(canvas, labelled);
+                });
+}
+
 void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy)
 {
-    printCopies(copies, bill.lettering.colour, canvasForCopy,
-                [&bill](PrintCanvas& canvas) { drawBillPage(canvas, bill); });
+    printBill(bill, QStringList(std::max(copies, 0), bill.copyLabel), canvasForCopy);
 }
 
 } // namespace kw

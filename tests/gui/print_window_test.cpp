@@ -50,10 +50,11 @@ protected:
                                  {{QStringLiteral("Strzyżenie"), 100.0}, {QStringLiteral("Golenie"), 50.0}})});
     }
 
-    void writeCopyCount(const QString& copies)
+    void writeCopyCount(const QString& copies, const QString& label = {})
     {
         SettingsRecord s;
         s.set(settings::CopyCount, copies);
+        s.set(settings::CopyLabel, label);
         writeSettings(s);
     }
 
@@ -83,6 +84,15 @@ protected:
     }
 
     bool popplerMissing() const { return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+    // The text on page `page` of the PDF file.
+    QString pageText(int page) const
+    {
+        const QString number = QString::number(page);
+        return poppler(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), number, QStringLiteral("-l"), number, dialogs.pdfFile, QStringLiteral("-")});
+    }
 };
 
 // A file holds every copy, one a page, where a printer gets a job a copy.
@@ -93,7 +103,7 @@ TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
     const struct {
         const char* copies;
         int jobs;
-    } cases[] = {{"2", 2}, {"1", 1}, {"0", 0}};
+    } cases[] = {{"2", 2}, {"1", 1}, {"0", 1}};
     for (const auto& c : cases) {
         writeCopyCount(QString::fromLatin1(c.copies));
         QFile::remove(dialogs.pdfFile);
@@ -103,6 +113,44 @@ TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
         EXPECT_EQ(print(), c.jobs) << c.copies << " copies";
         EXPECT_EQ(dialogs.printDialogs, 1) << c.copies << " copies";
         EXPECT_EQ(QFile::exists(dialogs.pdfFile), c.jobs > 0) << c.copies << " copies";
+    }
+    expectNoErrors();
+}
+
+// The print dialog shows the copies that will print, at least one; a number
+// changed there prints, the first copy labelled as the settings say and the
+// others as copies.
+TEST_F(PrintWindowTest, ThePrintDialogShowsTheCopiesThatPrintAndHonoursAChange)
+{
+    if (popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; the pages are not read";
+    const struct {
+        const char* stored;
+        int shown;
+        int changedTo;
+        QStringList labels; // one a page
+    } cases[] = {
+        {"", 1, 0, {"oryginał"}},
+        {"0", 1, 0, {"oryginał"}},
+        {"2", 2, 0, {"oryginał", "oryginał"}},
+        {"1", 1, 3, {"oryginał", "kopia", "kopia"}},
+        {"3", 3, 1, {"oryginał"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("stored \"") + c.stored + "\", changed to " + std::to_string(c.changedTo));
+        writeCopyCount(QString::fromLatin1(c.stored), QStringLiteral("oryginał"));
+        QFile::remove(dialogs.pdfFile);
+        dialogs.changeCopiesTo = c.changedTo;
+        start();
+        ASSERT_EQ(print(), c.labels.size());
+        EXPECT_EQ(dialogs.shownCopies, c.shown);
+        for (int page = 1; page <= c.labels.size(); ++page) {
+            const QString text = pageText(page);
+            const QString other =
+                c.labels[page - 1] == QLatin1String("kopia") ? QStringLiteral("oryginał") : QStringLiteral("kopia");
+            EXPECT_TRUE(text.contains(c.labels[page - 1])) << page << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(other)) << page;
+        }
     }
     expectNoErrors();
 }
