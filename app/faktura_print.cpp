@@ -87,6 +87,8 @@ void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QStringList& cop
 void Tfaktura_f::prepareBillPrinter(QPrinter& printer) const
 {
     const BillPrintout bill = printoutFromWindow();
+    // Queue viewers and cups-pdf show the job by this name.
+    printer.setDocName(billTitle(bill));
     // The dialog's "print to file" offers the bill's own name in the data
     // folder; the printer itself stays the system's default.
     const QPrinter::OutputFormat format = printer.outputFormat();
@@ -111,7 +113,8 @@ void Tfaktura_f::SpeedButton20Click()
         if (printsToFile(printer))
             printToPdfFile(bill, labels, printer.outputFileName());
         else
-            printBill(bill, labels, [&](int) { return std::make_unique<PrinterCanvas>(printer); });
+            printBill(bill, labels,
+                      [&](int) { return std::make_unique<PrinterCanvas>(printer, platform_.printQueue); });
     });
 }
 

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -95,6 +96,22 @@ protected:
     }
 };
 
+// A queue that turns every job away, and notes the jobs it was offered.
+class RefusingQueue : public PrintQueue
+{
+public:
+    QStringList jobNames;
+    QList<int> copyCounts;
+
+    QString refusal(const QPrinter& printer) override
+    {
+        jobNames.append(printer.docName());
+        copyCounts.append(printer.copyCount());
+        return QStringLiteral("Kolejka drukarki testowej nie przyjmuje zadań.");
+    }
+    QString jobRefusal(const QPrinter&) override { return {}; }
+};
+
 // A file holds every copy, one a page, where a printer gets a job a copy.
 TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
 {
@@ -153,6 +170,43 @@ TEST_F(PrintWindowTest, ThePrintDialogShowsTheCopiesThatPrintAndHonoursAChange)
         }
     }
     expectNoErrors();
+}
+
+// A queue that turns jobs away gets no job and no file is written in its
+// place; the user is told the bill was not printed. The job carries the
+// bill's name, and the queue is asked for one copy a job.
+TEST_F(PrintWindowTest, AQueueThatRefusesTheJobIsReported)
+{
+    DocumentRecord k = document(QStringLiteral("42"), QStringLiteral("2009-06-01"), QStringLiteral("Firma ABC"),
+                                {{QStringLiteral("Strzyżenie"), 30.0}}, QStringLiteral("K"));
+    const struct {
+        DocumentRecord stored;
+        const char* jobName;
+    } cases[] = {
+        {document(QStringLiteral("7"), QStringLiteral("2009-05-07"), QStringLiteral("Firma ABC"),
+                  {{QStringLiteral("Strzyżenie"), 100.0}}),
+         "Rachunek 7/2009"},
+        {k, "Rachunek korygujący 42/2009"},
+    };
+    for (const auto& c : cases) {
+        writeDocuments({c.stored});
+        writeCopyCount(QStringLiteral("2"));
+        dialogs.errors.clear();
+        dialogs.pdfFile.clear();
+        RefusingQueue queue;
+        Platform withQueue{dialogs, clock, files, processes, queue};
+        window = std::make_unique<Tfaktura_f>(withQueue, dir.path());
+        print();
+
+        ASSERT_EQ(dialogs.errors.size(), 1) << c.jobName;
+        EXPECT_EQ(dialogs.errors[0],
+                  QStringLiteral("Rachunek nie został wydrukowany.\n"
+                                 "Kolejka drukarki testowej nie przyjmuje zadań."));
+        EXPECT_EQ(queue.jobNames, QStringList{QString::fromUtf8(c.jobName)});
+        EXPECT_EQ(queue.copyCounts, QList<int>{1});
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+        window.reset();
+    }
 }
 
 TEST_F(PrintWindowTest, CancelledPrintDialogPrintsNothing)

@@ -46,7 +46,9 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
         return false;
     if (changeCopiesTo > 0)
         printer.setCopyCount(changeCopiesTo);
-    if (!pdfFile.isEmpty()) {
+    if (pdfFile.isEmpty()) {
+        printer.setOutputFileName(QString());
+    } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
         printer.setResolution(600);
