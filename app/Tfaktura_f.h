@@ -234,8 +234,8 @@ private:
     // preview's shortcut.
     void connectPrintExtras();
     QStringList protectedOutputFolders() const;
-    void offerBillFileName(QPrinter& printer) const;
-    void printToPdfFile(const kw::BillPrintout& bill, const QString& pdfFile);
+    void prepareBillPrinter(QPrinter& printer) const;
+    void printToPdfFile(const kw::BillPrintout& bill, const QStringList& copyLabels, const QString& pdfFile);
     void paintPreviewPages(QPrinter& printer);
     void showPrintPreview();
     void mailShownBill();

@@ -10,6 +10,7 @@
 #include "print/bill_printout.h"
 #include "print/paged_document.h"
 #include "print/pdf_document.h"
+#include "print/printed_copies.h"
 #include "store/output_file.h"
 
 #include <QAction>
@@ -22,6 +23,17 @@
 #include <QToolButton>
 
 using namespace kw;
+
+namespace {
+
+// The print dialog's "print to file" leaves a PDF printer with a file name; a
+// printer's queue has none.
+bool printsToFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+} // namespace
 
 BillPrintout Tfaktura_f::printoutFromWindow() const
 {
@@ -65,37 +77,44 @@ QStringList Tfaktura_f::protectedOutputFolders() const
     return protectedFolders({dataFolder_, startFolder_, currentFolder_});
 }
 
-void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QString& pdfFile)
+void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QStringList& copyLabels, const QString& pdfFile)
 {
-    if (copyCount_ <= 0)
-        return;
     PdfDocument pdf(billTitle(bill));
-    pdf.addBill(bill, copyCount_);
+    pdf.addBill(bill, copyLabels);
     writeOutputFile(platform_.files, pdfFile, OutputKind::Pdf, pdf.finish(), protectedOutputFolders());
 }
 
-void Tfaktura_f::offerBillFileName(QPrinter& printer) const
+void Tfaktura_f::prepareBillPrinter(QPrinter& printer) const
 {
+    const BillPrintout bill = printoutFromWindow();
+    // Queue viewers and cups-pdf show the job by this name.
+    printer.setDocName(billTitle(bill));
     // The dialog's "print to file" offers the bill's own name in the data
     // folder; the printer itself stays the system's default.
     const QPrinter::OutputFormat format = printer.outputFormat();
-    printer.setOutputFileName(dataFolder_ + QLatin1Char('/') + billPdfFileName(printoutFromWindow()));
+    printer.setOutputFileName(dataFolder_ + QLatin1Char('/') + billPdfFileName(bill));
     printer.setOutputFormat(format);
 }
 
 void Tfaktura_f::SpeedButton20Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    offerBillFileName(printer);
+    prepareBillPrinter(printer);
+    printer.setCopyCount(offeredCopies(copyCount_));
     if (!platform_.dialogs.choosePrinter(this, printer))
         return;
+    const int copies = printer.copyCount();
+    // Every copy is a job of its own, so the queue must not multiply them.
+    printer.setCopyCount(1);
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
         const BillPrintout bill = printoutFromWindow();
-        if (printer.outputFormat() == QPrinter::PdfFormat)
-            printToPdfFile(bill, printer.outputFileName());
+        const QStringList labels = copyLabels(bill.copyLabel, copyCount_, copies);
+        if (printsToFile(printer))
+            printToPdfFile(bill, labels, printer.outputFileName());
         else
-            printBill(bill, copyCount_, [&](int) { return std::make_unique<PrinterCanvas>(printer); });
+            printBill(bill, labels,
+                      [&](int) { return std::make_unique<PrinterCanvas>(printer, platform_.printQueue); });
     });
 }
 
@@ -104,13 +123,14 @@ void Tfaktura_f::paintPreviewPages(QPrinter& printer)
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
         const BillPrintout bill = printoutFromWindow();
+        const QStringList labels = copyLabels(bill.copyLabel, copyCount_, offeredCopies(copyCount_));
         // Printing to a file from the preview goes the checked way too.
         if (printer.outputFormat() == QPrinter::PdfFormat && printer.paintEngine()->type() == QPaintEngine::Pdf) {
-            printToPdfFile(bill, printer.outputFileName());
+            printToPdfFile(bill, labels, printer.outputFileName());
             return;
         }
         PagedDocument document(printer, QStringLiteral("podglądu wydruku"));
-        printBill(bill, copyCount_, document.pages());
+        printBill(bill, labels, document.pages());
         document.finish();
     });
 }
@@ -118,7 +138,7 @@ void Tfaktura_f::paintPreviewPages(QPrinter& printer)
 void Tfaktura_f::showPrintPreview()
 {
     auto* printer = new QPrinter(QPrinter::HighResolution);
-    offerBillFileName(*printer);
+    prepareBillPrinter(*printer);
     auto* dialog = new QPrintPreviewDialog(printer, this);
     dialog->setObjectName(QStringLiteral("printPreview"));
     dialog->setWindowTitle(QStringLiteral("Podgląd wydruku"));

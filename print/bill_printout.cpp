@@ -1,5 +1,6 @@
 #include "print/bill_printout.h"
 
+#include "print/line_table.h"
 #include "print/printed_amounts.h"
 
 #include <algorithm>
@@ -8,15 +9,7 @@ namespace kw {
 
 namespace {
 
-const QString lineTableFace = QStringLiteral("Courier New");
-
-// The x and width of the six columns of a printed line table.
-struct TableColumn {
-    int x;
-    int width;
-};
 constexpr int totalBoxRight = 200;
-constexpr std::array<TableColumn, 6> tableColumns{{{10, 100}, {110, 20}, {130, 10}, {140, 20}, {160, 20}, {180, 20}}};
 
 // Draws the page against one canvas with the print font's face and size.
 class BillPage
@@ -102,36 +95,39 @@ private:
         drawLineTable(135, corrective_ ? LineTable::Correction : LineTable::Bill);
     }
 
+    // The value starts at x 40, or one character after its caption where a
+    // wide print font takes the caption past x 40.
     void labelled(int y, const QString& label, const QString& value)
     {
         bold();
         c_.PrintText(10, y, label);
+        const int valueX = 10 + c_.TextWidth(label) <= 40 ? 40 : 10 + c_.TextWidth(label + QLatin1Char(' '));
         plain();
-        c_.PrintText(40, y, value);
+        c_.PrintText(valueX, y, value);
     }
 
     // Three lines are always printed, empty ones included; the table ends 23
-    // units below `top`.
+    // units below `top`. Every text is cut at its column's right edge.
     void drawLineTable(int top, LineTable table)
     {
-        for (const TableColumn& column : tableColumns)
+        for (const LineTableColumn& column : lineTableColumns)
             c_.DrawBox(column.x, top, column.width, 8);
         bold();
-        static const std::array<QString, 6> headings{QStringLiteral("Nazwa"), QStringLiteral("PKWiU"),
-                                                     QStringLiteral("J.m."),  QStringLiteral("Ilość"),
-                                                     QStringLiteral("Cena"),  QStringLiteral("Razem")};
-        for (int i = 0; i < 6; ++i)
-            c_.PrintText(tableColumns[i].x + 1, top + 2, headings[i]);
+        for (const LineTableColumn& column : lineTableColumns)
+            c_.PrintTextClipped(column.x + 1, top + 2, column.heading, column.x + column.width);
         plain();
 
         c_.SetPrintFont(lineTableFace, size_ - 1);
         plain();
         for (int line = 1; line <= 3; ++line) {
             const int y = top + 8 + (line - 1) * 5;
-            for (const TableColumn& column : tableColumns)
+            for (const LineTableColumn& column : lineTableColumns)
                 c_.DrawBox(column.x, y, column.width, 5);
-            for (int col = 1; col <= 6; ++col)
-                c_.PrintText(tableColumns[col - 1].x + 1, y + 1, bill_.document.get(lineCell(table, col, line)));
+            for (int col = 1; col <= 6; ++col) {
+                const LineTableColumn& column = lineTableColumns[col - 1];
+                c_.PrintTextClipped(column.x + 1, y + 1, bill_.document.get(lineCell(table, col, line)),
+                                    column.x + column.width);
+            }
         }
     }
 
@@ -167,8 +163,8 @@ private:
     }
 
     // The amount starts at x 75, or one character after its caption where the
-    // caption reaches further, so a large print font never covers the
-    // caption's end with the amount's white cell.
+    // caption reaches further, so a large print font never runs the amount
+    // into the caption's end.
     void captionedAmount(int y, const QString& caption, Money amount)
     {
         c_.PrintText(10, y, caption);
@@ -205,10 +201,19 @@ private:
 
 void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill) { BillPage(canvas, bill).draw(); }
 
+void printBill(const BillPrintout& bill, const QStringList& copyLabels, const CanvasFactory& canvasForCopy)
+{
+    printCopies(int(copyLabels.size()), bill.lettering.colour, canvasForCopy,
+                [&bill, &copyLabels](PrintCanvas& canvas, int copy) {
+                    BillPrintout labelled = bill;
+                    labelled.copyLabel = copyLabels[copy - 1];
+                    drawBillPage(canvas, labelled);
+                });
+}
+
 void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy)
 {
-    printCopies(copies, bill.lettering.colour, canvasForCopy,
-                [&bill](PrintCanvas& canvas) { drawBillPage(canvas, bill); });
+    printBill(bill, QStringList(std::max(copies, 0), bill.copyLabel), canvasForCopy);
 }
 
 } // namespace kw

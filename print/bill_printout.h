@@ -7,6 +7,7 @@
 #include "store/records.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kw {
 
@@ -29,8 +30,12 @@ struct BillPrintout {
 // corrective bill: the common head, the body of its kind, the common foot.
 void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill);
 
-// Prints `copies` identical pages, one print job each, in the lettering's
-// colour. Throws PrintError at the first job that fails; see printCopies.
+// Prints one page per copy label, one print job each, in the lettering's
+// colour; each page carries its label in place of the bill's. Throws
+// PrintError at the first job that fails; see printCopies.
+void printBill(const BillPrintout& bill, const QStringList& copyLabels, const CanvasFactory& canvasForCopy);
+
+// Prints `copies` identical pages, as above.
 void printBill(const BillPrintout& bill, int copies, const CanvasFactory& canvasForCopy);
 
 } // namespace kw

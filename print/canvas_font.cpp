@@ -1,5 +1,7 @@
 #include "print/canvas_font.h"
 
+#include <QFontMetricsF>
+
 namespace kw {
 
 void CanvasFont::setFace(const QString& name)
@@ -29,6 +31,11 @@ QFont CanvasFont::applyTo(QFont base) const
     base.setUnderline(underline);
     base.setStrikeOut(strikeOut);
     return base;
+}
+
+double CanvasFont::dotsAcross(const QString& text) const
+{
+    return QFontMetricsF(applyTo(QFont())).horizontalAdvance(text);
 }
 
 } // namespace kw

@@ -27,6 +27,8 @@ struct CanvasFont {
     // character height without internal leading, what a negative height asks
     // for; a positive one is taken as the same size, and 0 keeps the size.
     QFont applyTo(QFont base) const;
+    // How many dots `text` covers across in this font.
+    double dotsAcross(const QString& text) const;
 
     friend bool operator==(const CanvasFont&, const CanvasFont&) = default;
 };

@@ -49,10 +49,22 @@ void PainterCanvas::DrawBox(int x, int y, int width, int height)
 void PainterCanvas::PrintText(int x, int y, const QString& text)
 {
     const QFontMetrics fm(painter_.font(), painter_.device());
-    const QPoint topLeft(metrics_.xDots(x), metrics_.yDots(y));
-    painter_.fillRect(QRect(topLeft, QSize(fm.horizontalAdvance(text), fm.height())), Qt::white);
     painter_.setPen(textColour_);
-    painter_.drawText(topLeft + QPoint(0, fm.ascent()), text);
+    painter_.drawText(QPoint(metrics_.xDots(x), metrics_.yDots(y) + fm.ascent()), text);
+}
+
+void PainterCanvas::PrintTextClipped(int x, int y, const QString& text, int right)
+{
+    // The clip ends a dot short of x `right`, where the column's outline is
+    // drawn.
+    const int left = metrics_.xDots(x);
+    const int width = metrics_.xDots(right) - 1 - left;
+    if (width <= 0)
+        return;
+    painter_.save();
+    painter_.setClipRect(QRect(left, 0, width, painter_.device()->height()), Qt::IntersectClip);
+    PrintText(x, y, text);
+    painter_.restore();
 }
 
 int PainterCanvas::TextWidth(const QString& text)

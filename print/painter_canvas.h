@@ -23,6 +23,7 @@ public:
     void SetBold(quint8 flag) override;
     void DrawBox(int x, int y, int width, int height) override;
     void PrintText(int x, int y, const QString& text) override;
+    void PrintTextClipped(int x, int y, const QString& text, int right) override;
     int TextWidth(const QString& text) override;
 
 protected:

@@ -42,7 +42,12 @@ PdfDocument::PdfDocument(const QString& title)
     writer_.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
-void PdfDocument::addBill(const BillPrintout& bill, int copies) { printBill(bill, copies, document_.pages()); }
+void PdfDocument::addBill(const BillPrintout& bill) { printBill(bill, 1, document_.pages()); }
+
+void PdfDocument::addBill(const BillPrintout& bill, const QStringList& copyLabels)
+{
+    printBill(bill, copyLabels, document_.pages());
+}
 
 QByteArray PdfDocument::finish()
 {

@@ -29,9 +29,10 @@ public:
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
-    // Adds `copies` pages of `bill`, as "Drukuj" prints each copy. Throws
-    // PrintError when a page cannot be added.
-    void addBill(const BillPrintout& bill, int copies = 1);
+    // Adds a page of `bill`. Throws PrintError when it cannot be added.
+    void addBill(const BillPrintout& bill);
+    // Adds a page of `bill` per copy label, as "Drukuj" prints each copy.
+    void addBill(const BillPrintout& bill, const QStringList& copyLabels);
     int pageCount() const { return document_.pageCount(); }
 
     // The finished file. Throws PrintError when the document could not be

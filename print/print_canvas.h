@@ -12,7 +12,7 @@ namespace kw {
 //
 // One canvas serves one print job, called in this order: SetFontColour,
 // SetPortrait, BeginJob, PreparePageMetrics, any number of SetPrintFont,
-// SetBold, DrawBox and PrintText, EndJob, SetPortrait.
+// SetBold, DrawBox, PrintText and PrintTextClipped, EndJob, SetPortrait.
 class PrintCanvas
 {
 public:
@@ -33,9 +33,13 @@ public:
     // An outlined box filled white, covering what was drawn inside before.
     // A box of height 1 serves as a rule.
     virtual void DrawBox(int x, int y, int width, int height) = 0;
-    // One line of text with its top-left corner at (x, y), on a white cell;
-    // never wrapped or clipped.
+    // One line of text with its top-left corner at (x, y); never wrapped or
+    // clipped. Its cell is not filled: lines set closer than the font is
+    // tall would otherwise cut off the descenders of the line above.
     virtual void PrintText(int x, int y, const QString& text) = 0;
+    // PrintText with nothing of the text at or right of x `right`, so a
+    // table cell's text stays inside its column.
+    virtual void PrintTextClipped(int x, int y, const QString& text, int right) = 0;
     // How many whole units `text` covers across in the current font, so the
     // layout can right-align a text or start one after another.
     virtual int TextWidth(const QString& text) = 0;

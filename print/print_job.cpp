@@ -6,32 +6,33 @@ namespace kw {
 
 namespace {
 
-void printOneJob(PrintCanvas& canvas, const QColor& textColour, const std::function<void(PrintCanvas&)>& drawPage)
+void printOneJob(PrintCanvas& canvas, int copy, const QColor& textColour, const PageDrawer& drawPage)
 {
     canvas.SetFontColour(textColour);
     canvas.SetPortrait();
     canvas.BeginJob();
     canvas.PreparePageMetrics();
-    drawPage(canvas);
+    drawPage(canvas, copy);
     canvas.EndJob();
     canvas.SetPortrait();
 }
 
 } // namespace
 
-void printCopies(int copies, const QColor& textColour, const CanvasFactory& canvasForCopy,
-                 const std::function<void(PrintCanvas&)>& drawPage)
+void printCopies(int copies, const QColor& textColour, const CanvasFactory& canvasForCopy, const PageDrawer& drawPage)
 {
     for (int copy = 1; copy <= copies; ++copy) {
         try {
             const std::unique_ptr<PrintCanvas> canvas = canvasForCopy(copy);
-            printOneJob(*canvas, textColour, drawPage);
+            printOneJob(*canvas, copy, textColour, drawPage);
         } catch (const PrintError& error) {
-            QString message = copies == 1
-                ? QStringLiteral("Rachunek nie został wydrukowany.")
-                : QStringLiteral("Kopia %1 z %2 nie została wydrukowana.").arg(copy).arg(copies);
-            if (copy < copies)
-                message += QStringLiteral(" Pozostałych kopii nie drukowano.");
+            // When the first job fails, no copy at all is on paper.
+            QString message = QStringLiteral("Rachunek nie został wydrukowany.");
+            if (copy > 1) {
+                message = QStringLiteral("Kopia %1 z %2 nie została wydrukowana.").arg(copy).arg(copies);
+                if (copy < copies)
+                    message += QStringLiteral(" Pozostałych kopii nie drukowano.");
+            }
             throw PrintError(message + QLatin1Char('\n') + error.message());
         }
     }

@@ -2,8 +2,6 @@
 
 #include "print/print_error.h"
 
-#include <QFontMetricsF>
-
 namespace kw {
 
 RecordingCanvas::RecordingCanvas(int dotsPerInchX, int dotsPerInchY)
@@ -77,10 +75,13 @@ void RecordingCanvas::PrintText(int x, int y, const QString& text)
     call.dots = metrics_.box(x, y, 0, 0);
 }
 
-int RecordingCanvas::TextWidth(const QString& text)
+void RecordingCanvas::PrintTextClipped(int x, int y, const QString& text, int right)
 {
-    return metrics_.unitsCovering(QFontMetricsF(font_.applyTo(QFont())).horizontalAdvance(text));
+    PrintText(x, y, text);
+    calls_.back().clipRight = right;
 }
+
+int RecordingCanvas::TextWidth(const QString& text) { return metrics_.unitsCovering(font_.dotsAcross(text)); }
 
 void RecordingCanvas::EndJob()
 {
@@ -128,6 +129,8 @@ QString describe(const CanvasCall& call, bool withDots)
     }
     case Kind::Text: {
         QString line = QStringLiteral("text %1,%2").arg(call.x).arg(call.y);
+        if (call.clipRight != 0)
+            line += QStringLiteral("..%1").arg(call.clipRight);
         if (withDots)
             line += QStringLiteral(" [%1,%2]").arg(call.dots.left).arg(call.dots.top);
         return line + QLatin1Char(' ') + call.text;

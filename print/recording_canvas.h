@@ -21,6 +21,7 @@ struct CanvasCall {
     int y = 0;
     int width = 0; // Box
     int height = 0;
+    int clipRight = 0;   // Text: the x it is clipped at; 0 when it is not
     int points = 0;      // PrintFont
     quint8 flag = 0;     // Bold
     QString text;        // Text: the text; PrintFont: the face asked for
@@ -43,9 +44,10 @@ public:
 
     const std::vector<CanvasCall>& calls() const { return calls_; }
 
-    // One line per call, e.g. "box 10,15,180,1" or "text 10,5 Nabywca :";
-    // with `withDots`, box corners, text positions and font heights in dots
-    // follow the units ("box 10,15,180,1 [240,360 4560,384]").
+    // One line per call, e.g. "box 10,15,180,1", "text 10,5 Nabywca :" or,
+    // clipped at x 130, "text 111,144..130 96.02.10"; with `withDots`, box
+    // corners, text positions and font heights in dots follow the units
+    // ("box 10,15,180,1 [240,360 4560,384]").
     QStringList log(bool withDots = false) const;
 
     void SetFontColour(const QColor& colour) override;
@@ -56,6 +58,7 @@ public:
     void SetBold(quint8 flag) override;
     void DrawBox(int x, int y, int width, int height) override;
     void PrintText(int x, int y, const QString& text) override;
+    void PrintTextClipped(int x, int y, const QString& text, int right) override;
     // Measured with the real font at the recording's resolution; not recorded.
     int TextWidth(const QString& text) override;
     void EndJob() override;

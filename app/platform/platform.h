@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/print_queue.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -63,6 +65,8 @@ struct Platform {
     FileOps& files;
     // Starts the sales register.
     ProcessStarter& processes;
+    // Tells whether the chosen printer's queue took a print job.
+    PrintQueue& printQueue = systemPrintQueue();
 };
 
 } // namespace kw

@@ -7,7 +7,9 @@
 
 namespace kw {
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer) : PainterCanvas(ownPainter), printer_(printer) {}
+PrinterCanvas::PrinterCanvas(QPrinter& printer, PrintQueue& queue)
+    : PainterCanvas(ownPainter), printer_(printer), queue_(queue)
+{}
 
 PrinterCanvas::~PrinterCanvas()
 {
@@ -21,6 +23,8 @@ void PrinterCanvas::SetPortrait() { printer_.setPageOrientation(QPageLayout::Por
 
 void PrinterCanvas::BeginJob()
 {
+    if (const QString refusal = queue_.refusal(printer_); !refusal.isEmpty())
+        throw PrintError(refusal);
     if (!beginPainting(printer_))
         throw PrintError(QStringLiteral("Nie można rozpocząć wydruku na drukarce %1.").arg(printer_.printerName()));
 }
@@ -30,6 +34,8 @@ void PrinterCanvas::EndJob()
     const bool ended = painter().end();
     if (!ended || printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
         throw PrintError(QStringLiteral("Wydruk na drukarce %1 nie powiódł się.").arg(printer_.printerName()));
+    if (const QString refusal = queue_.jobRefusal(printer_); !refusal.isEmpty())
+        throw PrintError(refusal);
 }
 
 } // namespace kw

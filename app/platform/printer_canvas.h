@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/platform/print_queue.h"
 #include "print/painter_canvas.h"
 
 #include <QPainter>
@@ -14,12 +15,13 @@ struct PrinterPainter {
 };
 
 // Paints one print job on a QPrinter. The origin is the corner of the
-// printable area.
+// printable area. The job is not begun when the printer's queue turns jobs
+// away, and counts as failed when the queue turned it away.
 class PrinterCanvas : private PrinterPainter, public PainterCanvas
 {
 public:
-    // `printer` must outlive the canvas.
-    explicit PrinterCanvas(QPrinter& printer);
+    // `printer` and `queue` must outlive the canvas.
+    explicit PrinterCanvas(QPrinter& printer, PrintQueue& queue = systemPrintQueue());
     // A job still running (drawing failed half-way) is aborted.
     ~PrinterCanvas() override;
     PrinterCanvas(const PrinterCanvas&) = delete;
@@ -31,6 +33,7 @@ public:
 
 private:
     QPrinter& printer_;
+    PrintQueue& queue_;
 };
 
 } // namespace kw

@@ -2,6 +2,7 @@
 
 #include "app/platform/platform.h"
 #include "app/widgets/named_button.h"
+#include "print/line_table.h"
 #include "store/io_error.h"
 
 #include <QDir>
@@ -37,6 +38,9 @@ PrintFontPage::PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fo
     sample_ = new QLabel(QStringLiteral("Rachunek nr 1/2026 — Zażółć gęślą jaźń 1234,56 PLN"), this);
     sample_->setObjectName(QStringLiteral("probka"));
     sample_->setMinimumHeight(60);
+    tableWarning_ = new QLabel(this);
+    tableWarning_->setObjectName(QStringLiteral("ostrzezenie"));
+    tableWarning_->setWordWrap(true);
     QPushButton* font = namedButton(QStringLiteral("Wybierz &czcionkę…"), QStringLiteral("czcionka"), this);
     QPushButton* colour = namedButton(QStringLiteral("K&olor…"), QStringLiteral("kolor"), this);
     QPushButton* save = namedButton(QStringLiteral("&Zapisz"), QStringLiteral("zapisz"), this);
@@ -52,6 +56,7 @@ PrintFontPage::PrintFontPage(Dialogs& dialogs, FileOps& files, const QString& fo
     layout->addWidget(description_);
     layout->addLayout(choices);
     layout->addWidget(sample_);
+    layout->addWidget(tableWarning_);
     layout->addStretch();
     layout->addWidget(save, 0, Qt::AlignRight);
     showChoice();
@@ -76,6 +81,9 @@ void PrintFontPage::showChoice()
             .arg(choice_.colour.name()));
     sample_->setFont(choice_.font);
     sample_->setStyleSheet(QStringLiteral("color: %1").arg(choice_.colour.name()));
+    const QString warning = tableFitWarning({choice_.font.family(), qRound(choice_.font.pointSizeF()), choice_.colour});
+    tableWarning_->setText(warning);
+    tableWarning_->setVisible(!warning.isEmpty());
 }
 
 bool PrintFontPage::isModified() const

@@ -13,8 +13,9 @@ class Dialogs;
 
 // The settings window's page for the print font: the face, size and style
 // chosen in the font dialog and the colour in the colour dialog, a sample
-// line in that lettering, and "Zapisz", which writes the print-font file
-// the printout reads before every print.
+// line in that lettering, a warning when the line table's text would not fit
+// its columns, and "Zapisz", which writes the print-font file the printout
+// reads before every print.
 class PrintFontPage : public SettingsPage
 {
     Q_OBJECT
@@ -26,6 +27,8 @@ public:
 
     const FontChoice& choice() const { return choice_; }
     QLabel* sample() const { return sample_; }
+    // Shown only while the chosen font overflows the line table's columns.
+    QLabel* tableWarning() const { return tableWarning_; }
 
     void chooseFont();
     void chooseColour();
@@ -49,6 +52,7 @@ private:
     FontChoice storedChoice_;
     QLabel* description_ = nullptr;
     QLabel* sample_ = nullptr;
+    QLabel* tableWarning_ = nullptr;
 };
 
 } // namespace kw

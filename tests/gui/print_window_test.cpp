@@ -1,6 +1,7 @@
 #include "tests/gui/bill_window_test.h"
 
 #include "app/Tfont_f.h"
+#include "app/settings/print_font_page.h"
 #include "tests/support/recording_program.h"
 #include "tests/support/small_disk.h"
 
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -49,10 +51,11 @@ protected:
                                  {{QStringLiteral("Strzyżenie"), 100.0}, {QStringLiteral("Golenie"), 50.0}})});
     }
 
-    void writeCopyCount(const QString& copies)
+    void writeCopyCount(const QString& copies, const QString& label = {})
     {
         SettingsRecord s;
         s.set(settings::CopyCount, copies);
+        s.set(settings::CopyLabel, label);
         writeSettings(s);
     }
 
@@ -82,6 +85,31 @@ protected:
     }
 
     bool popplerMissing() const { return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+    // The text on page `page` of the PDF file.
+    QString pageText(int page) const
+    {
+        const QString number = QString::number(page);
+        return poppler(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), number, QStringLiteral("-l"), number, dialogs.pdfFile, QStringLiteral("-")});
+    }
+};
+
+// A queue that turns every job away, and notes the jobs it was offered.
+class RefusingQueue : public PrintQueue
+{
+public:
+    QStringList jobNames;
+    QList<int> copyCounts;
+
+    QString refusal(const QPrinter& printer) override
+    {
+        jobNames.append(printer.docName());
+        copyCounts.append(printer.copyCount());
+        return QStringLiteral("Kolejka drukarki testowej nie przyjmuje zadań.");
+    }
+    QString jobRefusal(const QPrinter&) override { return {}; }
 };
 
 // A file holds every copy, one a page, where a printer gets a job a copy.
@@ -92,7 +120,7 @@ TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
     const struct {
         const char* copies;
         int jobs;
-    } cases[] = {{"2", 2}, {"1", 1}, {"0", 0}};
+    } cases[] = {{"2", 2}, {"1", 1}, {"0", 1}};
     for (const auto& c : cases) {
         writeCopyCount(QString::fromLatin1(c.copies));
         QFile::remove(dialogs.pdfFile);
@@ -104,6 +132,81 @@ TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
         EXPECT_EQ(QFile::exists(dialogs.pdfFile), c.jobs > 0) << c.copies << " copies";
     }
     expectNoErrors();
+}
+
+// The print dialog shows the copies that will print, at least one; a number
+// changed there prints, the first copy labelled as the settings say and the
+// others as copies.
+TEST_F(PrintWindowTest, ThePrintDialogShowsTheCopiesThatPrintAndHonoursAChange)
+{
+    if (popplerMissing())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed; the pages are not read";
+    const struct {
+        const char* stored;
+        int shown;
+        int changedTo;
+        QStringList labels; // one a page
+    } cases[] = {
+        {"", 1, 0, {"oryginał"}},
+        {"0", 1, 0, {"oryginał"}},
+        {"2", 2, 0, {"oryginał", "oryginał"}},
+        {"1", 1, 3, {"oryginał", "kopia", "kopia"}},
+        {"3", 3, 1, {"oryginał"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("stored \"") + c.stored + "\", changed to " + std::to_string(c.changedTo));
+        writeCopyCount(QString::fromLatin1(c.stored), QStringLiteral("oryginał"));
+        QFile::remove(dialogs.pdfFile);
+        dialogs.changeCopiesTo = c.changedTo;
+        start();
+        ASSERT_EQ(print(), c.labels.size());
+        EXPECT_EQ(dialogs.shownCopies, c.shown);
+        for (int page = 1; page <= c.labels.size(); ++page) {
+            const QString text = pageText(page);
+            const QString other =
+                c.labels[page - 1] == QLatin1String("kopia") ? QStringLiteral("oryginał") : QStringLiteral("kopia");
+            EXPECT_TRUE(text.contains(c.labels[page - 1])) << page << "\n" << text.toStdString();
+            EXPECT_FALSE(text.contains(other)) << page;
+        }
+    }
+    expectNoErrors();
+}
+
+// A queue that turns jobs away gets no job and no file is written in its
+// place; the user is told the bill was not printed. The job carries the
+// bill's name, and the queue is asked for one copy a job.
+TEST_F(PrintWindowTest, AQueueThatRefusesTheJobIsReported)
+{
+    DocumentRecord k = document(QStringLiteral("42"), QStringLiteral("2009-06-01"), QStringLiteral("Firma ABC"),
+                                {{QStringLiteral("Strzyżenie"), 30.0}}, QStringLiteral("K"));
+    const struct {
+        DocumentRecord stored;
+        const char* jobName;
+    } cases[] = {
+        {document(QStringLiteral("7"), QStringLiteral("2009-05-07"), QStringLiteral("Firma ABC"),
+                  {{QStringLiteral("Strzyżenie"), 100.0}}),
+         "Rachunek 7/2009"},
+        {k, "Rachunek korygujący 42/2009"},
+    };
+    for (const auto& c : cases) {
+        writeDocuments({c.stored});
+        writeCopyCount(QStringLiteral("2"));
+        dialogs.errors.clear();
+        dialogs.pdfFile.clear();
+        RefusingQueue queue;
+        Platform withQueue{dialogs, clock, files, processes, queue};
+        window = std::make_unique<Tfaktura_f>(withQueue, dir.path());
+        print();
+
+        ASSERT_EQ(dialogs.errors.size(), 1) << c.jobName;
+        EXPECT_EQ(dialogs.errors[0],
+                  QStringLiteral("Rachunek nie został wydrukowany.\n"
+                                 "Kolejka drukarki testowej nie przyjmuje zadań."));
+        EXPECT_EQ(queue.jobNames, QStringList{QString::fromUtf8(c.jobName)});
+        EXPECT_EQ(queue.copyCounts, QList<int>{1});
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+        window.reset();
+    }
 }
 
 TEST_F(PrintWindowTest, CancelledPrintDialogPrintsNothing)
@@ -219,6 +322,25 @@ TEST_F(PrintWindowTest, FontButtonWritesTheChosenFontUnderTheCurrentFolder)
     EXPECT_EQ(r.get(printfont::Face), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(r.int32At(printfont::PointSize), 14);
     EXPECT_EQ(window->fontWindow().printFont().face(), QStringLiteral("DejaVu Sans"));
+}
+
+// The print-font page warns while the chosen font would cut the line table's
+// text at its columns, and names them.
+TEST_F(PrintWindowTest, TheFontPageWarnsWhileTheTableTextWouldBeCut)
+{
+    PrintFontPage page(dialogs, files, path("FONT/font_trelmo_2007.dat"));
+    EXPECT_TRUE(page.tableWarning()->isHidden()) << "the default, Arial 10 pt, fits";
+
+    dialogs.fonts.enqueue(QFont(QStringLiteral("DejaVu Serif"), 11));
+    page.chooseFont();
+    EXPECT_FALSE(page.tableWarning()->isHidden());
+    EXPECT_EQ(page.tableWarning()->text(),
+              QStringLiteral("Tekst tabeli w tej czcionce jest szerszy niż kolumny (PKWiU); część zostanie obcięta."));
+
+    dialogs.fonts.enqueue(QFont(QStringLiteral("DejaVu Sans"), 10));
+    page.chooseFont();
+    EXPECT_TRUE(page.tableWarning()->isHidden());
+    expectNoErrors();
 }
 
 TEST_F(PrintWindowTest, CancelledFontDialogWritesNothing)

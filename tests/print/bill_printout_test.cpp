@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/print/qt_printers.h"
 
 namespace kw {
@@ -22,7 +24,8 @@ QStringList pageLog(const BillPrintout& bill, int dpiX = 600, int dpiY = 600, bo
 }
 
 // A printed line table at `top`, as the layout must draw it, with the lines'
-// cells (three lines, empty ones included).
+// cells (three lines, empty ones included), each text clipped at its
+// column's right edge.
 QStringList tableLog(int top, const std::array<LineCellsText, 3>& lines, int size)
 {
     const int xs[] = {10, 110, 130, 140, 160, 180};
@@ -34,14 +37,18 @@ QStringList tableLog(int top, const std::array<LineCellsText, 3>& lines, int siz
         log << QStringLiteral("box %1,%2,%3,8").arg(xs[i]).arg(top).arg(widths[i]);
     log << QStringLiteral("bold 1");
     for (int i = 0; i < 6; ++i)
-        log << QStringLiteral("text %1,%2 %3").arg(xs[i] + 1).arg(top + 2).arg(headings[i]);
+        log << QStringLiteral("text %1,%2..%3 %4").arg(xs[i] + 1).arg(top + 2).arg(xs[i] + widths[i]).arg(headings[i]);
     log << QStringLiteral("bold 0") << QStringLiteral("font Courier New %1").arg(size - 1) << QStringLiteral("bold 0");
     for (int line = 0; line < 3; ++line) {
         const int y = top + 8 + line * 5;
         for (int i = 0; i < 6; ++i)
             log << QStringLiteral("box %1,%2,%3,5").arg(xs[i]).arg(y).arg(widths[i]);
         for (int i = 0; i < 6; ++i)
-            log << QStringLiteral("text %1,%2 %3").arg(xs[i] + 1).arg(y + 1).arg(lines[line][i]);
+            log << QStringLiteral("text %1,%2..%3 %4")
+                       .arg(xs[i] + 1)
+                       .arg(y + 1)
+                       .arg(xs[i] + widths[i])
+                       .arg(lines[line][i]);
     }
     return log;
 }
@@ -317,8 +324,61 @@ TEST(BillPage, HeadShowsTheWindowsTextsAndTablesTheStoredLines)
     const QStringList log = pageLog(bill);
     EXPECT_TRUE(log.contains(QStringLiteral("text 10,70 Jan Kowalski-Nowak")));
     EXPECT_FALSE(log.contains(QStringLiteral("text 10,70 Jan Kowalski")));
-    EXPECT_TRUE(log.contains(QStringLiteral("text 11,144 Strzyżenie")));
-    EXPECT_TRUE(log.contains(QStringLiteral("text 181,149      2.50")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 11,144..110 Strzyżenie")));
+    EXPECT_TRUE(log.contains(QStringLiteral("text 181,149..200      2.50")));
+}
+
+// How many units `text` covers in the font in force at `call`.
+double unitsAcross(const CanvasCall& call, const QString& text)
+{
+    return call.font.dotsAcross(text) / call.metrics.dotsPerUnitX();
+}
+
+bool isText(const CanvasCall& call) { return call.kind == CanvasCall::Kind::Text; }
+
+struct HeadFont {
+    const char* face;
+    int size;
+    bool termMoves; // the longest caption, "Termin płatności :", reaches past x 40
+};
+
+// A wide print font takes a caption of the head past x 40; its value then
+// starts one character after the caption instead of covering the caption's
+// end. Where the caption ends sooner, the value stays at x 40.
+TEST(BillPage, HeadValuesStartOneCharacterAfterTheirCaptions)
+{
+    const HeadFont fonts[] = {
+        {"Arial", 10, false}, {"DejaVu Sans", 10, true}, {"DejaVu Serif", 11, true}, {"Liberation Serif", 20, true}};
+    for (const HeadFont& f : fonts) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(QString::fromLatin1(f.face)).arg(f.size).toStdString());
+        BillPrintout bill = sampleBill();
+        bill.lettering = {QString::fromLatin1(f.face), f.size, QColor(Qt::black)};
+        RecordingCanvas canvas(600, 600);
+        canvas.PreparePageMetrics();
+        drawBillPage(canvas, bill);
+        const std::vector<CanvasCall>& calls = canvas.calls();
+
+        for (const QString& caption : {QStringLiteral("Forma zapłaty :"), QStringLiteral("Termin płatności :"),
+                                       QStringLiteral("Data usługi :")}) {
+            SCOPED_TRACE(caption.toStdString());
+            const auto at = std::find_if(calls.begin(), calls.end(),
+                                         [&](const CanvasCall& c) { return isText(c) && c.text == caption; });
+            ASSERT_NE(at, calls.end());
+            const auto value = std::find_if(at + 1, calls.end(), isText);
+            ASSERT_NE(value, calls.end());
+            EXPECT_EQ(value->y, at->y);
+            if (at->x + unitsAcross(*at, caption) <= 40) {
+                EXPECT_EQ(value->x, 40);
+            } else {
+                const double oneCharacterOn = at->x + unitsAcross(*at, caption + QLatin1Char(' '));
+                EXPECT_GE(value->x, oneCharacterOn);
+                EXPECT_LT(value->x, oneCharacterOn + 1);
+            }
+            if (caption.startsWith(QStringLiteral("Termin"))) {
+                EXPECT_EQ(value->x > 40, f.termMoves) << value->x;
+            }
+        }
+    }
 }
 
 TEST(BillPage, CorrectiveBillHasNoTotalBox)

@@ -1,4 +1,5 @@
 #include "print/print_error.h"
+#include "print/printed_copies.h"
 #include "print/recording_canvas.h"
 #include "tests/print/bill_fixture.h"
 
@@ -131,6 +132,69 @@ TEST(PrintBill, SingleFailedCopySaysTheBillWasNotPrinted)
                   QStringLiteral("Rachunek nie został wydrukowany.\n"
                                  "Wydruk na drukarce testowej nie powiódł się."));
     }
+}
+
+TEST(PrintBill, TheFirstCopyFailingSaysTheBillWasNotPrinted)
+{
+    Jobs jobs;
+    jobs.failingCopy = 1;
+    jobs.failure = Failure::AtBegin;
+    try {
+        printBill(sampleBill(), 3, jobs.factory());
+        FAIL() << "a failed job must be reported";
+    } catch (const PrintError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Rachunek nie został wydrukowany.\n"
+                                 "Nie można rozpocząć wydruku na drukarce testowej."));
+    }
+    EXPECT_EQ(jobs.copiesAsked, (std::vector<int>{1}));
+}
+
+TEST(PrintBill, EachCopyCarriesItsOwnLabel)
+{
+    Jobs jobs;
+    printBill(sampleBill(), QStringList{QStringLiteral("ORYGINAŁ"), QStringLiteral("KOPIA")}, jobs.factory());
+    ASSERT_EQ(jobs.logs.size(), 2u);
+    QStringList second = jobs.logs[1];
+    ASSERT_EQ(second.count(QStringLiteral("text 115,87 KOPIA")), 1);
+    second.replaceInStrings(QStringLiteral("text 115,87 KOPIA"), QStringLiteral("text 115,87 ORYGINAŁ"));
+    EXPECT_EQ(jobs.logs[0].count(QStringLiteral("text 115,87 ORYGINAŁ")), 1);
+    expectSameLog(second, jobs.logs[0]);
+}
+
+struct LabelCase {
+    QString settingsLabel;
+    int stored;
+    int chosen;
+    QStringList labels;
+};
+
+class CopyLabels : public ::testing::TestWithParam<LabelCase>
+{};
+
+// The count left as offered prints the settings' label on every copy; a
+// count changed in the print dialog labels the copies after the first as
+// copies, in the label's own capitals.
+TEST_P(CopyLabels, FollowTheCountChosenInThePrintDialog)
+{
+    const LabelCase& c = GetParam();
+    EXPECT_EQ(copyLabels(c.settingsLabel, c.stored, c.chosen), c.labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, CopyLabels,
+    ::testing::Values(LabelCase{"ORYGINAŁ / KOPIA", 3, 3, {"ORYGINAŁ / KOPIA", "ORYGINAŁ / KOPIA", "ORYGINAŁ / KOPIA"}},
+                      LabelCase{"oryginał", 0, 1, {"oryginał"}}, LabelCase{"oryginał", 0, 2, {"oryginał", "kopia"}},
+                      LabelCase{"ORYGINAŁ", 1, 3, {"ORYGINAŁ", "KOPIA", "KOPIA"}},
+                      LabelCase{"Oryginał", 2, 3, {"Oryginał", "Kopia", "Kopia"}},
+                      LabelCase{"oryginał", 3, 1, {"oryginał"}}, LabelCase{"", 1, 2, {"", "kopia"}}));
+
+TEST(OfferedCopies, AreTheStoredCountAndAtLeastOne)
+{
+    EXPECT_EQ(offeredCopies(0), 1);
+    EXPECT_EQ(offeredCopies(-3), 1);
+    EXPECT_EQ(offeredCopies(1), 1);
+    EXPECT_EQ(offeredCopies(5), 5);
 }
 
 } // namespace

@@ -51,13 +51,20 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
 {
     ++printDialogs;
     offeredPdfFile = printer.outputFileName();
+    shownCopies = printer.copyCount();
     const bool chosen = !printerAnswers.isEmpty() && printerAnswers.dequeue();
-    if (chosen && !pdfFile.isEmpty()) {
+    if (!chosen)
+        return false;
+    if (changeCopiesTo > 0)
+        printer.setCopyCount(changeCopiesTo);
+    if (pdfFile.isEmpty()) {
+        printer.setOutputFileName(QString());
+    } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
         printer.setResolution(600);
     }
-    return chosen;
+    return true;
 }
 
 bool ScriptedDialogs::chooseColour(QWidget*, QColor& colour)

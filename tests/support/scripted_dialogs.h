@@ -17,9 +17,11 @@ public:
     QQueue<bool> answers;        // for ask()
     QQueue<QString> fileNames;   // for openFile(), saveFile() and chooseFolder(); "" cancels
     QQueue<bool> printerAnswers; // for choosePrinter(); an empty queue cancels
-    QString pdfFile;             // when set, a chosen printer writes this PDF file at 600 dpi
+    QString pdfFile;             // when set, a chosen printer writes this PDF file at 600 dpi; else it is a queue
     int printDialogs = 0;        // how often the print dialog was shown
     QString offeredPdfFile;      // the file name the last print dialog offered for printing to a file
+    int shownCopies = 0;         // the number of copies the last print dialog showed
+    int changeCopiesTo = 0;      // when set, the user changes the print dialog's number of copies to it
     QQueue<QFont> fonts;         // for chooseFont(); an empty queue cancels
     QQueue<QColor> colours;      // for chooseColour(); an empty queue cancels
     QStringList questions;
