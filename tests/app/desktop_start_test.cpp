@@ -208,8 +208,11 @@ TEST_F(DesktopStartTest, CopyNamingItsOriginalIsNotSilentlyWorkedOnTheOriginal)
         makeDataFolder(proposed);
         ASSERT_TRUE(prepareNewDataFolder(copy));
         for (const char* file : {"Admini/siec.dat", "Admini/rachunek.dat", "Admini/firma.dat", "Admini/info.dat",
-                                 "Uslugi/dokumenty_r.dat", "Uslugi/klienci.dat", "Uslugi/uslugi.dat"})
+                                 "Uslugi/dokumenty_r.dat", "Uslugi/klienci.dat", "Uslugi/uslugi.dat"}) {
+            // A new folder already holds its own settings file; the copy's replaces it.
+            QFile::remove(copy + '/' + file);
             ASSERT_TRUE(QFile::copy(proposed + '/' + file, copy + '/' + file)) << file;
+        }
         const QByteArray copiedLocation = locationBytes(copy);
         remember(copy);
         dialogs.questions.clear();
