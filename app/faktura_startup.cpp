@@ -268,6 +268,10 @@ void Tfaktura_f::closeEvent(QCloseEvent* event)
 
 void Tfaktura_f::SpeedButton1Click()
 {
+    // The settings window goes first: it asks about its own unsaved pages,
+    // and its "Anuluj" keeps the module open.
+    if (settings_f && !settings_f->close())
+        return;
     if (!unsavedChangesSettled())
         return;
     if (!platform_.dialogs.ask(this, QStringLiteral("Koniec pracy ?")))

@@ -368,6 +368,33 @@ TEST_F(SettingsWindowTest, EscWithChangesNotStoredAsksAndEachAnswerDoesWhatItSay
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
+// Ending the module asks about the settings typed but not stored before it
+// asks whether to end; "Anuluj" keeps both windows.
+TEST_F(SettingsWindowTest, EndingTheModuleAsksAboutSettingsNotStoredFirst)
+{
+    for (const Answer answer : {Answer::Cancel, Answer::No}) {
+        SettingsWindow& settings = openSettings();
+        settings.sellerPage()->edit(0)->setText(QStringLiteral("Nowa firma"));
+        dialogs.questions.clear();
+        dialogs.threeWayAnswers.enqueue(answer);
+        dialogs.answers.enqueue(false);
+        window->SpeedButton1Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (answer == Answer::Cancel) {
+            EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Zapisać zmiany na stronie „Sprzedawca”?")});
+            ASSERT_NE(window->settingsWindow(), nullptr);
+            EXPECT_EQ(window->settingsWindow()->sellerPage()->edit(0)->text(), QStringLiteral("Nowa firma"));
+            dialogs.answers.clear();
+        } else {
+            EXPECT_EQ(dialogs.questions,
+                      (QStringList{QStringLiteral("Zapisać zmiany na stronie „Sprzedawca”?"),
+                                   QStringLiteral("Koniec pracy ?")}));
+            EXPECT_EQ(window->settingsWindow(), nullptr);
+        }
+    }
+    EXPECT_EQ(bytes("Admini/firma.dat"), QByteArray(company::Size, '\0'));
+}
+
 TEST_F(SettingsWindowTest, LeavingAPageWithChangesNotStoredAsksFirst)
 {
     SettingsWindow& settings = openSettings();
