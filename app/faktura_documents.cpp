@@ -81,6 +81,13 @@ void Tfaktura_f::normaliseAmounts()
 
 void Tfaktura_f::SpeedButton2Click()
 {
+    // The number is printed as number/extension, so an extension typed as
+    // "/2026" would put "1//2026" on the bill and into the settings.
+    if (ui.rozszerzenie->text().startsWith(QLatin1Char('/')) &&
+        !platform_.dialogs.ask(this,
+                               QStringLiteral("Rozszerzenie numeru zaczyna się od „/”, a numer jest drukowany "
+                                              "jako numer/rozszerzenie (np. 1//2026). Zapisać rachunek mimo to?")))
+        return;
     if (!platform_.dialogs.ask(this, storeQuestion()))
         return;
     storeShownDocument();

@@ -169,6 +169,27 @@ TEST_F(DocumentsTest, AnsweringNoStoresNothing)
     EXPECT_EQ(settingsBytes(), settings);
 }
 
+// An extension typed with a leading slash would print "1//2026": it is
+// questioned before the store question, and No stores nothing.
+TEST_F(DocumentsTest, AnExtensionStartingWithASlashIsQuestionedFirst)
+{
+    const QString slashQuestion = QStringLiteral("Rozszerzenie numeru zaczyna się od „/”, a numer jest drukowany jako "
+                                                 "numer/rozszerzenie (np. 1//2026). Zapisać rachunek mimo to?");
+    start();
+    ui().SpeedButton6->click();
+    ui().rozszerzenie->setText(QStringLiteral("/2026"));
+    const QByteArray before = documents();
+    store(false);
+    EXPECT_EQ(dialogs.questions, QStringList{slashQuestion});
+    EXPECT_EQ(documents(), before);
+
+    dialogs.answers.enqueue(true);
+    store();
+    EXPECT_EQ(dialogs.questions,
+              (QStringList{slashQuestion, slashQuestion, QStringLiteral("Zapisać nowy rachunek ?")}));
+    EXPECT_EQ(stored(storedCount()).get(doc::NumberSuffix), QStringLiteral("/2026"));
+}
+
 TEST_F(DocumentsTest, CorrectiveStatesAskTheirOwnQuestions)
 {
     writeDocuments({sentinel(), bill("2", "Kowalski"), bill("3", "Nowak", "K")});
