@@ -16,6 +16,9 @@ ssize_t FileOps::pwrite(int fd, const void* buffer, size_t size, off_t offset)
 int FileOps::fsync(int fd) { return ::fsync(fd); }
 int FileOps::ftruncate(int fd, off_t size) { return ::ftruncate(fd, size); }
 int FileOps::fstat(int fd, struct stat* info) { return ::fstat(fd, info); }
+int FileOps::stat(const char* path, struct stat* info) { return ::stat(path, info); }
+int FileOps::fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
+int FileOps::fchown(int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); }
 int FileOps::close(int fd) { return ::close(fd); }
 int FileOps::rename(const char* from, const char* to) { return ::rename(from, to); }
 int FileOps::unlink(const char* path) { return ::unlink(path); }

@@ -18,6 +18,9 @@ public:
     virtual int fsync(int fd);
     virtual int ftruncate(int fd, off_t size);
     virtual int fstat(int fd, struct stat* info);
+    virtual int stat(const char* path, struct stat* info);
+    virtual int fchmod(int fd, mode_t mode);
+    virtual int fchown(int fd, uid_t owner, gid_t group);
     virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);

@@ -51,6 +51,19 @@ void OpenFile::fail(const QString& what, int error) const
     throw IoError(QStringLiteral("%1 pliku %2: %3.").arg(what, path_, describeErrno(error)));
 }
 
+void OpenFile::takeAccessOf(const QString& path)
+{
+    struct stat replaced {};
+    if (ops_.stat(QFile::encodeName(path).constData(), &replaced) != 0)
+        return; // a new file: the user's umask decides, as for any new file
+    // The group first: changing it may clear the set-group-ID bit. Only a
+    // member of the group may give it; otherwise the file keeps the user's
+    // group, the most the system allows. A file system without owners or
+    // modes (a Windows share) refuses both, and the contents are what counts.
+    ops_.fchown(fd_, static_cast<uid_t>(-1), replaced.st_gid);
+    ops_.fchmod(fd_, replaced.st_mode & 07777);
+}
+
 qint64 OpenFile::size() const
 {
     struct stat info {};

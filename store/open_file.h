@@ -37,6 +37,10 @@ public:
     void writeAt(qint64 offset, const QByteArray& data) { writeAt(offset, data.constData(), data.size()); }
     void truncate(qint64 size);
     void sync();
+    // Gives this file the permission bits and owner group of the file at
+    // `path`, when there is one, so that a replacement is neither more open
+    // nor less writable for the group than the file it replaces.
+    void takeAccessOf(const QString& path);
     // Closes and checks the close; the destructor closes silently otherwise.
     void close();
 

@@ -118,6 +118,7 @@ void replaceFileAtomically(FileOps& ops, const QString& path, const QString& tem
 {
     try {
         OpenFile out(ops, tempPath, OpenFile::CreateNew);
+        out.takeAccessOf(path);
         fill(out);
         out.sync();
         out.close();

@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
+#include <ios>
 
 #include <cerrno>
 
@@ -202,6 +204,34 @@ TEST_F(RecordFileTest, ReplaceWritesTheNewContentsAndLeavesNoTemporaryFile)
     file().replace(records(2));
     EXPECT_EQ(onDisk(), records(2));
     EXPECT_EQ(leftovers(), QStringList());
+}
+
+// A replacement keeps who may read and write the file: a private file stays
+// private and a group-shared one stays writable for its group, whatever the
+// umask of the user saving it.
+TEST_F(RecordFileTest, ReplaceKeepsThePermissionsAndGroupOfTheReplacedFile)
+{
+    const mode_t umaskBefore = ::umask(022);
+    // Root may give any group; anyone else only their own.
+    const gid_t group = ::geteuid() == 0 ? 100 : ::getegid();
+    for (const mode_t mode : {mode_t(0600), mode_t(0660), mode_t(0664), mode_t(0640)}) {
+        writeFileBytes(path(), records(3));
+        ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), mode), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(path()).constData(), static_cast<uid_t>(-1), group), 0);
+        file().replace(records(1));
+        struct stat after {};
+        ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, mode) << std::oct << mode;
+        EXPECT_EQ(after.st_gid, group) << std::oct << mode;
+        EXPECT_EQ(onDisk(), records(1));
+    }
+    // A file written for the first time follows the umask.
+    QFile::remove(path());
+    file().replace(records(1));
+    struct stat created {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &created), 0);
+    EXPECT_EQ(created.st_mode & 07777, mode_t(0644));
+    ::umask(umaskBefore);
 }
 
 TEST_F(RecordFileTest, ReplaceRemovesOnlyTheTemporariesOfEarlierRuns)
