@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -199,6 +200,9 @@ TEST_F(FirstDayTest, FromAnEmptyHomeToAPrintedBill)
     ASSERT_TRUE(session->waitForWindowTitled(QStringLiteral("Pytanie")));
     session->key(QStringLiteral("Return"));
     EXPECT_TRUE(session->waitForProgramEnd());
+    // The next start from the menu goes straight to the folder.
+    const QSettings remembered(home.filePath(QStringLiteral(".config/kwitarnia/kwitarnia.conf")), QSettings::IniFormat);
+    EXPECT_EQ(remembered.value(QStringLiteral("dataFolder")).toString(), dataFolder().path());
 }
 
 } // namespace
