@@ -74,6 +74,8 @@ public slots:
     void SpeedButton14Click();
     // The 100 ms tick: commands, cash term, totals and words (faktura_tick.cpp).
     void Timer2Timer();
+    // The tick's first part: which command buttons are offered and shown.
+    void offerCommands();
     // Document operations: store, new bill, delete (faktura_documents.cpp).
     void SpeedButton2Click();
     void SpeedButton6Click();

@@ -46,12 +46,17 @@ QString withKey(const QString& hint, const QKeySequence& key)
 }
 
 // The key runs the button's command only while the button is offered, so the
-// rules that enable and show the buttons hold for the keys as well.
-void bindKey(QWidget* window, QWidget* scope, Qt::ShortcutContext context, QToolButton* button, const QKeySequence& key)
+// rules that enable and show the buttons hold for the keys as well. The
+// offers are brought up to date first: the tick that keeps the buttons may
+// not have run since the document changed, and a key pressed at once would
+// be lost, or run a command the document no longer offers.
+void bindKey(Tfaktura_f* window, QWidget* scope, Qt::ShortcutContext context, QToolButton* button,
+             const QKeySequence& key)
 {
     auto* shortcut = new QShortcut(key, scope);
     shortcut->setContext(context);
     QObject::connect(shortcut, &QShortcut::activated, button, [window, button] {
+        window->offerCommands();
         if (button->isEnabled() && button->isVisibleTo(window))
             button->click();
     });

@@ -67,6 +67,7 @@ void Tfaktura_f::connectPrintExtras()
 
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(shortcut, &QShortcut::activated, this, [this] {
+        offerCommands();
         if (ui.SpeedButton20->isEnabled() && ui.Panel1->isEnabled())
             showPrintPreview();
     });

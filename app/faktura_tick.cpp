@@ -43,6 +43,19 @@ void Tfaktura_f::Timer2Timer()
 {
     if (!started_)
         return;
+    offerCommands();
+    keepCashTerm();
+    const BillTotals totals = showLineTotals();
+    billTotalText_ = totals.totalText;
+    setTextIfChanged(ui.Label17, totals.totalLabel);
+    setTextIfChanged(ui.Label19, totals.zlotyWords);
+    setTextIfChanged(ui.Label58, totals.groszWords);
+}
+
+void Tfaktura_f::offerCommands()
+{
+    if (!started_)
+        return;
     setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
     setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
     setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
@@ -65,13 +78,6 @@ void Tfaktura_f::Timer2Timer()
     }
     setEnabledIfChanged(ui.SpeedButton2, state_.saveEnabled());
     setEnabledIfChanged(ui.SpeedButton8, state_.deleteEnabled());
-
-    keepCashTerm();
-    const BillTotals totals = showLineTotals();
-    billTotalText_ = totals.totalText;
-    setTextIfChanged(ui.Label17, totals.totalLabel);
-    setTextIfChanged(ui.Label19, totals.zlotyWords);
-    setTextIfChanged(ui.Label58, totals.groszWords);
 }
 
 // The issue date shown is today's for a new bill; a stored cash bill keeps

@@ -249,6 +249,36 @@ bool DesktopSession::waitForMainWindow()
                    windowTimeoutMs);
 }
 
+QString DesktopSession::activeWindowTitled(const QString& title) const
+{
+    const QString active = activeWindow();
+    if (active.isEmpty() || !visibleWindows().contains(active) ||
+        xdotool({QStringLiteral("getwindowname"), active}).trimmed() != title)
+        return {};
+    return active;
+}
+
+bool DesktopSession::waitForWindowTitled(const QString& title)
+{
+    dialog_.clear();
+    return waitFor([&] { return !(dialog_ = activeWindowTitled(title)).isEmpty(); }, windowTimeoutMs);
+}
+
+bool DesktopSession::takeMainWindowTitled(const QString& title)
+{
+    QString window;
+    if (!waitFor([&] { return !(window = activeWindowTitled(title)).isEmpty(); }, windowTimeoutMs))
+        return false;
+    mainWindow_ = window;
+    return true;
+}
+
+bool DesktopSession::waitForProgramEnd()
+{
+    return waitFor([this] { return ended(program_); }, windowTimeoutMs) &&
+        program_.exitStatus() == QProcess::NormalExit && program_.exitCode() == 0;
+}
+
 bool DesktopSession::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     QElapsedTimer clock;

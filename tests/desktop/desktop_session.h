@@ -46,6 +46,15 @@ public:
     bool waitForDialog();
     // Waits until that dialog is gone and the main window has the keyboard again.
     bool waitForMainWindow();
+    // Waits until a window of the program with this title has the keyboard;
+    // it is the dialog from then on.
+    bool waitForWindowTitled(const QString& title);
+    // Waits until a window of the program with this title has the keyboard;
+    // it is the main window from then on. For a start that asks questions
+    // before the main window shows.
+    bool takeMainWindowTitled(const QString& title);
+    // Waits until the program has ended by itself, without a failure.
+    bool waitForProgramEnd();
 
     // Waits up to `timeoutMs` for `done`, letting the program work meanwhile.
     static bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000);
@@ -59,6 +68,8 @@ private:
     QString xdotool(const QStringList& arguments) const { return run(QStringLiteral("xdotool"), arguments); }
     QStringList visibleWindows() const;
     QString activeWindow() const;
+    // The active window when it is a visible window of the program titled `title`, else empty.
+    QString activeWindowTitled(const QString& title) const;
 
     QTemporaryDir home_;
     QProcess server_;

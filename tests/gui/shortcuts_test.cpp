@@ -52,6 +52,26 @@ TEST_F(ShortcutsTest, ABillFromTheKeyboardAlone)
     EXPECT_EQ(stored(3).get(doc::BuyerLine1), QStringLiteral("Zakład Łódź"));
 }
 
+// A command key pressed right after the document changed, before the tick
+// has greyed or offered its button, acts on the document as it now is.
+TEST_F(ShortcutsTest, CommandKeysFollowTheDocumentBeforeTheTick)
+{
+    writeDocuments({sentinel(), bill("2", "Kowalski")});
+    startShown();
+    window->Timer2Timer();
+    ui().odbiorca1->setFocus();
+    press(Qt::Key_N, Qt::ControlModifier);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.printDialogs, 0) << "a new bill not yet stored was printed";
+
+    type(QStringLiteral("Nowak"));
+    dialogs.answers.enqueue(true);
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(storedCount(), 3);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.printDialogs, 1) << "the stored bill's print key was lost";
+}
+
 // Ctrl+K and Ctrl+Delete are commands even where a line edit would take
 // them for its own editing.
 TEST_F(ShortcutsTest, CommandKeysWinOverLineEditKeys)
