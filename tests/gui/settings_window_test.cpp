@@ -72,6 +72,18 @@ protected:
         return window->settingsWindow() == nullptr;
     }
 
+    // A client list whose only client, "Jan", is in slot 1; returns its bytes.
+    QByteArray writeClientListWithJanInSlot1()
+    {
+        QByteArray list = emptyClientList().bytes();
+        std::memcpy(list.data() + clients::line(1, 1).offset,
+                    "\x03"
+                    "Jan",
+                    4);
+        writeBytes(QStringLiteral("Uslugi/klienci.dat"), list);
+        return list;
+    }
+
     static QPushButton* button(QWidget* page, const char* name)
     {
         return page->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -486,12 +498,7 @@ TEST_F(SettingsWindowTest, ASuffixStartingWithASlashIsQuestionedBeforeItIsStored
 
 TEST_F(SettingsWindowTest, AClientTypedWithNoSlotChosenIsStoredInTheFirstFreeSlot)
 {
-    QByteArray list = emptyClientList().bytes();
-    std::memcpy(list.data() + clients::line(1, 1).offset,
-                "\x03"
-                "Jan",
-                4);
-    writeBytes(QStringLiteral("Uslugi/klienci.dat"), list);
+    const QByteArray list = writeClientListWithJanInSlot1();
     SettingsWindow& settings = openSettings();
     SlotListPage* page = settings.clientsPage();
     EXPECT_EQ(page->currentSlot(), 0);
@@ -518,12 +525,7 @@ TEST_F(SettingsWindowTest, AClientTypedWithNoSlotChosenIsStoredInTheFirstFreeSlo
 
 TEST_F(SettingsWindowTest, TypedTextIsAskedAboutBeforeANewEntryOrAnotherSlotReplacesIt)
 {
-    QByteArray list = emptyClientList().bytes();
-    std::memcpy(list.data() + clients::line(1, 1).offset,
-                "\x03"
-                "Jan",
-                4);
-    writeBytes(QStringLiteral("Uslugi/klienci.dat"), list);
+    const QByteArray list = writeClientListWithJanInSlot1();
     SlotListPage* page = openSettings().clientsPage();
     page->edit(0)->setText(QStringLiteral("Ewa"));
 
