@@ -42,9 +42,9 @@ void acceptNextFileDialogAsOffered(int expected, QStringList& listed)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        // The folder is read in the background; give it a second at most.
+        // The folder is read in the background; give a busy machine ten seconds.
         const auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
-        if (view->model()->rowCount(view->rootIndex()) < expected && ++polls < 100)
+        if (view->model()->rowCount(view->rootIndex()) < expected && ++polls < 1000)
             return;
         listed.clear();
         for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
@@ -180,6 +180,13 @@ private:
             return;
         auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (!typed_) {
+            // The completion offers only what the dialog has read of its
+            // folder, which it reads in the background: a busy machine may
+            // take a while.
+            const auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            if (view->model()->rowCount(view->rootIndex()) < 2 && clock_.elapsed() < 10000)
+                return;
+            clock_.restart();
             dialog->installEventFilter(this);
             dialog->activateWindow();
             QTest::keyClicks(field, name_);
