@@ -23,15 +23,16 @@ DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::ch
     : lock_(documentLockFileFor(documentFile))
 {
     lock_.setStaleLockTime(StaleTime);
-    if (lock_.tryLock(std::chrono::milliseconds(0)))
-        return;
-    // A folder or FIFO in the lock file's place would be taken for a lock
-    // some other program holds, for ever.
+    // Checked before locking: opening a FIFO in the lock file's place would
+    // wait for a reader for ever, and a folder there would be taken for a
+    // lock some other program holds.
     const QFileInfo lockFile(documentLockFileFor(documentFile));
     if (lockFile.exists() && !lockFile.isFile())
         throw IoError(QStringLiteral("Nie można założyć blokady pliku dokumentów: %1 nie jest zwykłym plikiem. "
                                      "Usuń go lub zmień jego nazwę.")
                           .arg(lockFile.filePath()));
+    if (lock_.tryLock(std::chrono::milliseconds(0)))
+        return;
     // A process killed while it made the lock file leaves it without its
     // owner, which QLockFile would take for a live lock until StaleTime
     // passes. Removing it is safe: a live owner holds its flock from the

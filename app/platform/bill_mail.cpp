@@ -16,15 +16,9 @@ namespace {
 
 const QString mailComposer = QStringLiteral("xdg-email");
 
-// Something before and after one '@', no blanks or control characters, and
-// no leading dash that the composer would take for an option.
 void checkAddress(const QString& address)
 {
-    static const QRegularExpression shape(QStringLiteral(R"(^[^\s@-][^\s@]*@[^\s@]+$)"));
-    bool control = false;
-    for (QChar c : address)
-        control = control || c.category() == QChar::Other_Control;
-    if (!address.isEmpty() && (control || !shape.match(address).hasMatch()))
+    if (!address.isEmpty() && !isPlainMailAddress(address))
         throw IoError(QStringLiteral("Nieprawidłowy adres e-mail „%1”.").arg(address));
 }
 
@@ -44,6 +38,19 @@ QString writeAttachment(FileOps& ops, const BillPrintout& bill)
 }
 
 } // namespace
+
+bool isPlainMailAddress(const QString& address)
+{
+    // The composer takes a mailto: address, so '?', '&', '%' and '\' would
+    // let the text add recipients, headers or attachments of its own; a
+    // leading dash would be taken for an option. Letters of any script are
+    // allowed on both sides, as internationalised addresses have them.
+    static const QRegularExpression shape(QStringLiteral(
+        R"(^[\p{L}\p{N}!#$'*+/=^_`{|}~][\p{L}\p{N}!#$'*+/=^_`{|}~.-]*@[\p{L}\p{N}]([\p{L}\p{N}-]*[\p{L}\p{N}])?)"
+        R"((\.[\p{L}\p{N}]([\p{L}\p{N}-]*[\p{L}\p{N}])?)*\z)"));
+    return shape.match(address).hasMatch() && !address.contains(QLatin1String("..")) &&
+        !address.contains(QLatin1String(".@"));
+}
 
 QString mailBill(FileOps& ops, const BillPrintout& bill, const QString& address)
 {

@@ -14,6 +14,11 @@ namespace kw {
 // Returns the PDF's path. Throws IoError with a Polish message when the
 // address is not one, the PDF cannot be written, or xdg-email is missing or
 // does not start.
+// True for a plain address, local@domain, that a mailto: link carries as it
+// is: no query ('?', '&'), no escapes ('%', '\'), no blanks or control
+// characters.
+bool isPlainMailAddress(const QString& address);
+
 QString mailBill(FileOps& ops, const BillPrintout& bill, const QString& address);
 
 } // namespace kw

@@ -12,11 +12,51 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kw {
 namespace {
 
 using namespace std::chrono_literals;
+
+// Once `after` has passed, opens and closes a FIFO again and again, which
+// releases anyone blocked in opening or reading it.
+class FifoReleaser
+{
+public:
+    FifoReleaser(const QByteArray& path, std::chrono::milliseconds after)
+        : thread_([this, path, after] {
+              std::unique_lock lock(mutex_);
+              for (auto wait = after; !done_.wait_for(lock, wait, [this] { return finished_; }); wait = 50ms) {
+                  const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK);
+                  if (fd >= 0)
+                      ::close(fd);
+              }
+          })
+    {}
+    ~FifoReleaser()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        done_.notify_one();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool finished_ = false;
+    std::thread thread_;
+};
 
 class DocumentLockTest : public ::testing::Test
 {
@@ -66,17 +106,35 @@ TEST_F(DocumentLockTest, ALiveHolderMakesAChangeWaitAndThenFailWithTheNotice)
 }
 
 // A folder in the lock file's place was reported as another program's lock
-// ("Spróbuj ponownie za chwilę") for ever.
+// ("Spróbuj ponownie za chwilę") for ever, and a FIFO there made every
+// command wait for a reader for ever.
 TEST_F(DocumentLockTest, ALockPathThatCanNeverBeALockFileIsReportedAsSuch)
 {
-    ASSERT_TRUE(QDir().mkdir(lockFile()));
-    for (const DocumentLock::Purpose purpose : {DocumentLock::Writing, DocumentLock::Reading}) {
-        try {
-            DocumentLock lock(documentFile(), purpose, 50ms);
-            ADD_FAILURE() << "the lock was taken";
-        } catch (const IoError& e) {
-            EXPECT_TRUE(e.message().contains(lockFile() + QStringLiteral(" nie jest zwykłym plikiem"))) << e.what();
+    const struct {
+        const char* kind;
+        std::function<bool(const QByteArray&)> make;
+    } cases[] = {
+        {"folder", [](const QByteArray& path) { return ::mkdir(path.constData(), 0755) == 0; }},
+        {"FIFO", [](const QByteArray& path) { return ::mkfifo(path.constData(), 0644) == 0; }},
+    };
+    for (const auto& c : cases) {
+        const QByteArray path = QFile::encodeName(lockFile());
+        ASSERT_TRUE(c.make(path)) << c.kind;
+        // Should the lock open the FIFO, a reader lets it go on, so the
+        // test fails instead of hanging.
+        FifoReleaser releaser(path, 5s);
+        QElapsedTimer timer;
+        timer.start();
+        for (const DocumentLock::Purpose purpose : {DocumentLock::Writing, DocumentLock::Reading}) {
+            try {
+                DocumentLock lock(documentFile(), purpose, 50ms);
+                ADD_FAILURE() << "the lock was taken over a " << c.kind;
+            } catch (const IoError& e) {
+                EXPECT_TRUE(e.message().contains(lockFile() + QStringLiteral(" nie jest zwykłym plikiem"))) << e.what();
+            }
         }
+        EXPECT_LT(timer.elapsed(), 4000) << "waited on a " << c.kind;
+        ASSERT_EQ(::remove(path.constData()), 0) << c.kind;
     }
 }
 
