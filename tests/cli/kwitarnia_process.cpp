@@ -9,6 +9,10 @@
 
 #include <stdexcept>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kw {
 
 QStringList ProcessResult::outLines() const
@@ -19,7 +23,10 @@ QStringList ProcessResult::outLines() const
     return lines;
 }
 
-ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment)
+namespace {
+
+ProcessResult runProgram(QProcess& process, const QString& folder, const QStringList& args,
+                         const QStringList& extraEnvironment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LC_CTYPE"})
@@ -28,7 +35,6 @@ ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const
     for (const QString& setting : extraEnvironment)
         env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
 
-    QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(KWITARNIA_BINARY), args);
@@ -39,6 +45,28 @@ ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+} // namespace
+
+ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment)
+{
+    QProcess process;
+    return runProgram(process, folder, args, extraEnvironment);
+}
+
+ProcessResult runKwitarniaAs(const UnixUser& user, const QString& folder, const QStringList& args)
+{
+    QProcess process;
+    process.setChildProcessModifier([user] {
+        const gid_t group = user.gid;
+        // The child exits at once when it cannot become the user, so a test
+        // never runs the program as root by mistake.
+        if (::setgroups(1, &group) != 0 || ::setgid(user.gid) != 0 || ::setuid(user.uid) != 0)
+            ::_exit(126);
+        ::umask(user.umask);
+    });
+    return runProgram(process, folder, args, {QStringLiteral("HOME=") + folder});
 }
 
 QString popplerTool(const QString& name) { return QStandardPaths::findExecutable(name); }

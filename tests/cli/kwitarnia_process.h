@@ -20,6 +20,17 @@ struct ProcessResult {
 // `extraEnvironment` ("NAME=value") is set on top.
 ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment = {});
 
+// Another person on this computer: a user and the one group they are in,
+// with their umask. Only root may run the program as one.
+struct UnixUser {
+    uint uid = 0;
+    uint gid = 0;
+    uint umask = 022;
+};
+
+// runKwitarnia as `user`.
+ProcessResult runKwitarniaAs(const UnixUser& user, const QString& folder, const QStringList& args);
+
 // Runs a poppler tool; empty when it is not installed.
 QString popplerTool(const QString& name);
 // The text of page `page` of `pdf` (pdftotext -layout).
