@@ -11,8 +11,6 @@ namespace kw {
 
 namespace {
 
-const QString slotHeader = QStringLiteral("Nr");
-
 QString forCsv(const SlotColumn& column, const QString& text)
 {
     return column.amount ? QString(text).replace(QLatin1Char('.'), QLatin1Char(',')) : text;
@@ -138,7 +136,7 @@ private:
 QByteArray slotListCsv(const SlotList& list)
 {
     QList<CsvRow> rows;
-    CsvRow header{slotHeader};
+    CsvRow header{slotNumberCaption()};
     for (const SlotColumn& column : list.layout().columns)
         header.append(column.caption);
     rows.append(header);

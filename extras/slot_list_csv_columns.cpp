@@ -6,8 +6,6 @@ namespace kw {
 
 namespace {
 
-const QString slotCaption = QStringLiteral("Nr");
-
 // A column name as people vary it: "  adres 1", "ADRES 1" and "Adres 1" are
 // one name, and so are "Nazwa usługi" and "Nazwa uslugi".
 QString foldedName(const QString& name)
@@ -26,7 +24,7 @@ SlotListCsvColumns byPosition(const SlotListLayout& layout, bool header)
 {
     SlotListCsvColumns columns;
     columns.firstRowIsHeader = header;
-    columns.cellNames.append(slotCaption);
+    columns.cellNames.append(slotNumberCaption());
     for (qsizetype c = 0; c < layout.columns.size(); ++c) {
         columns.columnCells.append(int(c + 1));
         columns.cellNames.append(layout.columns[c].caption);
@@ -46,7 +44,7 @@ SlotListCsvColumns byNames(const SlotListLayout& layout, const CsvRow& header)
         columns.cellNames.append(name);
         const QString folded = foldedName(name);
         int* target = nullptr;
-        if (folded == foldedName(slotCaption))
+        if (folded == foldedName(slotNumberCaption()))
             target = &columns.slotCell;
         for (qsizetype c = 0; c < layout.columns.size() && !target; ++c) {
             if (folded == foldedName(layout.columns[c].caption))
@@ -86,7 +84,7 @@ bool namesAnyColumn(const SlotListLayout& layout, const CsvRow& row)
 // position as they always have.
 bool isOwnHeader(const SlotListLayout& layout, const CsvRow& header)
 {
-    if (header.size() != layout.columns.size() + 1 || foldedName(header[0]) != foldedName(slotCaption))
+    if (header.size() != layout.columns.size() + 1 || foldedName(header[0]) != foldedName(slotNumberCaption()))
         return false;
     for (qsizetype c = 0; c < layout.columns.size(); ++c) {
         if (foldedName(header[c + 1]) != foldedName(layout.columns[c].caption))
@@ -97,6 +95,8 @@ bool isOwnHeader(const SlotListLayout& layout, const CsvRow& header)
 
 } // namespace
 
+QString slotNumberCaption() { return QStringLiteral("Nr"); }
+
 SlotListCsvColumns slotListCsvColumns(const SlotListLayout& layout, const CsvRow& firstRow)
 {
     // A row that starts with a slot number is data, whatever its texts say.
@@ -106,7 +106,7 @@ SlotListCsvColumns slotListCsvColumns(const SlotListLayout& layout, const CsvRow
     const QString& nameCaption = layout.columns.first().caption;
     if (namesColumn(firstRow, nameCaption) && !isOwnHeader(layout, firstRow))
         return byNames(layout, firstRow);
-    if (foldedName(first) == foldedName(slotCaption))
+    if (foldedName(first) == foldedName(slotNumberCaption()))
         return byPosition(layout, true);
     SlotListCsvColumns columns = byPosition(layout, false);
     if (namesAnyColumn(layout, firstRow))

@@ -35,6 +35,9 @@ struct SlotListCsvColumns {
     QString problem;
 };
 
+// The caption of the slot number's column, "Nr".
+QString slotNumberCaption();
+
 SlotListCsvColumns slotListCsvColumns(const SlotListLayout& layout, const CsvRow& firstRow);
 
 } // namespace kw
