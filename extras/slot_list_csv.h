@@ -35,22 +35,37 @@ struct SlotListImport {
         QStringList values;
     };
     // Rows that can be taken, each with the slot it goes to: the slot its
-    // "Nr" gives, or the next free one when "Nr" is empty.
+    // "Nr" gives, or the next free one when "Nr" is empty or absent.
     QList<Row> rows;
-    // "wiersz N: reason" for each row that cannot be taken.
+    // One line for each column of the file's header that is ignored.
+    QStringList ignoredColumns;
+    // "wiersz N: reason" for each row that cannot be taken, N the line of
+    // the file the row starts on.
     QStringList refused;
     // Slots in use that rows would change.
     QList<int> slotsInUse;
 };
 
-// Reads `csv` against `list`. Refuses rows with a wrong slot number, a slot
-// given twice, too many cells, an empty name, too long a text or a
-// character the files cannot hold, and rows with no free slot left.
+// Reads `csv` against `list`, its columns by the names of its header or by
+// position (see slotListCsvColumns); a column the file does not have keeps
+// the slot's text. Refuses rows with a wrong slot number, a slot given
+// twice, too many cells, a control character in a cell, an empty name, too
+// long a text or a character the files cannot hold, and rows with no free
+// slot left; a quoted cell left open refuses its row and the rest of the
+// file.
 SlotListImport planImport(const SlotList& list, const QByteArray& csv);
 
+// What an import did: how many rows it took, how many it refused, and the
+// report that says so and lists the ignored columns and the refused rows
+// with their reasons.
+struct SlotListImportReport {
+    int taken = 0;
+    int refused = 0;
+    QString text;
+};
+
 // Takes the rows of `plan` into `list`; rows aimed at a slot in use are
-// taken only with `overwrite` and refused otherwise. Returns the report:
-// how many rows were taken, and which were refused and why.
-QString applyImport(SlotList& list, SlotListImport plan, bool overwrite, int* refusedCount = nullptr);
+// taken only with `overwrite` and refused otherwise.
+SlotListImportReport applyImport(SlotList& list, SlotListImport plan, bool overwrite);
 
 } // namespace kw

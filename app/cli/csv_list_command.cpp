@@ -44,14 +44,18 @@ void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, cons
     const DocumentLock lock(paths.documentFile());
     EditedFile file(ops, listFile, layoutOf(list).size);
     SlotList entries(layoutOf(list), file.record());
-    int refused = 0;
-    const QString report = applyImport(entries, planImport(entries, csv), false, &refused);
+    const SlotListImportReport report = applyImport(entries, planImport(entries, csv), false);
     if (entries.bytes() != file.record())
         file.save(entries.bytes());
-    for (const QString& line : report.split(QLatin1Char('\n')))
+    for (const QString& line : report.text.split(QLatin1Char('\n')))
         printLine(line);
-    if (refused > 0)
-        throw CommandLineError(QStringLiteral("Odrzucono wierszy: %1; pozostałe wiersze zapisano.").arg(refused));
+    if (report.refused == 0)
+        return;
+    if (report.taken == 0)
+        throw CommandLineError(
+            QStringLiteral("Odrzucono wierszy: %1; nie zapisano żadnego wiersza.").arg(report.refused));
+    throw CommandLineError(
+        QStringLiteral("Odrzucono wierszy: %1; zapisano wierszy: %2.").arg(report.refused).arg(report.taken));
 }
 
 } // namespace kw

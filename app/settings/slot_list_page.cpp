@@ -273,13 +273,13 @@ bool SlotListPage::importCsv()
                              .arg(used.size())
                              .arg(used.join(QStringLiteral(", "))));
         SlotList changed = list_;
-        const QString report = applyImport(changed, plan, overwrite);
+        const SlotListImportReport report = applyImport(changed, plan, overwrite);
         if (changed.bytes() != list_.bytes() && !store(changed))
             return false;
         // The form shows what the chosen slot now holds, unless it was typed into.
         if (!isModified())
             showSlot();
-        dialogs_.inform(this, report);
+        dialogs_.inform(this, report.text);
         return true;
     } catch (const IoError& error) {
         dialogs_.showError(this, error.message());

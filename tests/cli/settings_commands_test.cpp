@@ -68,6 +68,54 @@ TEST_F(CliTest, ServicesGoToCsvAndComeBackIntoFreeSlotsOnly)
     EXPECT_EQ(readFileBytesIfAny(listFile).size(), services::Size);
 }
 
+struct ImportCase {
+    const char* name;
+    QByteArray csv;
+    int exitCode;
+    QStringList out;
+    QString err;
+    QString firstName;
+};
+
+TEST_F(CliTest, AnImportSaysWhatItTookAndWhatItRefused)
+{
+    const QString cutShort = QStringLiteral("wiersz 2: cudzysłów otwarty w kolumnie 2 nie jest zamknięty do końca "
+                                            "pliku; tego wiersza ani dalszej części pliku nie wczytano");
+    const ImportCase cases[] = {
+        {"an open quote and nothing taken",
+         "Nr;Nazwa;Adres 1;Adres 2;Adres 3;NIP\r\n;\"niedomknięty;;;;\r\n;Drugi;;;;\r\n",
+         1,
+         {QStringLiteral("Nie wczytano żadnego wiersza."), QStringLiteral("Odrzucono wierszy: 1:"), cutShort},
+         QStringLiteral("Odrzucono wierszy: 1; nie zapisano żadnego wiersza."),
+         {}},
+        {"an open quote after a row taken",
+         ";Pierwszy\r\n;\"niedomknięty\r\n;Drugi\r\n",
+         1,
+         {QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Odrzucono wierszy: 1:"), cutShort},
+         QStringLiteral("Odrzucono wierszy: 1; zapisano wierszy: 1."),
+         QStringLiteral("Pierwszy")},
+        {"columns by their names",
+         "NIP;Nazwa;E-mail\r\n123-456-32-18;Sklep 24\" Full HD;biuro@sklep.pl\r\n",
+         0,
+         {QStringLiteral("Wczytano wierszy: 1."), QStringLiteral("Pominięto nieznaną kolumnę „E-mail”.")},
+         {},
+         QStringLiteral("Sklep 24\" Full HD")},
+    };
+    const QString listFile = DataPaths(start()).clientFile();
+    const QString csv = start() + QStringLiteral("/klienci.csv");
+    for (const ImportCase& c : cases) {
+        writeFileBytes(listFile, emptyClientList().bytes());
+        writeFileBytes(csv, c.csv);
+        const ProcessResult result = run({QStringLiteral("clients"), QStringLiteral("import"), csv});
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.name;
+        EXPECT_EQ(result.outLines(), c.out) << c.name;
+        EXPECT_EQ(result.err.trimmed(), c.err) << c.name;
+        const ClientListRecord after = ClientListRecord::fromBytes(readFileBytesIfAny(listFile));
+        EXPECT_EQ(after.get(clients::line(1, 1)), c.firstName) << c.name;
+        EXPECT_TRUE(after.get(clients::line(1, 2)).isEmpty()) << c.name;
+    }
+}
+
 TEST_F(CliTest, ImportWithoutAListFileCreatesNothing)
 {
     const QString csv = start() + QStringLiteral("/klienci.csv");

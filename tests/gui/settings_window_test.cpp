@@ -595,6 +595,21 @@ TEST_F(SettingsWindowTest, AThousandClientsAreImportedFromCsvAndExportedBackTheS
     EXPECT_EQ(page->list().entry(11).first(), QStringLiteral("Klient 1 Żółć ąęśćńź; \"Łąka\""));
 }
 
+TEST_F(SettingsWindowTest, AnImportThatTakesNoRowSaysSoAndChangesNothing)
+{
+    writeBytes(QStringLiteral("klienci.csv"), ";\"niedomknięty;;;;\r\n;Drugi;;;;\r\n");
+    SlotListPage* page = openSettings().clientsPage();
+    const QByteArray before = bytes("Uslugi/klienci.dat");
+    dialogs.fileNames.enqueue(path(QStringLiteral("klienci.csv")));
+    EXPECT_TRUE(page->importCsv());
+    EXPECT_EQ(dialogs.notices.last(),
+              QStringLiteral("Nie wczytano żadnego wiersza.\nOdrzucono wierszy: 1:\nwiersz 1: cudzysłów otwarty w "
+                             "kolumnie 2 nie jest zamknięty do końca pliku; tego wiersza ani dalszej części pliku nie "
+                             "wczytano"));
+    EXPECT_EQ(page->table()->rowCount(), 0);
+    EXPECT_EQ(bytes("Uslugi/klienci.dat"), before);
+}
+
 TEST_F(SettingsWindowTest, TooLongAServiceFieldIsRefusedWithItsLimit)
 {
     SlotListPage* page = openSettings().servicesPage();
