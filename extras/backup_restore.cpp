@@ -29,6 +29,7 @@ QString zipErrorText(int code)
     case ZIP_ER_NOZIP: return QStringLiteral("to nie jest archiwum ZIP");
     case ZIP_ER_INCONS:
     case ZIP_ER_CRC: return QStringLiteral("archiwum jest uszkodzone");
+    case ZIP_ER_EXISTS: return QStringLiteral("dwa jego wpisy mają tę samą nazwę");
     case ZIP_ER_NOENT: return describeErrno(ENOENT);
     case ZIP_ER_MEMORY: return QStringLiteral("brak pamięci");
     default: {

@@ -1,5 +1,6 @@
 #include "extras/restore_entries.h"
 
+#include "extras/backup_archive.h"
 #include "extras/zip_entry_fields.h"
 #include "store/io_error.h"
 
@@ -20,8 +21,7 @@ constexpr mode_t defaultFolderPermissions = 0755;
 
 bool isDataFolderName(const QByteArray& name)
 {
-    const QStringList folders = {QStringLiteral("Admini"), QStringLiteral("Uslugi"), QStringLiteral("Szablony"),
-                                 QStringLiteral("FONT")};
+    const QStringList folders = backedUpFolders();
     return std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
         return name.compare(folder.toLatin1(), Qt::CaseInsensitive) == 0;
     });
