@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <optional>
+#include <utility>
 
 namespace kw {
 

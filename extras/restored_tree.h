@@ -7,8 +7,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <ctime>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace kw {

@@ -161,20 +161,6 @@ TEST_F(BackupRestoreTest, RefusesTwoEntriesOfOneName)
     EXPECT_FALSE(QFileInfo::exists(target()));
 }
 
-TEST_F(BackupRestoreTest, RefusesAFolderThatHoldsAnythingAndLeavesItAsItWas)
-{
-    writeZip(zipFile(), {{"Admini/firma.dat", "kopia", S_IFREG | 0600}});
-    ASSERT_TRUE(QDir(outside.path()).mkpath(QStringLiteral("odtworzony/Admini")));
-    writeFileBytes(target() + QStringLiteral("/Admini/firma.dat"), "dane");
-
-    EXPECT_EQ(refusal(),
-              QStringLiteral("Folder %1 nie jest pusty: kopię odtwarza się tylko do nowego albo pustego "
-                             "folderu, nigdy w miejsce danych.")
-                  .arg(target()));
-    EXPECT_EQ(readFileBytes(target() + QStringLiteral("/Admini/firma.dat")), "dane");
-    EXPECT_EQ(folderEntries(target() + QStringLiteral("/Admini")), QStringList({QStringLiteral("firma.dat")}));
-}
-
 TEST_F(BackupRestoreTest, AFailureHalfwayRemovesWhatItWrote)
 {
     // The last entry's bytes no longer match its checksum, found only when
