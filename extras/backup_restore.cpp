@@ -114,11 +114,8 @@ void nameRestoredFolder(FileOps& ops, RestoredTree& tree)
         file.replace(initialLocation(tree.path()).bytes());
         return;
     }
-    const std::optional<LocationRecord> named =
-        locationNaming(readSingleRecord<LocationRecord>(ops, locationFile), tree.path());
-    if (!named)
-        throw IoError(QStringLiteral("Ścieżki %1 nie da się zapisać w pliku %2.").arg(tree.path(), locationFile));
-    file.replace(named->bytes());
+    // The path fits: restoreBackup checked that before writing anything.
+    file.replace(locationNaming(readSingleRecord<LocationRecord>(ops, locationFile), tree.path()).value().bytes());
 }
 
 } // namespace
