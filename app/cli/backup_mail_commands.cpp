@@ -13,6 +13,8 @@ void backupDataFolder(FileOps& ops, const DataPaths& paths, const QString& start
     storedDocumentCount(ops, paths.documentFile());
     const BackupArchive archive = makeBackupArchive(ops, paths);
     writeOutputFile(ops, zipFile, OutputKind::Zip, archive.bytes, protectedFolders({paths.folder(), startFolder}));
+    for (const QString& link : archive.skippedLinks)
+        printLine(QStringLiteral("Pominięto dowiązanie symboliczne: %1.").arg(link));
     printLine(QStringLiteral("Zapisano kopię zapasową %1 (plików: %2).").arg(zipFile).arg(archive.fileCount));
 }
 

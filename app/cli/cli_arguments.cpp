@@ -13,7 +13,8 @@ namespace {
 const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("summary"), QStringLiteral("pdf"),
                                   QStringLiteral("words"),    QStringLiteral("backup"),  QStringLiteral("mail"),
                                   QStringLiteral("--help"),   QStringLiteral("-h"),      QStringLiteral("--version"),
-                                  QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services")};
+                                  QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services"),
+                                  QStringLiteral("restore")};
 
 const QString csvOption = QStringLiteral("--csv");
 const QString monthOption = QStringLiteral("--month");
@@ -161,6 +162,11 @@ CliRequest parseCommandLine(const QStringList& args)
         words.expect({}, 1, 1);
         request.command = CliCommand::Backup;
         request.outputFile = arguments[0];
+    } else if (command == QLatin1String("restore")) {
+        words.expect({}, 2, 2);
+        request.command = CliCommand::Restore;
+        request.archiveFile = arguments[0];
+        request.restoreFolder = arguments[1];
     } else if (command == QLatin1String("mail")) {
         words.expect({}, 1, 2);
         request.command = CliCommand::Mail;
@@ -181,7 +187,7 @@ CliRequest parseCommandLine(const QStringList& args)
         request.csvFile = arguments[1];
     } else {
         throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
-                                              "mail, settings, clients, services, --help, --version; "
+                                              "restore, mail, settings, clients, services, --help, --version; "
                                               "opis poleceń: kwitarnia --help.")
                                    .arg(command));
     }

@@ -14,7 +14,7 @@ namespace kw {
 // The commands of the command line. Each reads the data files through
 // `ops`, prints its result on standard output and throws CommandLineError
 // or IoError when it cannot. Only importCsvList changes a data file; none
-// creates one.
+// but restoreDataFolder creates one.
 
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
@@ -66,8 +66,14 @@ void exportCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, cons
 void importCsvList(FileOps& ops, const DataPaths& paths, SlotListKind list, const QString& csvFile);
 
 // A ZIP archive of every data file written as `zipFile` (see
-// makeBackupArchive and writeOutputFile).
+// makeBackupArchive and writeOutputFile); each symbolic link left out is
+// named.
 void backupDataFolder(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& zipFile);
+
+// The backup `zipFile` unpacked into the new or empty `folder` (see
+// restoreBackup). Unlike the other commands it writes data files, but only
+// into a folder that holds none.
+void restoreDataFolder(FileOps& ops, const QString& zipFile, const QString& folder);
 
 // The desktop's mail composer opened with the document at `position` (the
 // last one when empty) attached as a PDF, to `address` when one is given.

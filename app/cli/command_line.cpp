@@ -39,6 +39,7 @@ void run(const CliRequest& request)
     case CliCommand::Backup:
         backupDataFolder(ops, dataPathsFor(ops, startFolder), startFolder, request.outputFile);
         return;
+    case CliCommand::Restore: restoreDataFolder(ops, request.archiveFile, request.restoreFolder); return;
     case CliCommand::Mail: {
         const OffscreenGui gui;
         mailDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.address);
