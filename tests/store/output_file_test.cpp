@@ -8,6 +8,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 namespace kw {
@@ -189,6 +191,77 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
             << describe(failure);
     }
     EXPECT_GT(reported, 0);
+}
+
+TEST_F(OutputFileTest, AStreamedOutputIsOnDiskBeforeItEndsAndTakesTheNameOnlyWhenWhole)
+{
+    const QString target = at(QStringLiteral("lista.csv"));
+    const QByteArray old = "Poz.;Kwota\r\n1;2,00\r\n";
+    writeFileBytes(target, old);
+    QByteArray whole;
+    writeOutputFile(
+        systemFileOps(), target, csvKind,
+        [&](OutputSink& sink) {
+            for (int i = 0; i < 50000; ++i) {
+                const QByteArray line = (i == 0 ? QByteArray("Poz.;Kwota") : QByteArray::number(i) + ";1,00") + "\r\n";
+                sink.write(line);
+                whole += line;
+            }
+            // Most of it is in a temporary file beside the target by now,
+            // not in memory; the target is still the old file.
+            const QStringList temporaries = folderEntries(data.path()).filter(QStringLiteral("lista.csv."));
+            ASSERT_EQ(temporaries.size(), 1);
+            EXPECT_GT(QFileInfo(at(temporaries[0])).size(), whole.size() / 2);
+            EXPECT_EQ(readFileBytes(target), old);
+        },
+        protectedFolders({data.path()}));
+    EXPECT_EQ(readFileBytes(target), whole);
+    EXPECT_EQ(folderEntries(data.path()).filter(QStringLiteral("lista.csv")), QStringList{QStringLiteral("lista.csv")});
+}
+
+TEST_F(OutputFileTest, AFailureWhileTheOutputIsMadeLeavesTheOldFileAndIsPassedOnAsItIs)
+{
+    const QString target = at(QStringLiteral("rachunek.pdf"));
+    const QByteArray old = "%PDF-1.4 the old one";
+    const auto halfThenFail = [](const std::function<void()>& fail) {
+        return [fail](OutputSink& sink) {
+            sink.write(QByteArray(200 * 1024, 'x'));
+            fail();
+        };
+    };
+    writeFileBytes(target, old);
+    try {
+        writeOutputFile(systemFileOps(), target, pdfKind, halfThenFail([] {
+                            throw IoError(QStringLiteral("Błąd odczytu pliku dokumenty_r.dat: Błąd wejścia/wyjścia."));
+                        }),
+                        protectedFolders({data.path()}));
+        ADD_FAILURE() << "no error";
+    } catch (const IoError& error) {
+        // The reading failed, not the writing: the message says so.
+        EXPECT_EQ(error.message(), QStringLiteral("Błąd odczytu pliku dokumenty_r.dat: Błąd wejścia/wyjścia."));
+    }
+    EXPECT_THROW(writeOutputFile(systemFileOps(), target, pdfKind,
+                                 halfThenFail([] { throw std::runtime_error("drawing failed"); }),
+                                 protectedFolders({data.path()})),
+                 std::runtime_error);
+    EXPECT_EQ(readFileBytes(target), old);
+    EXPECT_EQ(folderEntries(data.path()).filter(QStringLiteral("rachunek.pdf")),
+              QStringList{QStringLiteral("rachunek.pdf")});
+}
+
+TEST_F(OutputFileTest, AReplacedOutputKeepsItsPermissions)
+{
+    const QString target = at(QStringLiteral("rachunek.pdf"));
+    const QByteArray path = QFile::encodeName(target);
+    for (const mode_t mode : {0600, 0640, 0664}) {
+        writeFileBytes(target, "%PDF-1.4 old");
+        ASSERT_EQ(::chmod(path.constData(), mode), 0);
+        write(target);
+        EXPECT_EQ(readFileBytes(target), pdfBytes);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode) << std::oct << mode;
+    }
 }
 
 } // namespace
