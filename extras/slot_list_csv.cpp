@@ -25,7 +25,6 @@ QString fromCsv(const SlotColumn& column, const QString& text)
 
 QString refusal(int line, const QString& reason) { return QStringLiteral("wiersz %1: %2").arg(line).arg(reason); }
 
-
 // "Nr" and the column captions.
 CsvRow headRow(const SlotList& list)
 {

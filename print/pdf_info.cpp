@@ -30,9 +30,11 @@ public:
     bool keyword(QByteArrayView word)
     {
         skipWhite();
+        if (!QByteArrayView(text_).sliced(at_).startsWith(word))
+            return false;
         const qsizetype end = at_ + word.size();
-        if (!QByteArrayView(text_).sliced(at_).startsWith(word) ||
-            (end < text_.size() && !isWhite(text_[end]) && !isDelimiter(text_[end]) && !isDelimiter(word.back())))
+        // "obj" is not the start of "object"; "<<" ends by itself.
+        if (end < text_.size() && !isWhite(text_[end]) && !isDelimiter(text_[end]) && !isDelimiter(word.back()))
             return false;
         at_ = end;
         return true;

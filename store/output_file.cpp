@@ -154,8 +154,7 @@ void writeThroughTemporary(FileOps& ops, OutputFolder& folder, const QString& na
     bool created = false;
     try {
         OpenFile out = asWriteOf(target, [&]() -> OpenFile {
-            return OpenFile(ops, folder.descriptor(), temporary, folder.filePath(temporary),
-                            OpenFile::CreateExclusive);
+            return OpenFile(ops, folder.descriptor(), temporary, folder.filePath(temporary), OpenFile::CreateExclusive);
         });
         created = true;
         if (replaced)
@@ -207,9 +206,8 @@ void writeOutputFile(FileOps& ops, const QString& target, const OutputKind& kind
     const QFileInfo file(resolved);
     if (file.fileName().isEmpty())
         refuse(target, QStringLiteral("to nie jest zwykły plik"));
-    OutputFolder folder = asWriteOf(target, [&]() -> OutputFolder {
-        return OutputFolder(ops, file.path(), protectedFolders);
-    });
+    OutputFolder folder =
+        asWriteOf(target, [&]() -> OutputFolder { return OutputFolder(ops, file.path(), protectedFolders); });
     if (!folder.dataFolder().isEmpty())
         refuseDataFolder(target, folder.dataFolder());
     const std::optional<struct stat> replaced = fileToReplace(ops, folder, file.fileName(), target, kind);
@@ -219,7 +217,8 @@ void writeOutputFile(FileOps& ops, const QString& target, const OutputKind& kind
 void writeOutputFile(FileOps& ops, const QString& target, const OutputKind& kind, const QByteArray& bytes,
                      const QStringList& protectedFolders)
 {
-    writeOutputFile(ops, target, kind, [&](OutputSink& sink) { sink.write(bytes); }, protectedFolders);
+    writeOutputFile(
+        ops, target, kind, [&](OutputSink& sink) { sink.write(bytes); }, protectedFolders);
 }
 
 } // namespace kw

@@ -104,8 +104,12 @@ OutputFolder::OutputFolder(FileOps& ops, const QString& path, const QStringList&
         }
         if (dataFolder_.isEmpty() && isDataFolderName(name) && holdsDataFiles(fd_))
             dataFolder_ = reached;
-        if (!dataFolder_.isEmpty())
+        if (!dataFolder_.isEmpty()) {
+            // Nothing is to be written there.
+            ops_.close(fd_);
+            fd_ = -1;
             return;
+        }
     }
 }
 
@@ -118,10 +122,12 @@ void OutputFolder::enter(int next, const QString& path)
     if (fd_ < 0)
         throw IoError(QStringLiteral("Nie można otworzyć folderu %1: %2.").arg(path, describeErrno(error)));
     // A link opened without being followed is no folder.
-    if (ops_.fstat(fd_, &entered_) != 0 || !S_ISDIR(entered_.st_mode)) {
+    const bool known = ops_.fstat(fd_, &entered_) == 0;
+    const int reason = known ? ENOTDIR : errno;
+    if (!known || !S_ISDIR(entered_.st_mode)) {
         ops_.close(fd_);
         fd_ = -1;
-        throw IoError(QStringLiteral("Nie można otworzyć folderu %1: %2.").arg(path, describeErrno(ENOTDIR)));
+        throw IoError(QStringLiteral("Nie można otworzyć folderu %1: %2.").arg(path, describeErrno(reason)));
     }
 }
 

@@ -26,7 +26,8 @@ public:
     OutputFolder(const OutputFolder&) = delete;
     OutputFolder& operator=(const OutputFolder&) = delete;
 
-    // The data folder found on the way; empty when the folder is open.
+    // The data folder found on the way, where the opening stopped; empty
+    // when the folder is open.
     const QString& dataFolder() const { return dataFolder_; }
     int descriptor() const { return fd_; }
     QString filePath(const QString& name) const;

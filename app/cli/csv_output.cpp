@@ -14,7 +14,8 @@ void deliverCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder
         printBytes(bytes);
         return;
     }
-    writeOutputFile(ops, csvFile, csvOutputKind({rows.value(0)}), bytes, protectedFolders({paths.folder(), startFolder}));
+    writeOutputFile(ops, csvFile, csvOutputKind({rows.value(0)}), bytes,
+                    protectedFolders({paths.folder(), startFolder}));
     printLine(QStringLiteral("Zapisano plik %1 (wierszy: %2).").arg(csvFile).arg(rows.size()));
 }
 
