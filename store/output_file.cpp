@@ -84,10 +84,11 @@ std::optional<struct stat> fileToReplace(FileOps& ops, const OutputFolder& folde
 {
     struct stat info {};
     if (ops.fstatat(folder.descriptor(), QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno == ENOENT)
+        const int error = errno;
+        if (error == ENOENT)
             return std::nullopt;
         throw IoError(QStringLiteral("Nie można zapisać pliku %1. Nie można sprawdzić pliku %2: %3.")
-                          .arg(target, folder.filePath(name), describeErrno(errno)));
+                          .arg(target, folder.filePath(name), describeErrno(error)));
     }
     if (!S_ISREG(info.st_mode))
         refuse(target, QStringLiteral("to nie jest zwykły plik"));
@@ -166,9 +167,11 @@ void writeThroughTemporary(FileOps& ops, OutputFolder& folder, const QString& na
             out.sync();
             out.close();
             if (ops.renameat(folder.descriptor(), temporaryName.constData(), folder.descriptor(),
-                             QFile::encodeName(name).constData()) != 0)
+                             QFile::encodeName(name).constData()) != 0) {
+                const int error = errno;
                 throw IoError(QStringLiteral("Nie można zmienić nazwy pliku %1 na %2: %3.")
-                                  .arg(folder.filePath(temporary), folder.filePath(name), describeErrno(errno)));
+                                  .arg(folder.filePath(temporary), folder.filePath(name), describeErrno(error)));
+            }
         });
     } catch (...) {
         if (created)
