@@ -1,5 +1,6 @@
 #include "extras/backup_archive.h"
 
+#include "extras/archive_output_kind.h"
 #include "extras/folder_handle.h"
 #include "extras/zip_entry_fields.h"
 #include "store/document_journal.h"
@@ -159,8 +160,6 @@ QStringList backedUpFolders()
 {
     return {QStringLiteral("Admini"), QStringLiteral("Uslugi"), QStringLiteral("Szablony"), QStringLiteral("FONT")};
 }
-
-QByteArray backupArchiveComment() { return QByteArrayLiteral("Kwitarnia: kopia zapasowa folderu danych"); }
 
 BackupArchive makeBackupArchive(FileOps& ops, const DataPaths& paths)
 {

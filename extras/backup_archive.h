@@ -18,10 +18,6 @@ struct BackupArchive {
 // The folders a backup holds, under the data folder.
 QStringList backedUpFolders();
 
-// The archive comment of every backup, by which this program knows an
-// archive as its own.
-QByteArray backupArchiveComment();
-
 // Packs every file under Admini, Uslugi, Szablony and FONT of the data
 // folder (the lock file aside) with its path relative to the folder, so that
 // unpacking the archive restores it. Each entry keeps its name byte for byte

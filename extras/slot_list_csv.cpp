@@ -1,6 +1,7 @@
 #include "extras/slot_list_csv.h"
 
 #include "extras/csv.h"
+#include "extras/csv_output_kind.h"
 #include "extras/slot_list_csv_columns.h"
 #include "store/open_file.h"
 #include "store/output_file.h"
@@ -131,15 +132,20 @@ private:
     int nextFree_ = 1;
 };
 
+// "Nr" and the column captions.
+CsvRow headRow(const SlotList& list)
+{
+    CsvRow head{slotNumberCaption()};
+    for (const SlotColumn& column : list.layout().columns)
+        head.append(column.caption);
+    return head;
+}
+
 } // namespace
 
 QByteArray slotListCsv(const SlotList& list)
 {
-    QList<CsvRow> rows;
-    CsvRow header{slotNumberCaption()};
-    for (const SlotColumn& column : list.layout().columns)
-        header.append(column.caption);
-    rows.append(header);
+    QList<CsvRow> rows{headRow(list)};
     for (const int slot : list.slotsInUse()) {
         CsvRow row{QString::number(slot)};
         const QStringList texts = list.entry(slot);
@@ -154,7 +160,7 @@ QString slotListCsvFilter() { return QStringLiteral("Plik CSV|*.csv"); }
 
 void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders)
 {
-    writeOutputFile(ops, path, OutputKind::Csv, slotListCsv(list), protectedFolders(baseFolders));
+    writeOutputFile(ops, path, csvOutputKind({headRow(list)}), slotListCsv(list), protectedFolders(baseFolders));
 }
 
 QByteArray readCsvFile(FileOps& ops, const QString& path)

@@ -81,8 +81,9 @@ QString commandLineHelp()
         "i znacznik BOM UTF-8, więc LibreOffice Calc i Excel w polskich ustawieniach\n"
         "otwierają je bez okna importu.\n"
         "Żadne polecenie nie zapisze pliku wynikowego w folderach Admini, Uslugi, Szablony\n"
-        "ani FONT, ani w miejsce istniejącego pliku innego rodzaju; plik wynikowy powstaje\n"
-        "dopiero, gdy jest zapisany w całości.");
+        "ani FONT (tego ani innego folderu danych), ani w miejsce istniejącego pliku,\n"
+        "którego nie zapisał ten program (arkusza, umowy, wyciągu z banku); plik wynikowy\n"
+        "powstaje dopiero, gdy jest zapisany w całości.");
 }
 
 QString versionText() { return QStringLiteral("kwitarnia " KWITARNIA_VERSION); }

@@ -8,12 +8,24 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 namespace kw {
 namespace {
 
 const QByteArray pdfBytes = QByteArrayLiteral("%PDF-1.4\nnew bill\n%%EOF\n");
+
+// A kind that knows its own files by how they start.
+OutputKind kindStartingWith(const QString& name, const QByteArray& start)
+{
+    return {name, [start](QIODevice& existing) { return existing.read(start.size()) == start; }};
+}
+
+const OutputKind pdfKind = kindStartingWith(QStringLiteral("plikiem PDF"), "%PDF-");
+const OutputKind zipKind = kindStartingWith(QStringLiteral("archiwum ZIP"), "PK\x03\x04");
+const OutputKind csvKind = kindStartingWith(QStringLiteral("plikiem CSV"), "Poz.;Kwota\r\n");
 
 class OutputFileTest : public ::testing::Test
 {
@@ -31,7 +43,7 @@ protected:
     QString documents() const { return data.uslugi() + QStringLiteral("/dokumenty_r.dat"); }
     QString at(const QString& relative) const { return data.path() + QLatin1Char('/') + relative; }
 
-    void write(const QString& target, OutputKind kind = OutputKind::Pdf, const QByteArray& bytes = pdfBytes,
+    void write(const QString& target, const OutputKind& kind = pdfKind, const QByteArray& bytes = pdfBytes,
                FileOps& ops = systemFileOps())
     {
         writeOutputFile(ops, target, kind, bytes, protectedFolders({data.path()}));
@@ -75,7 +87,7 @@ TEST_F(OutputFileTest, NoSpellingOfADataFileIsEverWritten)
         at(QStringLiteral("folder-link/dokumenty_r.dat")),
     };
     for (const QString& target : targets) {
-        for (OutputKind kind : {OutputKind::Pdf, OutputKind::Zip, OutputKind::Csv}) {
+        for (const OutputKind& kind : {pdfKind, zipKind, csvKind}) {
             try {
                 write(target, kind);
                 ADD_FAILURE() << "written: " << target.toStdString();
@@ -95,21 +107,21 @@ struct ExistingCase {
     const char* name;
     const char* file;
     QByteArray bytes;
-    OutputKind kind;
+    const OutputKind& kind;
     bool replaced;
 };
 
 TEST_F(OutputFileTest, AnExistingFileIsReplacedOnlyByOutputOfItsKind)
 {
     const ExistingCase cases[] = {
-        {"older PDF", "stary.pdf", "%PDF-1.7 old", OutputKind::Pdf, true},
-        {"empty file", "pusty.pdf", "", OutputKind::Pdf, true},
-        {"text named .pdf", "notatki.pdf", "moje notatki", OutputKind::Pdf, false},
-        {"PDF under a ZIP", "kopia.zip", "%PDF-1.4", OutputKind::Zip, false},
-        {"older ZIP", "kopia.zip", "PK\x03\x04 old", OutputKind::Zip, true},
-        {"older CSV", "lista.csv", "Poz.;Kwota\r\n", OutputKind::Csv, true},
-        {"text not named .csv", "lista.txt", "Poz.;Kwota\r\n", OutputKind::Csv, false},
-        {"binary named .csv", "lista.csv", QByteArray("ab\0cd", 5), OutputKind::Csv, false},
+        {"older PDF", "stary.pdf", "%PDF-1.7 old", pdfKind, true},
+        {"empty file", "pusty.pdf", "", pdfKind, true},
+        {"text named .pdf", "notatki.pdf", "moje notatki", pdfKind, false},
+        {"PDF under a ZIP", "kopia.zip", "%PDF-1.4", zipKind, false},
+        {"older ZIP", "kopia.zip", "PK\x03\x04 old", zipKind, true},
+        {"older CSV", "lista.csv", "Poz.;Kwota\r\n", csvKind, true},
+        {"another table", "wyciag.csv", "Data;Opis;Kwota\r\n", csvKind, false},
+        {"binary named .csv", "lista.csv", QByteArray("ab\0cd", 5), csvKind, false},
     };
     for (const ExistingCase& c : cases) {
         const QString target = at(QString::fromUtf8(c.file));
@@ -156,7 +168,7 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
     const QByteArray old = "%PDF-1.4 the old one";
     FailingFileOps ops;
     const auto failures = everyFailureOf(
-        ops, [&] { writeFileBytes(target, old); }, [&] { write(target, OutputKind::Pdf, pdfBytes, ops); },
+        ops, [&] { writeFileBytes(target, old); }, [&] { write(target, pdfKind, pdfBytes, ops); },
         {FileCall::Open, FileCall::Write, FileCall::Sync, FileCall::Close, FileCall::Rename}, {ENOSPC, EIO});
     ASSERT_FALSE(failures.empty());
     int reported = 0;
@@ -165,7 +177,7 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
         ops.failAt(failure.call, failure.n, failure.error, true);
         bool thrown = false;
         try {
-            write(target, OutputKind::Pdf, pdfBytes, ops);
+            write(target, pdfKind, pdfBytes, ops);
         } catch (const IoError&) {
             thrown = true;
             ++reported;
@@ -179,6 +191,77 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
             << describe(failure);
     }
     EXPECT_GT(reported, 0);
+}
+
+TEST_F(OutputFileTest, AStreamedOutputIsOnDiskBeforeItEndsAndTakesTheNameOnlyWhenWhole)
+{
+    const QString target = at(QStringLiteral("lista.csv"));
+    const QByteArray old = "Poz.;Kwota\r\n1;2,00\r\n";
+    writeFileBytes(target, old);
+    QByteArray whole;
+    writeOutputFile(
+        systemFileOps(), target, csvKind,
+        [&](OutputSink& sink) {
+            for (int i = 0; i < 50000; ++i) {
+                const QByteArray line = (i == 0 ? QByteArray("Poz.;Kwota") : QByteArray::number(i) + ";1,00") + "\r\n";
+                sink.write(line);
+                whole += line;
+            }
+            // Most of it is in a temporary file beside the target by now,
+            // not in memory; the target is still the old file.
+            const QStringList temporaries = folderEntries(data.path()).filter(QStringLiteral("lista.csv."));
+            ASSERT_EQ(temporaries.size(), 1);
+            EXPECT_GT(QFileInfo(at(temporaries[0])).size(), whole.size() / 2);
+            EXPECT_EQ(readFileBytes(target), old);
+        },
+        protectedFolders({data.path()}));
+    EXPECT_EQ(readFileBytes(target), whole);
+    EXPECT_EQ(folderEntries(data.path()).filter(QStringLiteral("lista.csv")), QStringList{QStringLiteral("lista.csv")});
+}
+
+TEST_F(OutputFileTest, AFailureWhileTheOutputIsMadeLeavesTheOldFileAndIsPassedOnAsItIs)
+{
+    const QString target = at(QStringLiteral("rachunek.pdf"));
+    const QByteArray old = "%PDF-1.4 the old one";
+    const auto halfThenFail = [](const std::function<void()>& fail) {
+        return [fail](OutputSink& sink) {
+            sink.write(QByteArray(200 * 1024, 'x'));
+            fail();
+        };
+    };
+    writeFileBytes(target, old);
+    try {
+        writeOutputFile(systemFileOps(), target, pdfKind, halfThenFail([] {
+                            throw IoError(QStringLiteral("Błąd odczytu pliku dokumenty_r.dat: Błąd wejścia/wyjścia."));
+                        }),
+                        protectedFolders({data.path()}));
+        ADD_FAILURE() << "no error";
+    } catch (const IoError& error) {
+        // The reading failed, not the writing: the message says so.
+        EXPECT_EQ(error.message(), QStringLiteral("Błąd odczytu pliku dokumenty_r.dat: Błąd wejścia/wyjścia."));
+    }
+    EXPECT_THROW(writeOutputFile(systemFileOps(), target, pdfKind,
+                                 halfThenFail([] { throw std::runtime_error("drawing failed"); }),
+                                 protectedFolders({data.path()})),
+                 std::runtime_error);
+    EXPECT_EQ(readFileBytes(target), old);
+    EXPECT_EQ(folderEntries(data.path()).filter(QStringLiteral("rachunek.pdf")),
+              QStringList{QStringLiteral("rachunek.pdf")});
+}
+
+TEST_F(OutputFileTest, AReplacedOutputKeepsItsPermissions)
+{
+    const QString target = at(QStringLiteral("rachunek.pdf"));
+    const QByteArray path = QFile::encodeName(target);
+    for (const mode_t mode : {0600, 0640, 0664}) {
+        writeFileBytes(target, "%PDF-1.4 old");
+        ASSERT_EQ(::chmod(path.constData(), mode), 0);
+        write(target);
+        EXPECT_EQ(readFileBytes(target), pdfBytes);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode) << std::oct << mode;
+    }
 }
 
 } // namespace
