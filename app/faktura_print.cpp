@@ -82,7 +82,7 @@ void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QStringList& cop
 {
     PdfDocument pdf(billTitle(bill));
     pdf.addBill(bill, copyLabels);
-    writeOutputFile(platform_.files, pdfFile, OutputKind::Pdf, pdf.finish(), protectedOutputFolders());
+    writeOutputFile(platform_.files, pdfFile, pdfOutputKind(), pdf.finish(), protectedOutputFolders());
 }
 
 void Tfaktura_f::prepareBillPrinter(QPrinter& printer) const

@@ -1,6 +1,7 @@
 #include "extras/slot_list_csv.h"
 
 #include "extras/csv.h"
+#include "extras/csv_output_kind.h"
 #include "store/open_file.h"
 #include "store/output_file.h"
 
@@ -24,15 +25,21 @@ QString fromCsv(const SlotColumn& column, const QString& text)
 
 QString refusal(int line, const QString& reason) { return QStringLiteral("wiersz %1: %2").arg(line).arg(reason); }
 
+
+// "Nr" and the column captions.
+CsvRow headRow(const SlotList& list)
+{
+    CsvRow head{slotHeader};
+    for (const SlotColumn& column : list.layout().columns)
+        head.append(column.caption);
+    return head;
+}
+
 } // namespace
 
 QByteArray slotListCsv(const SlotList& list)
 {
-    QList<CsvRow> rows;
-    CsvRow header{slotHeader};
-    for (const SlotColumn& column : list.layout().columns)
-        header.append(column.caption);
-    rows.append(header);
+    QList<CsvRow> rows{headRow(list)};
     for (const int slot : list.slotsInUse()) {
         CsvRow row{QString::number(slot)};
         const QStringList texts = list.entry(slot);
@@ -47,7 +54,7 @@ QString slotListCsvFilter() { return QStringLiteral("Plik CSV|*.csv"); }
 
 void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders)
 {
-    writeOutputFile(ops, path, OutputKind::Csv, slotListCsv(list), protectedFolders(baseFolders));
+    writeOutputFile(ops, path, csvOutputKind({headRow(list)}), slotListCsv(list), protectedFolders(baseFolders));
 }
 
 QByteArray readCsvFile(FileOps& ops, const QString& path)

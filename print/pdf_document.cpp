@@ -1,5 +1,6 @@
 #include "print/pdf_document.h"
 
+#include "print/pdf_info.h"
 #include "print/print_error.h"
 #include "store/records.h"
 
@@ -8,6 +9,10 @@
 namespace kw {
 
 namespace {
+
+// The start of the Creator every PDF of the program carries; the version
+// follows.
+const QString creatorName = QStringLiteral("Kwitarnia");
 
 QBuffer& openedBuffer(QBuffer& buffer)
 {
@@ -31,12 +36,20 @@ QString billPdfFileName(const BillPrintout& bill)
     return name + QStringLiteral(".pdf");
 }
 
+OutputKind pdfOutputKind()
+{
+    return {QStringLiteral("plikiem PDF"), [](QIODevice& existing) {
+                const std::optional<QString> creator = pdfCreator(existing);
+                return creator && (*creator == creatorName || creator->startsWith(creatorName + QLatin1Char(' ')));
+            }};
+}
+
 PdfDocument::PdfDocument(const QString& title)
     : writer_(&openedBuffer(buffer_)), document_(writer_, QStringLiteral("dokumentu PDF"))
 {
     writer_.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer_.setTitle(title);
-    writer_.setCreator(QStringLiteral("Kwitarnia " KWITARNIA_VERSION));
+    writer_.setCreator(creatorName + QStringLiteral(" " KWITARNIA_VERSION));
     writer_.setResolution(600);
     writer_.setPageSize(QPageSize(QPageSize::A4));
     writer_.setPageMargins(QMarginsF(0, 0, 0, 0));

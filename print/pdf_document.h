@@ -2,6 +2,7 @@
 
 #include "print/bill_printout.h"
 #include "print/paged_document.h"
+#include "store/output_file.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -16,6 +17,10 @@ QString billTitle(const BillPrintout& bill);
 
 // "Rachunek 14-2009.pdf": the title made a file name.
 QString billPdfFileName(const BillPrintout& bill);
+
+// A PDF file: replaces only a PDF whose document information names this
+// program as its creator, as every PdfDocument does.
+OutputKind pdfOutputKind();
 
 // Bill pages as a PDF file's bytes, painted in memory at 600 dpi on whole A4
 // pages, so that a file is written only once the document is whole. The

@@ -12,6 +12,19 @@ namespace kw {
 
 OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), path_(path)
 {
+    fd_ = ops_.open(QFile::encodeName(path).constData(), openFlags(mode), 0666);
+    checkOpened(mode);
+}
+
+OpenFile::OpenFile(FileOps& ops, int folder, const QString& name, const QString& path, Mode mode)
+    : ops_(ops), path_(path)
+{
+    fd_ = ops_.openat(folder, QFile::encodeName(name).constData(), openFlags(mode) | O_NOFOLLOW, 0666);
+    checkOpened(mode);
+}
+
+int OpenFile::openFlags(Mode mode)
+{
     int flags = O_RDONLY;
     if (mode == ReadWrite)
         flags = O_RDWR;
@@ -21,9 +34,13 @@ OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), pa
         flags = O_RDWR | O_CREAT | O_EXCL;
     // Without blocking, so a FIFO put in a data file's place cannot hang the
     // open; a regular file ignores the flag.
-    fd_ = ops_.open(QFile::encodeName(path).constData(), flags | O_NONBLOCK, 0666);
+    return flags | O_NONBLOCK;
+}
+
+void OpenFile::checkOpened(Mode mode)
+{
     if (fd_ < 0 && !(mode == ReadOnlyIfExists && errno == ENOENT))
-        throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path, describeErrno(errno)));
+        throw IoError(QStringLiteral("Nie można otworzyć pliku %1: %2.").arg(path_, describeErrno(errno)));
     if (fd_ >= 0)
         requireRegularFile();
 }
@@ -31,13 +48,16 @@ OpenFile::OpenFile(FileOps& ops, const QString& path, Mode mode) : ops_(ops), pa
 void OpenFile::requireRegularFile()
 {
     struct stat info {};
-    if (ops_.fstat(fd_, &info) != 0)
-        fail(QStringLiteral("Błąd odczytu"), errno);
-    if (!S_ISREG(info.st_mode)) {
-        ops_.close(fd_);
-        fd_ = -1;
-        throw IoError(QStringLiteral("Nie można użyć pliku %1: to nie jest zwykły plik.").arg(path_));
-    }
+    const bool known = ops_.fstat(fd_, &info) == 0;
+    const int error = errno;
+    if (known && S_ISREG(info.st_mode))
+        return;
+    // The constructor throws, so no destructor closes the file.
+    ops_.close(fd_);
+    fd_ = -1;
+    if (!known)
+        fail(QStringLiteral("Błąd odczytu"), error);
+    throw IoError(QStringLiteral("Nie można użyć pliku %1: to nie jest zwykły plik.").arg(path_));
 }
 
 OpenFile::~OpenFile()
@@ -56,6 +76,11 @@ void OpenFile::takeAccessOf(const QString& path)
     struct stat replaced {};
     if (ops_.stat(QFile::encodeName(path).constData(), &replaced) != 0)
         return; // a new file: the user's umask decides, as for any new file
+    takeAccessOf(replaced);
+}
+
+void OpenFile::takeAccessOf(const struct stat& replaced)
+{
     // The group first: changing it may clear the set-group-ID bit. Only a
     // member of the group may give it; otherwise the file keeps the user's
     // group, the most the system allows. A file system without owners or

@@ -20,12 +20,16 @@ public:
     enum Mode { ReadOnly, ReadOnlyIfExists, ReadWrite, CreateNew, CreateExclusive };
 
     OpenFile(FileOps& ops, const QString& path, Mode mode);
+    // The file `name` in the open folder `folder`, never through a symbolic
+    // link; `path` names it in messages.
+    OpenFile(FileOps& ops, int folder, const QString& name, const QString& path, Mode mode);
     ~OpenFile();
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
 
     const QString& path() const { return path_; }
     bool isOpen() const { return fd_ >= 0; }
+    int descriptor() const { return fd_; }
     qint64 size() const;
 
     // Reads up to `length` bytes; fewer only at the end of the file.
@@ -41,10 +45,16 @@ public:
     // `path`, when there is one, so that a replacement is neither more open
     // nor less writable for the group than the file it replaces.
     void takeAccessOf(const QString& path);
+    // The same from the replaced file's status.
+    void takeAccessOf(const struct stat& replaced);
     // Closes and checks the close; the destructor closes silently otherwise.
     void close();
 
 private:
+    static int openFlags(Mode mode);
+    // Throws IoError when the open failed, unless the file is absent and
+    // `mode` allows that; checks that a file opened is a regular one.
+    void checkOpened(Mode mode);
     // Throws, closed, when the path names a folder, FIFO, device or socket:
     // reading one would block or give bytes that are no record.
     void requireRegularFile();

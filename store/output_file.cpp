@@ -3,11 +3,17 @@
 #include "store/data_folder.h"
 #include "store/io_error.h"
 #include "store/open_file.h"
+#include "store/output_folder.h"
 #include "store/record_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <optional>
 
 namespace kw {
 
@@ -15,6 +21,10 @@ namespace {
 
 // More links than this in a row is a loop; the system gives up at 40 too.
 constexpr int maxLinksFollowed = 40;
+
+// Bytes gathered before each write of a streamed output: few system calls,
+// and memory that does not grow with the output.
+constexpr qsizetype sinkBufferSize = 64 * 1024;
 
 // The absolute path `path` names, symbolic links followed (a dangling link
 // names its target); with `anyCase`, each component that does not exist as
@@ -45,52 +55,130 @@ bool liesIn(const QString& path, const QString& folder)
     return path.startsWith(prefix, Qt::CaseInsensitive);
 }
 
-QString kindName(OutputKind kind)
-{
-    switch (kind) {
-    case OutputKind::Pdf: return QStringLiteral("plikiem PDF");
-    case OutputKind::Zip: return QStringLiteral("archiwum ZIP");
-    case OutputKind::Csv: return QStringLiteral("plikiem CSV");
-    }
-    return {};
-}
-
-bool holdsKind(const QString& path, OutputKind kind)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(4096);
-    if (head.isEmpty())
-        return true;
-    switch (kind) {
-    case OutputKind::Pdf: return head.startsWith("%PDF-");
-    case OutputKind::Zip: return head.startsWith("PK");
-    case OutputKind::Csv: return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) && !head.contains('\0');
-    }
-    return false;
-}
-
 [[noreturn]] void refuse(const QString& target, const QString& reason)
 {
     throw IoError(QStringLiteral("Nie zapisano pliku %1: %2.").arg(target, reason));
 }
 
-void checkTarget(const QString& target, const QString& resolved, OutputKind kind, const QStringList& folders)
+[[noreturn]] void refuseDataFolder(const QString& target, const QString& folder)
 {
-    const QString anySpelling = resolvedTarget(target, true);
-    for (const QString& folder : folders) {
-        if (liesIn(resolved, folder) || liesIn(anySpelling, folder))
-            refuse(target, QStringLiteral("to plik w folderze danych programu %1; podaj inną nazwę").arg(folder));
+    refuse(target, QStringLiteral("to plik w folderze danych programu %1; podaj inną nazwę").arg(folder));
+}
+
+// Runs one step of the write; its failure is reported as the target's, since
+// the user knows the target, not the temporary file the layer names.
+template <class Step>
+auto asWriteOf(const QString& target, Step step)
+{
+    try {
+        return step();
+    } catch (const IoError& error) {
+        throw IoError(QStringLiteral("Nie można zapisać pliku %1. %2").arg(target, error.message()));
     }
-    const QFileInfo info(resolved);
-    if (!info.exists())
-        return;
-    if (!info.isFile())
+}
+
+// The status of the file `name` the output would replace, nothing when there
+// is none. Refuses anything but an empty file or one `kind` recognises.
+std::optional<struct stat> fileToReplace(FileOps& ops, const OutputFolder& folder, const QString& name,
+                                         const QString& target, const OutputKind& kind)
+{
+    struct stat info {};
+    if (ops.fstatat(folder.descriptor(), QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        throw IoError(QStringLiteral("Nie można zapisać pliku %1. Nie można sprawdzić pliku %2: %3.")
+                          .arg(target, folder.filePath(name), describeErrno(errno)));
+    }
+    if (!S_ISREG(info.st_mode))
         refuse(target, QStringLiteral("to nie jest zwykły plik"));
-    if (!holdsKind(resolved, kind))
-        refuse(target,
-               QStringLiteral("taki plik już istnieje i nie jest %1, więc go nie zastąpiono").arg(kindName(kind)));
+    if (info.st_size == 0)
+        return info;
+    const bool ours = asWriteOf(target, [&] {
+        const OpenFile existing(ops, folder.descriptor(), name, folder.filePath(name), OpenFile::ReadOnly);
+        QFile file;
+        return file.open(existing.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle) &&
+            kind.writtenByThisProgram(file);
+    });
+    if (!ours)
+        refuse(target, QStringLiteral("taki plik już istnieje i nie jest %1, więc go nie zastąpiono").arg(kind.name));
+    return info;
+}
+
+// Writes what it is given into the temporary file, gathered into writes of
+// sinkBufferSize bytes.
+class TemporaryFileSink final : public OutputSink
+{
+public:
+    TemporaryFileSink(OpenFile& file, const QString& target) : file_(file), target_(target)
+    {
+        pending_.reserve(sinkBufferSize);
+    }
+
+    void write(QByteArrayView bytes) override
+    {
+        if (pending_.size() + bytes.size() > sinkBufferSize)
+            flush();
+        if (bytes.size() >= sinkBufferSize)
+            writeOut(bytes);
+        else
+            pending_.append(bytes);
+    }
+
+    void flush()
+    {
+        writeOut(pending_);
+        pending_.clear();
+    }
+
+private:
+    void writeOut(QByteArrayView bytes)
+    {
+        asWriteOf(target_, [&] { file_.writeAt(written_, bytes.data(), bytes.size()); });
+        written_ += bytes.size();
+    }
+
+    OpenFile& file_;
+    const QString& target_;
+    QByteArray pending_;
+    qint64 written_ = 0;
+};
+
+// Makes the file `name` in `folder` through a temporary file beside it: whole
+// and synced before the rename, removed again when anything fails.
+void writeThroughTemporary(FileOps& ops, OutputFolder& folder, const QString& name,
+                           const std::optional<struct stat>& replaced, const QString& target,
+                           const std::function<void(OutputSink&)>& produce)
+{
+    const QString temporary = temporaryNameFor(name);
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    bool created = false;
+    try {
+        OpenFile out = asWriteOf(target, [&]() -> OpenFile {
+            return OpenFile(ops, folder.descriptor(), temporary, folder.filePath(temporary),
+                            OpenFile::CreateExclusive);
+        });
+        created = true;
+        if (replaced)
+            out.takeAccessOf(*replaced);
+        TemporaryFileSink sink(out, target);
+        produce(sink);
+        sink.flush();
+        asWriteOf(target, [&] {
+            out.sync();
+            out.close();
+            if (ops.renameat(folder.descriptor(), temporaryName.constData(), folder.descriptor(),
+                             QFile::encodeName(name).constData()) != 0)
+                throw IoError(QStringLiteral("Nie można zmienić nazwy pliku %1 na %2: %3.")
+                                  .arg(folder.filePath(temporary), folder.filePath(name), describeErrno(errno)));
+        });
+    } catch (...) {
+        if (created)
+            ops.unlinkat(folder.descriptor(), temporaryName.constData(), 0);
+        throw;
+    }
+    // The new file is in place and whole by now, so a failed folder sync is
+    // not reported: the caller would take the output as not written.
+    folder.sync();
 }
 
 } // namespace
@@ -106,18 +194,32 @@ QStringList protectedFolders(const QStringList& baseFolders)
     return folders;
 }
 
-void writeOutputFile(FileOps& ops, const QString& target, OutputKind kind, const QByteArray& bytes,
-                     const QStringList& protectedFolders)
+void writeOutputFile(FileOps& ops, const QString& target, const OutputKind& kind,
+                     const std::function<void(OutputSink&)>& produce, const QStringList& protectedFolders)
 {
     // Written as spelled: "Rachunek.pdf" is a file of its own beside "rachunek.pdf".
     const QString resolved = resolvedTarget(target, false);
-    checkTarget(target, resolved, kind, protectedFolders);
-    try {
-        replaceFileAtomically(ops, resolved, temporaryNameFor(resolved), [&](OpenFile& out) { out.writeAt(0, bytes); });
-    } catch (const IoError& error) {
-        // The layer names the temporary file; the user knows the target.
-        throw IoError(QStringLiteral("Nie można zapisać pliku %1. %2").arg(target, error.message()));
+    const QString anySpelling = resolvedTarget(target, true);
+    for (const QString& folder : protectedFolders) {
+        if (liesIn(resolved, folder) || liesIn(anySpelling, folder))
+            refuseDataFolder(target, folder);
     }
+    const QFileInfo file(resolved);
+    if (file.fileName().isEmpty())
+        refuse(target, QStringLiteral("to nie jest zwykły plik"));
+    OutputFolder folder = asWriteOf(target, [&]() -> OutputFolder {
+        return OutputFolder(ops, file.path(), protectedFolders);
+    });
+    if (!folder.dataFolder().isEmpty())
+        refuseDataFolder(target, folder.dataFolder());
+    const std::optional<struct stat> replaced = fileToReplace(ops, folder, file.fileName(), target, kind);
+    writeThroughTemporary(ops, folder, file.fileName(), replaced, target, produce);
+}
+
+void writeOutputFile(FileOps& ops, const QString& target, const OutputKind& kind, const QByteArray& bytes,
+                     const QStringList& protectedFolders)
+{
+    writeOutputFile(ops, target, kind, [&](OutputSink& sink) { sink.write(bytes); }, protectedFolders);
 }
 
 } // namespace kw

@@ -3,6 +3,7 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_output.h"
 #include "app/platform/bill_mail.h"
+#include "extras/archive_output_kind.h"
 #include "extras/backup_archive.h"
 #include "store/output_file.h"
 
@@ -12,7 +13,7 @@ void backupDataFolder(FileOps& ops, const DataPaths& paths, const QString& start
 {
     storedDocumentCount(ops, paths.documentFile());
     const BackupArchive archive = makeBackupArchive(ops, paths);
-    writeOutputFile(ops, zipFile, OutputKind::Zip, archive.bytes, protectedFolders({paths.folder(), startFolder}));
+    writeOutputFile(ops, zipFile, backupOutputKind(), archive.bytes, protectedFolders({paths.folder(), startFolder}));
     printLine(QStringLiteral("Zapisano kopię zapasową %1 (plików: %2).").arg(zipFile).arg(archive.fileCount));
 }
 

@@ -1,6 +1,7 @@
 #include "app/cli/csv_output.h"
 
 #include "app/cli/cli_output.h"
+#include "extras/csv_output_kind.h"
 #include "store/output_file.h"
 
 namespace kw {
@@ -13,7 +14,7 @@ void deliverCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder
         printBytes(bytes);
         return;
     }
-    writeOutputFile(ops, csvFile, OutputKind::Csv, bytes, protectedFolders({paths.folder(), startFolder}));
+    writeOutputFile(ops, csvFile, csvOutputKind({rows.value(0)}), bytes, protectedFolders({paths.folder(), startFolder}));
     printLine(QStringLiteral("Zapisano plik %1 (wierszy: %2).").arg(csvFile).arg(rows.size()));
 }
 

@@ -16,7 +16,7 @@ namespace {
 void writePdf(FileOps& ops, const DataPaths& paths, const QString& startFolder, PdfDocument& pdf,
               const QString& pdfFile)
 {
-    writeOutputFile(ops, pdfFile, OutputKind::Pdf, pdf.finish(), protectedFolders({paths.folder(), startFolder}));
+    writeOutputFile(ops, pdfFile, pdfOutputKind(), pdf.finish(), protectedFolders({paths.folder(), startFolder}));
     printLine(QStringLiteral("Zapisano plik %1 (stron: %2).").arg(pdfFile).arg(pdf.pageCount()));
 }
 

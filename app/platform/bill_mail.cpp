@@ -39,7 +39,7 @@ QString writeAttachment(FileOps& ops, const BillPrintout& bill)
     PdfDocument pdf(billTitle(bill));
     pdf.addBill(bill);
     const QString file = folder.filePath(billPdfFileName(bill));
-    writeOutputFile(ops, file, OutputKind::Pdf, pdf.finish(), {});
+    writeOutputFile(ops, file, pdfOutputKind(), pdf.finish(), {});
     return file;
 }
 

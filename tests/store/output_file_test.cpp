@@ -15,6 +15,16 @@ namespace {
 
 const QByteArray pdfBytes = QByteArrayLiteral("%PDF-1.4\nnew bill\n%%EOF\n");
 
+// A kind that knows its own files by how they start.
+OutputKind kindStartingWith(const QString& name, const QByteArray& start)
+{
+    return {name, [start](QIODevice& existing) { return existing.read(start.size()) == start; }};
+}
+
+const OutputKind pdfKind = kindStartingWith(QStringLiteral("plikiem PDF"), "%PDF-");
+const OutputKind zipKind = kindStartingWith(QStringLiteral("archiwum ZIP"), "PK\x03\x04");
+const OutputKind csvKind = kindStartingWith(QStringLiteral("plikiem CSV"), "Poz.;Kwota\r\n");
+
 class OutputFileTest : public ::testing::Test
 {
 protected:
@@ -31,7 +41,7 @@ protected:
     QString documents() const { return data.uslugi() + QStringLiteral("/dokumenty_r.dat"); }
     QString at(const QString& relative) const { return data.path() + QLatin1Char('/') + relative; }
 
-    void write(const QString& target, OutputKind kind = OutputKind::Pdf, const QByteArray& bytes = pdfBytes,
+    void write(const QString& target, const OutputKind& kind = pdfKind, const QByteArray& bytes = pdfBytes,
                FileOps& ops = systemFileOps())
     {
         writeOutputFile(ops, target, kind, bytes, protectedFolders({data.path()}));
@@ -75,7 +85,7 @@ TEST_F(OutputFileTest, NoSpellingOfADataFileIsEverWritten)
         at(QStringLiteral("folder-link/dokumenty_r.dat")),
     };
     for (const QString& target : targets) {
-        for (OutputKind kind : {OutputKind::Pdf, OutputKind::Zip, OutputKind::Csv}) {
+        for (const OutputKind& kind : {pdfKind, zipKind, csvKind}) {
             try {
                 write(target, kind);
                 ADD_FAILURE() << "written: " << target.toStdString();
@@ -95,21 +105,21 @@ struct ExistingCase {
     const char* name;
     const char* file;
     QByteArray bytes;
-    OutputKind kind;
+    const OutputKind& kind;
     bool replaced;
 };
 
 TEST_F(OutputFileTest, AnExistingFileIsReplacedOnlyByOutputOfItsKind)
 {
     const ExistingCase cases[] = {
-        {"older PDF", "stary.pdf", "%PDF-1.7 old", OutputKind::Pdf, true},
-        {"empty file", "pusty.pdf", "", OutputKind::Pdf, true},
-        {"text named .pdf", "notatki.pdf", "moje notatki", OutputKind::Pdf, false},
-        {"PDF under a ZIP", "kopia.zip", "%PDF-1.4", OutputKind::Zip, false},
-        {"older ZIP", "kopia.zip", "PK\x03\x04 old", OutputKind::Zip, true},
-        {"older CSV", "lista.csv", "Poz.;Kwota\r\n", OutputKind::Csv, true},
-        {"text not named .csv", "lista.txt", "Poz.;Kwota\r\n", OutputKind::Csv, false},
-        {"binary named .csv", "lista.csv", QByteArray("ab\0cd", 5), OutputKind::Csv, false},
+        {"older PDF", "stary.pdf", "%PDF-1.7 old", pdfKind, true},
+        {"empty file", "pusty.pdf", "", pdfKind, true},
+        {"text named .pdf", "notatki.pdf", "moje notatki", pdfKind, false},
+        {"PDF under a ZIP", "kopia.zip", "%PDF-1.4", zipKind, false},
+        {"older ZIP", "kopia.zip", "PK\x03\x04 old", zipKind, true},
+        {"older CSV", "lista.csv", "Poz.;Kwota\r\n", csvKind, true},
+        {"another table", "wyciag.csv", "Data;Opis;Kwota\r\n", csvKind, false},
+        {"binary named .csv", "lista.csv", QByteArray("ab\0cd", 5), csvKind, false},
     };
     for (const ExistingCase& c : cases) {
         const QString target = at(QString::fromUtf8(c.file));
@@ -156,7 +166,7 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
     const QByteArray old = "%PDF-1.4 the old one";
     FailingFileOps ops;
     const auto failures = everyFailureOf(
-        ops, [&] { writeFileBytes(target, old); }, [&] { write(target, OutputKind::Pdf, pdfBytes, ops); },
+        ops, [&] { writeFileBytes(target, old); }, [&] { write(target, pdfKind, pdfBytes, ops); },
         {FileCall::Open, FileCall::Write, FileCall::Sync, FileCall::Close, FileCall::Rename}, {ENOSPC, EIO});
     ASSERT_FALSE(failures.empty());
     int reported = 0;
@@ -165,7 +175,7 @@ TEST_F(OutputFileTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
         ops.failAt(failure.call, failure.n, failure.error, true);
         bool thrown = false;
         try {
-            write(target, OutputKind::Pdf, pdfBytes, ops);
+            write(target, pdfKind, pdfBytes, ops);
         } catch (const IoError&) {
             thrown = true;
             ++reported;

@@ -39,6 +39,15 @@ int FailingFileOps::open(const char* path, int flags, mode_t mode)
     return FileOps::open(path, flags, mode);
 }
 
+int FailingFileOps::openat(int folder, const char* name, int flags, mode_t mode)
+{
+    if (shouldFail(FileCall::Open)) {
+        errno = error_;
+        return -1;
+    }
+    return FileOps::openat(folder, name, flags, mode);
+}
+
 ssize_t FailingFileOps::pread(int fd, void* buffer, size_t size, off_t offset)
 {
     if (shouldFail(FileCall::Read)) {
@@ -86,6 +95,15 @@ int FailingFileOps::fstat(int fd, struct stat* info)
     return FileOps::fstat(fd, info);
 }
 
+int FailingFileOps::fstatat(int folder, const char* name, struct stat* info, int flags)
+{
+    if (shouldFail(FileCall::Stat)) {
+        errno = error_;
+        return -1;
+    }
+    return FileOps::fstatat(folder, name, info, flags);
+}
+
 int FailingFileOps::close(int fd)
 {
     // A failing close still releases the descriptor, as close(2) does on
@@ -108,6 +126,15 @@ int FailingFileOps::rename(const char* from, const char* to)
     return FileOps::rename(from, to);
 }
 
+int FailingFileOps::renameat(int fromFolder, const char* from, int toFolder, const char* to)
+{
+    if (shouldFail(FileCall::Rename)) {
+        errno = error_;
+        return -1;
+    }
+    return FileOps::renameat(fromFolder, from, toFolder, to);
+}
+
 int FailingFileOps::unlink(const char* path)
 {
     if (shouldFail(FileCall::Unlink)) {
@@ -115,6 +142,15 @@ int FailingFileOps::unlink(const char* path)
         return -1;
     }
     return FileOps::unlink(path);
+}
+
+int FailingFileOps::unlinkat(int folder, const char* name, int flags)
+{
+    if (shouldFail(FileCall::Unlink)) {
+        errno = error_;
+        return -1;
+    }
+    return FileOps::unlinkat(folder, name, flags);
 }
 
 const char* fileCallName(FileCall call)

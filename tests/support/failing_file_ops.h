@@ -29,14 +29,18 @@ public:
     bool failed() const { return failed_; }
 
     int open(const char* path, int flags, mode_t mode) override;
+    int openat(int folder, const char* name, int flags, mode_t mode) override;
     ssize_t pread(int fd, void* buffer, size_t size, off_t offset) override;
     ssize_t pwrite(int fd, const void* buffer, size_t size, off_t offset) override;
     int fsync(int fd) override;
     int ftruncate(int fd, off_t size) override;
     int fstat(int fd, struct stat* info) override;
+    int fstatat(int folder, const char* name, struct stat* info, int flags) override;
     int close(int fd) override;
     int rename(const char* from, const char* to) override;
+    int renameat(int fromFolder, const char* from, int toFolder, const char* to) override;
     int unlink(const char* path) override;
+    int unlinkat(int folder, const char* name, int flags) override;
 
 private:
     static constexpr int Kinds = 9;
