@@ -33,7 +33,8 @@ struct CliRequest {
     std::optional<qint64> position; // PdfPosition, Mail: 1-based; empty for the last document
     QString month;                  // PdfMonth: "YYYY-MM"
     bool csv = false;               // List, Summary: CSV instead of text lines
-    QString outputFile; // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
+    bool xlsx = false;              // List, Summary: a spreadsheet file instead of text lines
+    QString outputFile; // PdfPosition, PdfMonth, Backup; List and Summary with csv (empty for standard output) or xlsx
     QString address;    // Mail: the recipient, may be empty
     QString amount;     // Words: a sign, digits and a decimal point or comma
     SlotListKind list = SlotListKind::Clients; // ListImport, ListExport

@@ -1,6 +1,9 @@
 #include "app/cli/cli_lines.h"
 
+#include "extras/document_amount.h"
+#include "extras/export_table.h"
 #include "extras/printable_text.h"
+#include "store/records.h"
 
 #include <array>
 
@@ -20,12 +23,20 @@ constexpr int nameColumn = 12;
 
 QString monthName(int m) { return monthNames[m]; }
 
-QStringList documentListLines(const SelectionLines& bills)
+void appendDocumentListLine(QByteArray& out, qint64 position, QByteArrayView record)
 {
-    QStringList lines;
-    for (qsizetype i = 0; i < bills.texts.size(); ++i)
-        lines.append(QStringLiteral("%1: %2").arg(bills.sources[i]).arg(printableText(bills.texts[i])));
-    return lines;
+    appendNumber(out, position);
+    // As billLine() shows a document: kind, number/extension and the buyer.
+    const auto field = [&](StringField f) { appendPrintableUtf8(out, QByteArrayView(storedText(record, f))); };
+    out.append(": ");
+    field(doc::DocKind);
+    out.append(' ');
+    field(doc::DocNumber);
+    out.append('/');
+    field(doc::NumberSuffix);
+    out.append(' ');
+    field(doc::BuyerLine1);
+    out.append('\n');
 }
 
 QStringList yearlySummaryLines(const YearlySummary& summary, const QString& client)

@@ -14,6 +14,8 @@ QList<QStringList> writingCommands()
             {QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-03")},
             {QStringLiteral("list"), QStringLiteral("--csv")},
             {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv")},
+            {QStringLiteral("list"), QStringLiteral("--xlsx")},
+            {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--xlsx")},
             {QStringLiteral("backup")}};
 }
 
