@@ -4,7 +4,6 @@
 #include "store/cp1250.h"
 #include "store/records.h"
 
-#include <algorithm>
 #include <array>
 
 namespace kw {
@@ -32,12 +31,6 @@ Money lineTotalsSum(QByteArrayView record, LineTable table)
 }
 
 } // namespace
-
-std::string_view storedText(QByteArrayView record, StringField field)
-{
-    const int length = std::min<int>(quint8(record[field.offset]), field.maxChars);
-    return std::string_view(record.data() + field.offset + 1, size_t(length));
-}
 
 std::optional<Money> documentAmount(QByteArrayView record)
 {

@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -15,7 +16,11 @@ namespace kw {
 
 // The field's bytes as stored (code page 1250), the length byte clamped to
 // the field's width as readString() clamps it.
-std::string_view storedText(QByteArrayView record, StringField field);
+inline std::string_view storedText(QByteArrayView record, StringField field)
+{
+    const int length = std::min<int>(quint8(record[field.offset]), field.maxChars);
+    return std::string_view(record.data() + field.offset + 1, size_t(length));
+}
 
 // What a document states as its amount, from the "Razem" texts of its line
 // tables added exactly: a bill its own total, a corrective bill the

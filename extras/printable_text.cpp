@@ -3,6 +3,7 @@
 #include "store/cp1250.h"
 
 #include <array>
+#include <cstring>
 
 namespace kw {
 
@@ -43,16 +44,19 @@ QString printableText(const QString& text)
     return shown;
 }
 
-void appendPrintableUtf8(QByteArray& out, QByteArrayView cp1250)
+char* writePrintableUtf8(char* at, QByteArrayView cp1250)
 {
     const std::array<Utf8Char, 256>& chars = printableUtf8Chars();
     for (char c : cp1250) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F)
-            out.append(c);
-        else
-            out.append(chars[byte].bytes.data(), chars[byte].size);
+        if (byte >= 0x20 && byte < 0x7F) {
+            *at++ = c;
+        } else {
+            std::memcpy(at, chars[byte].bytes.data(), chars[byte].bytes.size());
+            at += chars[byte].size;
+        }
     }
+    return at;
 }
 
 } // namespace kw

@@ -25,18 +25,22 @@ QString monthName(int m) { return monthNames[m]; }
 
 void appendDocumentListLine(QByteArray& out, qint64 position, QByteArrayView record)
 {
-    appendNumber(out, position);
     // As billLine() shows a document: kind, number/extension and the buyer.
-    const auto field = [&](StringField f) { appendPrintableUtf8(out, QByteArrayView(storedText(record, f))); };
-    out.append(": ");
-    field(doc::DocKind);
-    out.append(' ');
-    field(doc::DocNumber);
-    out.append('/');
-    field(doc::NumberSuffix);
-    out.append(' ');
-    field(doc::BuyerLine1);
-    out.append('\n');
+    const StringField fields[] = {doc::DocKind, doc::DocNumber, doc::NumberSuffix, doc::BuyerLine1};
+    const char separators[] = {' ', '/', ' ', '\n'};
+    const qsizetype start = out.size();
+    qsizetype room = 20 + 2 + int(std::size(separators));
+    for (StringField field : fields)
+        room += 3 * field.maxChars;
+    out.resize(start + room);
+    char* at = writeNumber(out.data() + start, position);
+    *at++ = ':';
+    *at++ = ' ';
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        at = writePrintableUtf8(at, QByteArrayView(storedText(record, fields[i])));
+        *at++ = separators[i];
+    }
+    out.truncate(at - out.constData());
 }
 
 QStringList yearlySummaryLines(const YearlySummary& summary, const QString& client)

@@ -6,6 +6,7 @@
 #include "store/cp1250.h"
 #include "store/records.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -54,38 +55,40 @@ bool isPrintableAscii(std::string_view text)
 
 // An amount as the record shows it ("     12.50") as a spreadsheet in the
 // Polish locale reads it ("12,50"), as csvAmountText() makes it.
-void appendAmountText(QByteArray& out, std::string_view stored)
+void addAmountTextCell(ExportRow& row, std::string_view stored)
 {
     if (!isPrintableAscii(stored)) {
-        out.append(printableText(csvAmountText(fromCp1250(QByteArrayView(stored)))).toUtf8());
+        row.addCell(printableText(csvAmountText(fromCp1250(QByteArrayView(stored)))).toUtf8());
         return;
     }
     const size_t first = stored.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return;
-    for (char c : stored.substr(first, stored.find_last_not_of(' ') + 1 - first))
-        out.append(c == '.' ? ',' : c);
+    const std::string_view amount = first == std::string_view::npos
+        ? std::string_view()
+        : stored.substr(first, stored.find_last_not_of(' ') + 1 - first);
+    char* at = row.openCell(qsizetype(amount.size()));
+    row.closeCell(std::replace_copy(amount.begin(), amount.end(), at, '.', ','));
 }
 
 // `amount` as csvAmount() writes it: grosze rounded half away from zero, a
 // decimal comma, a minus only before an amount that does not round to zero.
-void appendAmount(QByteArray& out, Money amount)
+void addAmountCell(ExportRow& row, Money amount)
 {
     const qint64 grosze = amount.grosze();
     const quint64 magnitude = grosze < 0 ? 0 - quint64(grosze) : quint64(grosze);
-    std::array<char, 24> digits;
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / 100).ptr;
+    char* at = row.openCell(24);
     if (grosze < 0)
-        out.append('-');
-    out.append(digits.data(), end - digits.data());
-    out.append(',');
-    out.append(char('0' + magnitude % 100 / 10));
-    out.append(char('0' + magnitude % 10));
+        *at++ = '-';
+    at = std::to_chars(at, at + 20, magnitude / 100).ptr;
+    *at++ = ',';
+    *at++ = char('0' + magnitude % 100 / 10);
+    *at++ = char('0' + magnitude % 10);
+    row.closeCell(at);
 }
 
-void appendField(QByteArray& out, QByteArrayView record, StringField field)
+void addFieldCell(ExportRow& row, QByteArrayView record, StringField field)
 {
-    appendPrintableUtf8(out, QByteArrayView(storedText(record, field)));
+    const std::string_view text = storedText(record, field);
+    row.closeCell(writePrintableUtf8(row.openCell(3 * qsizetype(text.size())), QByteArrayView(text)));
 }
 
 } // namespace
@@ -102,26 +105,21 @@ bool documentListRow(qint64 position, QByteArrayView record, ExportRow& row)
     if (position == openingPosition || !payable)
         return false;
     row.clear();
-    appendNumber(row.cellText(), position);
-    row.endCell();
-    for (StringField field : headFields) {
-        appendField(row.cellText(), record, field);
-        row.endCell();
-    }
+    row.closeCell(writeNumber(row.openCell(20), position));
+    for (StringField field : headFields)
+        addFieldCell(row, record, field);
     const bool corrective = storedText(record, doc::DocKind) == "K";
     const LineTable table = corrective ? LineTable::Correction : LineTable::Bill;
     for (int line = 1; line <= doc::Lines; ++line) {
         for (int column = 1; column <= doc::Columns; ++column) {
             // Quantity, price and total are numbers for the spreadsheet.
             if (column >= 4)
-                appendAmountText(row.cellText(), storedText(record, lineCell(table, column, line)));
+                addAmountTextCell(row, storedText(record, lineCell(table, column, line)));
             else
-                appendField(row.cellText(), record, lineCell(table, column, line));
-            row.endCell();
+                addFieldCell(row, record, lineCell(table, column, line));
         }
     }
-    appendAmount(row.cellText(), *payable);
-    row.endCell();
+    addAmountCell(row, *payable);
     return true;
 }
 
@@ -135,8 +133,7 @@ void yearlySummaryRow(const YearlySummary& summary, int m, ExportRow& row)
 {
     row.clear();
     row.addCell(monthName(m).toUtf8());
-    appendAmount(row.cellText(), summary.totals[m]);
-    row.endCell();
+    addAmountCell(row, summary.totals[m]);
 }
 
 } // namespace kw
