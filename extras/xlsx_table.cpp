@@ -9,6 +9,7 @@
 #include <xlsxwriter.h>
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -114,10 +115,15 @@ XlsxTable::XlsxTable(const ExportTable& table) : table_(table)
 
 XlsxTable::~XlsxTable()
 {
-    // A workbook given up half-way is never written; its temporary files go
-    // with the folder.
-    if (workbook_)
-        lxw_workbook_free(workbook_);
+    // A workbook given up half-way is never written. Freeing it leaves the
+    // sheet's row file open, so that is closed first.
+    if (!workbook_)
+        return;
+    if (sheet_ && sheet_->optimize_tmpfile) {
+        std::fclose(sheet_->optimize_tmpfile);
+        sheet_->optimize_tmpfile = nullptr;
+    }
+    lxw_workbook_free(workbook_);
 }
 
 void XlsxTable::addRow(const ExportRow& row)

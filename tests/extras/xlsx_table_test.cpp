@@ -4,6 +4,7 @@
 #include "tests/support/xlsx_reader.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -153,6 +154,23 @@ TEST_F(XlsxTableTest, TheFileReachesTheSinkInPieces)
     const QJsonArray read = readXlsxWithOpenpyxl(saved(sink.bytes))[u"sheets"].toArray().at(0)[u"rows"].toArray();
     ASSERT_EQ(read.size(), 20001);
     EXPECT_EQ(read[20000].toArray().at(0)[u"value"].toString(), QStringLiteral("Usługa 19999"));
+}
+
+int openFileDescriptors() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size()); }
+
+// An export that fails half-way gives its workbook up; nothing of it may
+// stay open in a program that goes on.
+TEST(XlsxTableAbandoned, AWorkbookGivenUpLeavesNoFileOpen)
+{
+    const int before = openFileDescriptors();
+    {
+        XlsxTable xlsx(table);
+        ExportRow row;
+        row.addCell("Strzyżenie");
+        for (int i = 0; i < 100; ++i)
+            xlsx.addRow(row);
+    }
+    EXPECT_EQ(openFileDescriptors(), before);
 }
 
 bool recognised(const QByteArray& bytes)
