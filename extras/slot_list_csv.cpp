@@ -133,19 +133,21 @@ private:
 };
 
 // "Nr" and the column captions.
-CsvRow headRow(const SlotList& list)
+CsvRow headRow(const SlotListLayout& layout)
 {
     CsvRow head{slotNumberCaption()};
-    for (const SlotColumn& column : list.layout().columns)
+    for (const SlotColumn& column : layout.columns)
         head.append(column.caption);
     return head;
 }
 
 } // namespace
 
+QList<CsvRow> slotListCsvHeads() { return {headRow(clientListLayout()), headRow(serviceListLayout())}; }
+
 QByteArray slotListCsv(const SlotList& list)
 {
-    QList<CsvRow> rows{headRow(list)};
+    QList<CsvRow> rows{headRow(list.layout())};
     for (const int slot : list.slotsInUse()) {
         CsvRow row{QString::number(slot)};
         const QStringList texts = list.entry(slot);
@@ -160,7 +162,7 @@ QString slotListCsvFilter() { return QStringLiteral("Plik CSV|*.csv"); }
 
 void writeSlotListCsv(FileOps& ops, const QString& path, const SlotList& list, const QStringList& baseFolders)
 {
-    writeOutputFile(ops, path, csvOutputKind({headRow(list)}), slotListCsv(list), protectedFolders(baseFolders));
+    writeOutputFile(ops, path, csvOutputKind(slotListCsvHeads()), slotListCsv(list), protectedFolders(baseFolders));
 }
 
 QByteArray readCsvFile(FileOps& ops, const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/slot_list.h"
+#include "extras/csv.h"
 #include "store/file_ops.h"
 
 #include <QByteArray>
@@ -15,6 +16,9 @@ namespace kw {
 // and its texts, amounts with a decimal comma.
 
 QByteArray slotListCsv(const SlotList& list);
+
+// The header rows of the client and the service list's files.
+QList<CsvRow> slotListCsvHeads();
 
 // The open and save dialogs' filter for these files.
 QString slotListCsvFilter();

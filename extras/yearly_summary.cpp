@@ -1,6 +1,7 @@
 #include "extras/yearly_summary.h"
 
 #include "editing/amount_text.h"
+#include "extras/document_amount.h"
 #include "store/cp1250.h"
 #include "store/document_journal.h"
 #include "store/document_lock.h"
@@ -30,12 +31,6 @@ std::optional<QByteArray> recordBytesOf(const QString& text)
     return bytes;
 }
 
-std::string_view fieldText(QByteArrayView record, StringField field)
-{
-    const int length = std::min<int>(quint8(record[field.offset]), field.maxChars);
-    return std::string_view(record.data() + field.offset + 1, size_t(length));
-}
-
 bool contains(std::string_view text, const std::optional<QByteArray>& part)
 {
     return part && text.find(std::string_view(part->constData(), size_t(part->size()))) != std::string_view::npos;
@@ -53,37 +48,6 @@ int monthOf(std::string_view issueDate)
         return 0;
     const int month = (tens - '0') * 10 + (ones - '0');
     return month >= 1 && month <= 12 ? month : 0;
-}
-
-Money cellAmount(QByteArrayView record, StringField field)
-{
-    const std::string_view text = fieldText(record, field);
-    std::array<char16_t, doc::CellChars> wide;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (quint8(text[i]) >= 0x80)
-            return readAmount(fromCp1250(QByteArrayView(text.data(), qsizetype(text.size()))));
-        wide[i] = char16_t(text[i]);
-    }
-    return readAmount(QStringView(wide.data(), qsizetype(text.size())));
-}
-
-Money lineTotalsSum(QByteArrayView record, LineTable table)
-{
-    Money sum;
-    for (int line = 1; line <= doc::Lines; ++line)
-        sum += cellAmount(record, lineCell(table, 6, line));
-    return sum;
-}
-
-// What a record adds to its month; empty for a record of another kind.
-std::optional<Money> documentAmount(QByteArrayView record)
-{
-    const std::string_view kind = fieldText(record, doc::DocKind);
-    if (kind == "F")
-        return lineTotalsSum(record, LineTable::Bill);
-    if (kind == "K")
-        return lineTotalsSum(record, LineTable::Correction) - lineTotalsSum(record, LineTable::Bill);
-    return std::nullopt;
 }
 
 QString summaryAmountText(Money amount) { return formatAmount(amount, 12); }
@@ -118,11 +82,11 @@ YearlySummary computeYearlySummary(FileOps& ops, const QString& documentFile, co
     RecordStream stream(ops, documentFile, doc::Size, 256);
     QByteArrayView record;
     while (stream.next(record)) {
-        if (!contains(fieldText(record, doc::IssueDate), yearBytes))
+        if (!contains(storedText(record, doc::IssueDate), yearBytes))
             continue;
-        if (!everyClient && !contains(fieldText(record, doc::BuyerLine1), clientBytes))
+        if (!everyClient && !contains(storedText(record, doc::BuyerLine1), clientBytes))
             continue;
-        const int month = monthOf(fieldText(record, doc::IssueDate));
+        const int month = monthOf(storedText(record, doc::IssueDate));
         const std::optional<Money> amount = documentAmount(record);
         if (month == 0 || !amount)
             continue;

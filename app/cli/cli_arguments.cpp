@@ -17,6 +17,7 @@ const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("su
                                   QStringLiteral("restore")};
 
 const QString csvOption = QStringLiteral("--csv");
+const QString xlsxOption = QStringLiteral("--xlsx");
 const QString monthOption = QStringLiteral("--month");
 const QString endOfOptions = QStringLiteral("--");
 
@@ -26,13 +27,13 @@ const QString endOfOptions = QStringLiteral("--");
         QStringLiteral("Nieprawidłowe wywołanie polecenia %1; opis poleceń: kwitarnia --help.").arg(command));
 }
 
-// The words after the command: its options (with the CSV file that may
-// follow --csv) and its arguments, in order.
+// The words after the command: its options (with the file that may follow
+// --csv or --xlsx) and its arguments, in order.
 struct CommandWords {
     QString command;
     QStringList arguments;
     QStringList options;
-    QString csvFile;
+    QString tableFile;
 
     bool has(const QString& option) const { return options.contains(option); }
 
@@ -64,9 +65,10 @@ CommandWords splitWords(const QStringList& args)
             optionsEnded = true;
         } else {
             words.options.append(word);
-            // The word after --csv, unless it is an option, names the file.
-            if (word == csvOption && i + 1 < args.size() && !args[i + 1].startsWith(endOfOptions))
-                words.csvFile = args[++i];
+            // The word after --csv or --xlsx, unless it is an option, names the file.
+            if ((word == csvOption || word == xlsxOption) && i + 1 < args.size() &&
+                !args[i + 1].startsWith(endOfOptions))
+                words.tableFile = args[++i];
         }
     }
     return words;
@@ -137,10 +139,10 @@ CliRequest parseCommandLine(const QStringList& args)
         words.expect({}, 0, 0);
         request.command = CliCommand::Version;
     } else if (command == QLatin1String("list")) {
-        words.expect({csvOption}, 0, 0);
+        words.expect({csvOption, xlsxOption}, 0, 0);
         request.command = CliCommand::List;
     } else if (command == QLatin1String("summary")) {
-        words.expect({csvOption}, 1, 2);
+        words.expect({csvOption, xlsxOption}, 1, 2);
         request.command = CliCommand::Summary;
         request.year = checkedYear(arguments[0]);
         request.client = arguments.size() == 2 ? arguments[1] : anyClient();
@@ -192,8 +194,14 @@ CliRequest parseCommandLine(const QStringList& args)
                                    .arg(command));
     }
     request.csv = words.has(csvOption);
-    if (request.csv)
-        request.outputFile = words.csvFile;
+    request.xlsx = words.has(xlsxOption);
+    if (request.csv && request.xlsx)
+        throw CommandLineError(QStringLiteral("Podaj tylko jedną z opcji --csv i --xlsx polecenia %1.").arg(command));
+    if (request.xlsx && words.tableFile.isEmpty())
+        throw CommandLineError(
+            QStringLiteral("Podaj plik arkusza po opcji --xlsx, np. %1 --xlsx lista.xlsx.").arg(command));
+    if (request.csv || request.xlsx)
+        request.outputFile = words.tableFile;
     return request;
 }
 

@@ -34,11 +34,14 @@ struct CliRequest {
     std::optional<qint64> position; // PdfPosition, Mail: 1-based; empty for the last document
     QString month;                  // PdfMonth: "YYYY-MM"
     bool csv = false;               // List, Summary: CSV instead of text lines
-    QString outputFile;    // PdfPosition, PdfMonth, Backup; List and Summary with csv: empty for standard output
-    QString address;       // Mail: the recipient, may be empty
-    QString archiveFile;   // Restore: the backup to unpack
-    QString restoreFolder; // Restore: the new or empty folder to unpack it into
-    QString amount;        // Words: a sign, digits and a decimal point or comma
+    bool xlsx = false;              // List, Summary: a spreadsheet file instead of text lines
+    // PdfPosition, PdfMonth, Backup; List and Summary with csv (empty for
+    // standard output) or xlsx
+    QString outputFile;
+    QString address;                           // Mail: the recipient, may be empty
+    QString archiveFile;                       // Restore: the backup to unpack
+    QString restoreFolder;                     // Restore: the new or empty folder to unpack it into
+    QString amount;                            // Words: a sign, digits and a decimal point or comma
     SlotListKind list = SlotListKind::Clients; // ListImport, ListExport
     QString csvFile;                           // ListImport, ListExport
 };

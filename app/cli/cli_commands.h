@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/cli/cli_arguments.h"
+#include "app/cli/table_output.h"
 #include "print/bill_printout.h"
 #include "store/data_folder.h"
 #include "store/file_ops.h"
@@ -19,17 +20,17 @@ namespace kw {
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
 
-// Every bill and corrective bill, the opening record left out, as a CSV
-// table with one header row (see deliverCsv for `csvFile`).
-void listDocumentsCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& csvFile);
+// Every bill and corrective bill, the opening record left out, as a table
+// with one header row (see documentListTable and deliverTable).
+void exportDocumentList(FileOps& ops, const DataPaths& paths, const QString& startFolder, const TableTarget& target);
 
 // The summary panel's lines for `year` and `client` (anyClient() for all):
 // always the title, the client when one is given, twelve months, the basis.
 void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& year, const QString& client);
 
-// The month totals of the summary as a CSV table (see deliverCsv).
-void yearlySummaryCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
-                      const QString& client, const QString& csvFile);
+// The month totals of the summary as a table (see deliverTable).
+void exportYearlySummary(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
+                         const QString& client, const TableTarget& target);
 
 // The "Słownie" line a printout shows for `amount`, a number as typed.
 // Throws CommandLineError when the words cannot state it.

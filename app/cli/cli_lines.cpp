@@ -1,6 +1,9 @@
 #include "app/cli/cli_lines.h"
 
+#include "extras/document_amount.h"
+#include "extras/export_table.h"
 #include "extras/printable_text.h"
+#include "store/records.h"
 
 #include <array>
 
@@ -20,12 +23,24 @@ constexpr int nameColumn = 12;
 
 QString monthName(int m) { return monthNames[m]; }
 
-QStringList documentListLines(const SelectionLines& bills)
+void appendDocumentListLine(QByteArray& out, qint64 position, QByteArrayView record)
 {
-    QStringList lines;
-    for (qsizetype i = 0; i < bills.texts.size(); ++i)
-        lines.append(QStringLiteral("%1: %2").arg(bills.sources[i]).arg(printableText(bills.texts[i])));
-    return lines;
+    // As billLine() shows a document: kind, number/extension and the buyer.
+    const StringField fields[] = {doc::DocKind, doc::DocNumber, doc::NumberSuffix, doc::BuyerLine1};
+    const char separators[] = {' ', '/', ' ', '\n'};
+    const qsizetype start = out.size();
+    qsizetype room = 20 + 2 + int(std::size(separators));
+    for (StringField field : fields)
+        room += 3 * field.maxChars;
+    out.resize(start + room);
+    char* at = writeNumber(out.data() + start, position);
+    *at++ = ':';
+    *at++ = ' ';
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        at = writePrintableUtf8(at, QByteArrayView(storedText(record, fields[i])));
+        *at++ = separators[i];
+    }
+    out.truncate(at - out.constData());
 }
 
 QStringList yearlySummaryLines(const YearlySummary& summary, const QString& client)

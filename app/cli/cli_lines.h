@@ -1,8 +1,9 @@
 #pragma once
 
-#include "editing/selection_lines.h"
 #include "extras/yearly_summary.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QStringList>
 
 namespace kw {
@@ -10,8 +11,9 @@ namespace kw {
 // The text the command line prints, line by line, every field from the data
 // made printable (see printableText).
 
-// "N: <line of the bill list>" for every document, N its position.
-QStringList documentListLines(const SelectionLines& bills);
+// Appends "N: <line of the bill list>" and a line feed for the document
+// record at position N (its bytes as stored), in UTF-8.
+void appendDocumentListLine(QByteArray& out, qint64 position, QByteArrayView record);
 
 // The summary panel's lines for `client` (anyClient() for all): the title
 // even when nothing matched and the client when one was given, so the number

@@ -15,6 +15,11 @@ namespace kw {
 
 namespace {
 
+TableTarget tableTarget(const CliRequest& request)
+{
+    return {request.xlsx ? TableTarget::Xlsx : TableTarget::Csv, request.outputFile};
+}
+
 void run(const CliRequest& request)
 {
     FileOps& ops = systemFileOps();
@@ -24,15 +29,15 @@ void run(const CliRequest& request)
     case CliCommand::Version: printLine(versionText()); return;
     case CliCommand::Words: printAmountWords(request.amount); return;
     case CliCommand::List:
-        if (request.csv)
-            listDocumentsCsv(ops, dataPathsFor(ops, startFolder), startFolder, request.outputFile);
+        if (request.csv || request.xlsx)
+            exportDocumentList(ops, dataPathsFor(ops, startFolder), startFolder, tableTarget(request));
         else
             listDocuments(ops, dataPathsFor(ops, startFolder));
         return;
     case CliCommand::Summary:
-        if (request.csv)
-            yearlySummaryCsv(ops, dataPathsFor(ops, startFolder), startFolder, request.year, request.client,
-                             request.outputFile);
+        if (request.csv || request.xlsx)
+            exportYearlySummary(ops, dataPathsFor(ops, startFolder), startFolder, request.year, request.client,
+                                tableTarget(request));
         else
             printYearlySummary(ops, dataPathsFor(ops, startFolder), request.year, request.client);
         return;

@@ -3,11 +3,11 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_output.h"
+#include "app/cli/month_pages.h"
 #include "app/cli/stored_printout.h"
 #include "print/pdf_document.h"
 #include "store/document_file.h"
 #include "store/output_file.h"
-#include "store/stored_documents.h"
 
 namespace kw {
 
@@ -18,11 +18,6 @@ void writePdf(FileOps& ops, const DataPaths& paths, const QString& startFolder, 
 {
     writeOutputFile(ops, pdfFile, pdfOutputKind(), pdf.finish(), protectedFolders({paths.folder(), startFolder}));
     printLine(QStringLiteral("Zapisano plik %1 (stron: %2).").arg(pdfFile).arg(pdf.pageCount()));
-}
-
-bool issuedIn(const DocumentRecord& document, const QString& month)
-{
-    return hasKnownKind(document) && document.get(doc::IssueDate).startsWith(month);
 }
 
 } // namespace
@@ -55,12 +50,7 @@ void exportMonth(FileOps& ops, const DataPaths& paths, const QString& startFolde
     const PrintSources sources = readPrintSources(ops, paths, startFolder);
 
     PdfDocument pdf(QStringLiteral("Rachunki z miesiąca %1").arg(month));
-    forEachStoredDocument(ops, paths.documentFile(), [&](qint64, QByteArrayView record) {
-        const DocumentRecord document = DocumentRecord::fromBytes(record);
-        if (issuedIn(document, month))
-            pdf.addBill(storedPrintout(document, sources));
-    });
-    if (pdf.pageCount() == 0)
+    if (drawMonthPages(ops, paths.documentFile(), month, sources, pdf) == 0)
         throw CommandLineError(
             QStringLiteral("Brak rachunków wystawionych w miesiącu %1; nie zapisano pliku %2.").arg(month, pdfFile));
     writePdf(ops, paths, startFolder, pdf, pdfFile);

@@ -3,7 +3,8 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_lines.h"
 #include "app/cli/cli_output.h"
-#include "app/cli/csv_output.h"
+#include "app/cli/cli_tables.h"
+#include "app/cli/table_output.h"
 
 namespace kw {
 
@@ -15,15 +16,19 @@ void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& yea
         printLine(line);
 }
 
-void yearlySummaryCsv(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
-                      const QString& client, const QString& csvFile)
+void exportYearlySummary(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
+                         const QString& client, const TableTarget& target)
 {
     storedDocumentCount(ops, paths.documentFile());
     const YearlySummary summary = computeYearlySummary(ops, paths.documentFile(), year, client);
-    QList<CsvRow> rows = {{QStringLiteral("Miesiąc"), QStringLiteral("Kwota")}};
-    for (int m = 0; m < 12; ++m)
-        rows.append({monthName(m), csvAmount(summary.totals[m])});
-    deliverCsv(ops, paths, startFolder, rows, csvFile);
+    const TableRows rows = [&](const std::function<void(const ExportRow&)>& take) {
+        ExportRow row;
+        for (int m = 0; m < 12; ++m) {
+            yearlySummaryRow(summary, m, row);
+            take(row);
+        }
+    };
+    deliverTable(ops, paths, startFolder, yearlySummaryTable(year), rows, target);
 }
 
 } // namespace kw

@@ -56,6 +56,11 @@ TEST_F(CliTest, WrongArgumentsAreReportedAndChangeNothing)
          QStringLiteral("Nieprawidłowe wywołanie polecenia list")},
         {{QStringLiteral("pdf"), QStringLiteral("2")}, QStringLiteral("Nieprawidłowe wywołanie polecenia pdf")},
         {{QStringLiteral("summary")}, QStringLiteral("Nieprawidłowe wywołanie polecenia summary")},
+        {{QStringLiteral("list"), QStringLiteral("--xlsx")}, QStringLiteral("Podaj plik arkusza po opcji --xlsx")},
+        {{QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--xlsx")},
+         QStringLiteral("Podaj plik arkusza po opcji --xlsx")},
+        {{QStringLiteral("list"), QStringLiteral("--csv"), QStringLiteral("--xlsx"), QStringLiteral("lista.xlsx")},
+         QStringLiteral("Podaj tylko jedną z opcji --csv i --xlsx polecenia list.")},
         {{QStringLiteral("pdf"), QStringLiteral("2"), QStringLiteral("/nie-ma-takiego-folderu/wynik.pdf")},
          QStringLiteral("Nie można zapisać pliku /nie-ma-takiego-folderu/wynik.pdf")},
     };

@@ -23,6 +23,8 @@ QList<QStringList> writingCommands()
             {QStringLiteral("pdf"), QStringLiteral("--month"), QStringLiteral("2009-03")},
             {QStringLiteral("list"), QStringLiteral("--csv")},
             {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv")},
+            {QStringLiteral("list"), QStringLiteral("--xlsx")},
+            {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--xlsx")},
             {QStringLiteral("backup")}};
 }
 
@@ -252,7 +254,19 @@ TEST_F(CliOutputOverFiles, AnEarlierOutputOfTheProgramIsReplaced)
             EXPECT_NE(inodeOf(command.last()), earlier);
         }
     }
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 5);
+    // A table may give way to any table or list the program exported, and a
+    // list to a list.
+    const QList<QStringList> crossings = {
+        {QStringLiteral("summary"), QStringLiteral("2009"), QStringLiteral("--csv"), at(QStringLiteral("lista.csv"))},
+        {QStringLiteral("list"), QStringLiteral("--csv"), at(QStringLiteral("uslugi.csv"))},
+        {QStringLiteral("services"), QStringLiteral("export"), at(QStringLiteral("uslugi2.csv"))},
+        {QStringLiteral("list"), QStringLiteral("--csv"), at(QStringLiteral("uslugi2.csv"))},
+    };
+    for (const QStringList& command : crossings) {
+        const ProcessResult result = run(command);
+        EXPECT_EQ(result.exitCode, 0) << command.join(QLatin1Char(' ')).toStdString() << result.err.toStdString();
+    }
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
 }
 
 // A write that fails is reported, leaves nothing behind and announces

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The command line's listings and exports on document files of 20 000 and
+# 200 000 bills (BILLS="N ..." for other sizes), against a plain read of the
+# same file (cat FILE >/dev/null): median wall time of RUNS runs (default 5;
+# the XLSX export runs once per size beyond 20 000 bills) and peak memory
+# (/usr/bin/time, maximum resident set size). Memory should not grow with the
+# number of bills, and list and list --csv should take at most 1.5 times the
+# plain read.
+#   bench/exports.sh [BUILD_FOLDER]     (default build-bench)
+set -euo pipefail
+build=${1:-build-bench}
+runs=${RUNS:-5}
+root=$(cd "$(dirname "$0")/.." && pwd)
+kwitarnia="$root/$build/app/kwitarnia"
+cmake --build "$root/$build" --target kwitarnia export_folder -j2 >/dev/null
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+
+# Median wall time in milliseconds of `runs` runs of the command.
+median_ms() {
+  local count=$1
+  shift
+  local times=()
+  for _ in $(seq "$count"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    times+=($(( (end - start) / 1000000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+
+peak_mib() {
+  /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1/1024}'
+}
+
+for bills in ${BILLS:-20000 200000}; do
+  data="$folder/dane-$bills"
+  "$root/$build/bench/export_folder" "$data" "$bills"
+  file="$data/Uslugi/dokumenty_r.dat"
+  cd "$data"
+  cat "$file" >/dev/null # into the page cache
+  plain=$(median_ms "$runs" cat "$file")
+  echo "== $bills bills, $(( $(stat -c %s "$file") / 1048576 )) MiB: plain read (cat) ${plain} ms, peak $(peak_mib cat "$file") MiB"
+  printf '%-28s %10s %10s %10s\n' command "ms" "x read" "peak MiB"
+  xlsx_runs=$runs
+  [ "$bills" -gt 20000 ] && xlsx_runs=1
+  while IFS='|' read -r name count command; do
+    # shellcheck disable=SC2086
+    ms=$(median_ms "$count" $command)
+    # shellcheck disable=SC2086
+    peak=$(peak_mib $command)
+    printf '%-28s %10s %10s %10s\n' "$name" "$ms" "$(awk -v a="$ms" -v b="$plain" 'BEGIN {printf "%.2f", a / (b > 0 ? b : 1)}')" "$peak"
+  done <<LIST
+list|$runs|$kwitarnia list
+list --csv FILE|$runs|$kwitarnia list --csv $folder/lista.csv
+list --csv (standard output)|$runs|$kwitarnia list --csv
+list --xlsx FILE|$xlsx_runs|$kwitarnia list --xlsx $folder/lista.xlsx
+summary 2009|$runs|$kwitarnia summary 2009
+LIST
+  cd "$root"
+  rm -rf "$data"
+done
