@@ -1,8 +1,8 @@
 # Shared by ./run and ./test: install what is missing, configure and build.
 
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-          libgl-dev libjpeg62-turbo-dev libxcb1-dev libcups2-dev libgtest-dev fonts-liberation fonts-wine poppler-utils
-          libqt6svg6 xdg-utils desktop-file-utils appstream man-db groff-base
+          libgl-dev libjpeg62-turbo-dev libxcb1-dev libcups2-dev libgtest-dev fonts-liberation fonts-wine
+          fonts-dejavu-core poppler-utils libqt6svg6 xdg-utils desktop-file-utils appstream man-db groff-base
           libzip-dev libxlsxwriter-dev unzip python3 python3-openpyxl xvfb xdotool x11-xkb-utils openbox
           clang libclang-rt-14-dev clang-format)
 

@@ -25,7 +25,7 @@ QStringList ProcessResult::outLines() const
 
 namespace {
 
-ProcessResult runProgram(QProcess& process, const QString& folder, const QStringList& args,
+ProcessResult runProgram(QProcess& process, const QString& program, const QString& folder, const QStringList& args,
                          const QStringList& extraEnvironment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,9 +37,9 @@ ProcessResult runProgram(QProcess& process, const QString& folder, const QString
 
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(KWITARNIA_BINARY), args);
+    process.start(program, args);
     if (!process.waitForFinished(120000))
-        throw std::runtime_error("kwitarnia did not finish");
+        throw std::runtime_error("kwitarnia did not finish: " + process.errorString().toStdString());
     ProcessResult result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = QString::fromUtf8(process.readAllStandardOutput());
@@ -52,10 +52,11 @@ ProcessResult runProgram(QProcess& process, const QString& folder, const QString
 ProcessResult runKwitarnia(const QString& folder, const QStringList& args, const QStringList& extraEnvironment)
 {
     QProcess process;
-    return runProgram(process, folder, args, extraEnvironment);
+    return runProgram(process, QStringLiteral(KWITARNIA_BINARY), folder, args, extraEnvironment);
 }
 
-ProcessResult runKwitarniaAs(const UnixUser& user, const QString& folder, const QStringList& args)
+ProcessResult runKwitarniaAs(const UnixUser& user, const QString& program, const QString& folder,
+                             const QStringList& args)
 {
     QProcess process;
     process.setChildProcessModifier([user] {
@@ -66,7 +67,7 @@ ProcessResult runKwitarniaAs(const UnixUser& user, const QString& folder, const 
             ::_exit(126);
         ::umask(user.umask);
     });
-    return runProgram(process, folder, args, {QStringLiteral("HOME=") + folder});
+    return runProgram(process, program, folder, args, {QStringLiteral("HOME=") + folder});
 }
 
 QString popplerTool(const QString& name) { return QStandardPaths::findExecutable(name); }

@@ -28,8 +28,10 @@ struct UnixUser {
     uint umask = 022;
 };
 
-// runKwitarnia as `user`.
-ProcessResult runKwitarniaAs(const UnixUser& user, const QString& folder, const QStringList& args);
+// runKwitarnia as `user`, with `program` a copy of the program that the
+// user may run (the build folder may be closed to others).
+ProcessResult runKwitarniaAs(const UnixUser& user, const QString& program, const QString& folder,
+                             const QStringList& args);
 
 // Runs a poppler tool; empty when it is not installed.
 QString popplerTool(const QString& name);

@@ -51,15 +51,22 @@ protected:
             own(entry.filePath(), Anna.uid, Biuro, entry.isDir() ? 02775 : 0664);
         }
         own(DataPaths(start()).sellerFile(), Anna.uid, Biuro, 0600);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KWITARNIA_BINARY), program()));
+        own(bin_.path(), 0, 0, 0755);
+        own(program(), 0, 0, 0755);
     }
+
+    QString program() const { return bin_.filePath(QStringLiteral("kwitarnia")); }
 
     ProcessResult importServices(const UnixUser& user, const QString& name)
     {
         const QString csv = start() + QStringLiteral("/import.csv");
         writeFileBytes(csv, QStringLiteral("Nr;Nazwa\r\n;%1\r\n").arg(name).toUtf8());
         own(csv, user.uid, Biuro, 0644);
-        return runKwitarniaAs(user, start(), {QStringLiteral("services"), QStringLiteral("import"), csv});
+        return runKwitarniaAs(user, program(), start(), {QStringLiteral("services"), QStringLiteral("import"), csv});
     }
+
+    QTemporaryDir bin_;
 };
 
 TEST_F(SharedFolderTest, AColleaguesSaveKeepsTheFileWritableForTheGroup)
