@@ -73,6 +73,15 @@ QByteArray billPdf(const DocumentRecord& bill, const CompanyRecord& seller)
     return pdf.finish();
 }
 
+// A PDF of one object, the document information `info`, with its
+// cross-reference table and trailer, laid out as writers lay them out.
+QByteArray pdfWithInfo(const QByteArray& info)
+{
+    const QByteArray object = "%PDF-1.4\n1 0 obj\n" + info + "\nendobj\n";
+    return object + "xref\n0 2\n0000000000 65535 f \n0000000009 00000 n \ntrailer\n<< /Size 2 /Info 1 0 R >>\n" +
+        "startxref\n" + QByteArray::number(object.size()) + "\n%%EOF\n";
+}
+
 // The backup of a data folder holding `documents`, settings, seller and a
 // print font.
 QByteArray backupOf(const QList<DocumentRecord>& documents)
@@ -180,6 +189,9 @@ int main(int argc, char** argv)
     seed("existing_output", "pdf", pdf);
     seed("existing_output", "pdf_without_trailer", pdf.left(pdf.lastIndexOf("trailer")));
     seed("existing_output", "pdf_half", pdf.left(pdf.size() / 2));
+    seed("existing_output", "pdf_hex_creator",
+         pdfWithInfo("<< /Creator <FEFF004B0077 0069007400610072006E00690061> /Producer (Qt) >>"));
+    seed("existing_output", "pdf_escaped_creator", pdfWithInfo("<</Creator(\\113wit\\\r\narnia \\(1.0\\))>>"));
     seed("existing_output", "backup", backup);
     seed("existing_output", "backup_cut_short", backup.chopped(1));
     seed("existing_output", "csv", csv);
