@@ -1,12 +1,23 @@
 // Writes the seed corpus of every fuzz target into the folder given: the
 // records the tests store (bills, a corrective bill, settings, seller,
-// location, a print font), put together the way each target reads its input.
+// location, a print font), put together the way each target reads its input,
+// and the files the program writes and reads back whole (a bill's PDF, a
+// backup archive, a CSV export) with spoilt and hostile variants of them.
 
+#include "extras/backup_archive.h"
+#include "extras/csv.h"
+#include "fuzz/gui_application.h"
+#include "print/pdf_document.h"
+#include "store/document_head.h"
 #include "store/records.h"
 #include "tests/cli/cli_data.h"
+#include "tests/support/zip_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -42,6 +53,59 @@ PrintFontRecord font(const QString& face, qint32 points)
     r.set(printfont::Face, face);
     r.setInt32At(printfont::PointSize, points);
     return r;
+}
+
+[[noreturn]] void failed(const char* what)
+{
+    std::fprintf(stderr, "cannot make the seed %s\n", what);
+    std::exit(1);
+}
+
+QByteArray billPdf(const DocumentRecord& bill, const CompanyRecord& seller)
+{
+    BillPrintout printout;
+    printout.head = readHead(bill);
+    printout.document = bill;
+    printout.seller = seller;
+    printout.copyLabel = QStringLiteral("oryginał");
+    PdfDocument pdf(billTitle(printout));
+    pdf.addBill(printout);
+    return pdf.finish();
+}
+
+// A PDF of one object, the document information `info`, with its
+// cross-reference table and trailer, laid out as writers lay them out.
+QByteArray pdfWithInfo(const QByteArray& info)
+{
+    const QByteArray object = "%PDF-1.4\n1 0 obj\n" + info + "\nendobj\n";
+    return object + "xref\n0 2\n0000000000 65535 f \n0000000009 00000 n \ntrailer\n<< /Size 2 /Info 1 0 R >>\n" +
+        "startxref\n" + QByteArray::number(object.size()) + "\n%%EOF\n";
+}
+
+// The backup of a data folder holding `documents`, settings, seller and a
+// print font.
+QByteArray backupOf(const QList<DocumentRecord>& documents)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir(folder.path()).mkpath(QStringLiteral("Admini")) ||
+        !QDir(folder.path()).mkpath(QStringLiteral("Uslugi")))
+        failed("backup");
+    writeCliDataFolder(folder.path(), documents);
+    writePrintFontFile(folder.path(), QStringLiteral("Tahoma"), 11);
+    return makeBackupArchive(systemFileOps(), DataPaths(folder.path())).bytes;
+}
+
+QByteArray zipOf(const QList<ZipItem>& items)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        failed("archive");
+    const QString path = folder.filePath(QStringLiteral("kopia.zip"));
+    writeZip(path, items);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        failed("archive");
+    return file.readAll();
 }
 
 } // namespace
@@ -114,5 +178,29 @@ int main(int argc, char** argv)
     seed("printout", "corrective",
          font(QStringLiteral("Tahoma"), 12).bytes() + corrective.bytes() + seller.bytes() + settings.bytes() +
              word(300) + word(360));
+
+    fuzz::ensureGuiApplication();
+    const QByteArray pdf = billPdf(bill, seller);
+    const QByteArray backup = backupOf({bill, corrective});
+    const QByteArray csv =
+        csvFileBytes({{QStringLiteral("Nr"), QStringLiteral("Nazwa"), QStringLiteral("Adres 1"), QStringLiteral("NIP")},
+                      {QStringLiteral("1"), QStringLiteral("Jan Kowalski"), QStringLiteral("ul. Krótka 1; m. 2"),
+                       QStringLiteral("123-456-78-90")}});
+    seed("existing_output", "pdf", pdf);
+    seed("existing_output", "pdf_without_trailer", pdf.left(pdf.lastIndexOf("trailer")));
+    seed("existing_output", "pdf_half", pdf.left(pdf.size() / 2));
+    seed("existing_output", "pdf_hex_creator",
+         pdfWithInfo("<< /Creator <FEFF004B0077 0069007400610072006E00690061> /Producer (Qt) >>"));
+    seed("existing_output", "pdf_escaped_creator", pdfWithInfo("<</Creator(\\113wit\\\r\narnia \\(1.0\\))>>"));
+    seed("existing_output", "backup", backup);
+    seed("existing_output", "backup_cut_short", backup.chopped(1));
+    seed("existing_output", "csv", csv);
+    seed("existing_output", "csv_head_cut_short", csv.left(10));
+
+    seed("restore_entries", "backup", backup);
+    seed("restore_entries", "outside", zipOf({{"Admini/firma.dat", seller.bytes()}, {"../x", "x"}}));
+    seed("restore_entries", "link", zipOf({{"FONT/", {}, S_IFDIR | 0755}, {"FONT/font", "/etc", S_IFLNK | 0777}}));
+    seed("restore_entries", "inside_a_file",
+         zipOf({{"Uslugi/dokumenty_r.dat", documents}, {"Uslugi/dokumenty_r.dat/x", bill.bytes()}}));
     return 0;
 }

@@ -220,6 +220,10 @@ std::optional<qint64> objectOffset(QIODevice& file, qint64 table, qint64 object)
             return std::nullopt;
         subsection.skipLine();
         const qint64 entries = at + subsection.position();
+        // More entries than the rest of the file holds: no table a writer
+        // made, and their offsets would overflow.
+        if (*count > (file.size() - entries) / entrySize)
+            return std::nullopt;
         if (object >= *first && object < *first + *count) {
             const QByteArray entry = readAt(file, entries + (object - *first) * entrySize, entrySize);
             PdfScanner fields(entry);
