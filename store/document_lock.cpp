@@ -3,7 +3,10 @@
 #include "store/data_folder.h"
 #include "store/io_error.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace kw {
 
@@ -26,11 +29,14 @@ DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::ch
     // Checked before locking: opening a FIFO in the lock file's place would
     // wait for a reader for ever, and a folder there would be taken for a
     // lock some other program holds.
-    const QFileInfo lockFile(documentLockFileFor(documentFile));
-    if (lockFile.exists() && !lockFile.isFile())
+    // One stat, so a lock file another instance removes meanwhile is never
+    // taken for something else.
+    const QString lockFile = documentLockFileFor(documentFile);
+    struct stat lockStat {};
+    if (::stat(QFile::encodeName(lockFile).constData(), &lockStat) == 0 && !S_ISREG(lockStat.st_mode))
         throw IoError(QStringLiteral("Nie można założyć blokady pliku dokumentów: %1 nie jest zwykłym plikiem. "
                                      "Usuń go lub zmień jego nazwę.")
-                          .arg(lockFile.filePath()));
+                          .arg(lockFile));
     if (lock_.tryLock(std::chrono::milliseconds(0)))
         return;
     // A process killed while it made the lock file leaves it without its

@@ -11,6 +11,7 @@
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -136,6 +137,32 @@ TEST_F(DocumentLockTest, ALockPathThatCanNeverBeALockFileIsReportedAsSuch)
         EXPECT_LT(timer.elapsed(), 4000) << "waited on a " << c.kind;
         ASSERT_EQ(::remove(path.constData()), 0) << c.kind;
     }
+}
+
+// Two instances taking turns: the lock file comes and goes all the time, and
+// one that vanished between two looks was taken for something other than a
+// lock file.
+TEST_F(DocumentLockTest, ALockFileThatComesAndGoesIsNeverTakenForSomethingElse)
+{
+    std::atomic<bool> done = false;
+    std::thread other([&] {
+        while (!done) {
+            try {
+                DocumentLock lock(documentFile(), DocumentLock::Writing, 0ms);
+            } catch (const IoError&) {}
+        }
+    });
+    int refusedAsNoFile = 0;
+    for (int i = 0; i < 20000; ++i) {
+        try {
+            DocumentLock lock(documentFile(), DocumentLock::Writing, 0ms);
+        } catch (const IoError& e) {
+            refusedAsNoFile += e.message().contains(QStringLiteral("nie jest zwykłym plikiem"));
+        }
+    }
+    done = true;
+    other.join();
+    EXPECT_EQ(refusedAsNoFile, 0);
 }
 
 TEST_F(DocumentLockTest, ALockLeftBehindIsTakenOver)
