@@ -3,8 +3,8 @@
 #include "app/Tfaktura_f.h"
 
 #include "app/widgets/bevels.h"
-#include "extras/sales_register_folder.h"
-#include "extras/sales_register_hand_off.h"
+#include "handoff/sales_register_folder.h"
+#include "handoff/sales_register_hand_off.h"
 
 #include <QLabel>
 #include <QLineEdit>

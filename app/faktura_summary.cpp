@@ -3,9 +3,9 @@
 #include "app/Tfaktura_f.h"
 
 #include "app/widgets/bevels.h"
+#include "documents/client_names.h"
+#include "documents/yearly_summary.h"
 #include "editing/list_file_dialogs.h"
-#include "extras/client_names.h"
-#include "extras/yearly_summary.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "app/Tfaktura_f.h"
 
-#include "extras/document_template.h"
+#include "documents/document_template.h"
 
 using namespace kw;
 

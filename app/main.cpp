@@ -9,7 +9,7 @@
 #include "app/pictures/pictures.h"
 #include "app/platform/app_fonts.h"
 #include "app/platform/qt_dialogs.h"
-#include "extras/process_starter.h"
+#include "handoff/process_starter.h"
 #include "store/file_ops.h"
 
 #include <QApplication>

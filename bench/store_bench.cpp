@@ -4,9 +4,9 @@
 //
 //   store_bench [--records=N] [google benchmark flags]
 
+#include "documents/yearly_summary.h"
 #include "editing/bill_totals.h"
 #include "editing/selection_lines.h"
-#include "extras/yearly_summary.h"
 #include "store/document_file.h"
 #include "store/file_ops.h"
 #include "store/open_file.h"

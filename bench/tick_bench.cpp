@@ -4,7 +4,7 @@
 #include "app/Tfaktura_f.h"
 #include "app/platform/qt_dialogs.h"
 #include "app/widgets/bill_grid.h"
-#include "extras/process_starter.h"
+#include "handoff/process_starter.h"
 #include "store/file_ops.h"
 
 #include <QApplication>

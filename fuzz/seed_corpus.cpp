@@ -4,8 +4,8 @@
 // and the files the program writes and reads back whole (a bill's PDF, a
 // backup archive, a CSV export) with spoilt and hostile variants of them.
 
-#include "extras/backup_archive.h"
-#include "extras/csv.h"
+#include "archive/backup_archive.h"
+#include "exports/csv.h"
 #include "fuzz/gui_application.h"
 #include "print/pdf_document.h"
 #include "store/document_head.h"

@@ -32,6 +32,6 @@ build() {
 # Fails when a C++ file differs from the house style in .clang-format; prints the places.
 check_format() {
   local files
-  mapfile -t files < <(find store editing print extras app tests fuzz bench -name '*.h' -o -name '*.cpp' | sort)
+  mapfile -t files < <(find store editing print exports archive handoff documents app tests fuzz bench -name '*.h' -o -name '*.cpp' | sort)
   clang-format --dry-run --Werror "${files[@]}"
 }

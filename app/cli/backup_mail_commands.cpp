@@ -3,8 +3,8 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_output.h"
 #include "app/platform/bill_mail.h"
-#include "extras/archive_output_kind.h"
-#include "extras/backup_archive.h"
+#include "archive/archive_output_kind.h"
+#include "archive/backup_archive.h"
 #include "store/output_file.h"
 
 namespace kw {

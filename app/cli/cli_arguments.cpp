@@ -2,7 +2,7 @@
 
 #include "app/cli/cli_error.h"
 #include "app/cli/command_line.h"
-#include "extras/yearly_summary.h"
+#include "documents/yearly_summary.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 #include "app/cli/cli_lines.h"
 
-#include "extras/document_amount.h"
-#include "extras/export_table.h"
-#include "extras/printable_text.h"
+#include "documents/document_amount.h"
+#include "exports/export_table.h"
+#include "exports/printable_text.h"
 #include "store/records.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extras/yearly_summary.h"
+#include "documents/yearly_summary.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,8 +1,8 @@
 #include "app/cli/cli_tables.h"
 
 #include "app/cli/cli_lines.h"
-#include "extras/document_amount.h"
-#include "extras/printable_text.h"
+#include "documents/document_amount.h"
+#include "exports/printable_text.h"
 #include "store/cp1250.h"
 #include "store/records.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "extras/export_table.h"
-#include "extras/yearly_summary.h"
+#include "documents/yearly_summary.h"
+#include "exports/export_table.h"
 
 #include <QByteArrayView>
 

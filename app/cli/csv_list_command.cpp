@@ -3,7 +3,7 @@
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_error.h"
 #include "app/cli/cli_output.h"
-#include "extras/slot_list_csv.h"
+#include "exports/slot_list_csv.h"
 #include "store/document_lock.h"
 #include "store/edited_file.h"
 #include "store/record_file.h"

@@ -1,7 +1,7 @@
 #include "app/cli/cli_commands.h"
 
 #include "app/cli/cli_output.h"
-#include "extras/backup_restore.h"
+#include "archive/backup_restore.h"
 
 namespace kw {
 

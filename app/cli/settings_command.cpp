@@ -2,7 +2,7 @@
 
 #include "app/cli/cli_data_folder.h"
 #include "app/cli/cli_output.h"
-#include "extras/settings_fields.h"
+#include "documents/settings_fields.h"
 #include "store/data_files.h"
 #include "store/records.h"
 

@@ -4,10 +4,10 @@
 #include "app/cli/cli_tables.h"
 #include "app/cli/sink_buffer.h"
 #include "app/cli/stdout_spool.h"
-#include "extras/csv_output_kind.h"
-#include "extras/slot_list_csv.h"
-#include "extras/xlsx_output_kind.h"
-#include "extras/xlsx_table.h"
+#include "exports/csv_output_kind.h"
+#include "exports/slot_list_csv.h"
+#include "exports/xlsx_output_kind.h"
+#include "exports/xlsx_table.h"
 
 namespace kw {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extras/export_table.h"
+#include "exports/export_table.h"
 #include "store/data_folder.h"
 #include "store/file_ops.h"
 
@@ -19,7 +19,7 @@ struct TableTarget {
 using TableRows = std::function<void(const std::function<void(const ExportRow& row)>& row)>;
 
 // Writes `table` with the rows `rows` gives as CSV for spreadsheets (see
-// extras/csv.h) or as a spreadsheet file (see XlsxTable), row by row as
+// exports/csv.h) or as a spreadsheet file (see XlsxTable), row by row as
 // they come, then says so. A file is written whole or not at all, never
 // over a data file or a file this program did not write (see
 // writeOutputFile); standard output gets the CSV once every row is made.

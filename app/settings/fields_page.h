@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/settings/settings_page.h"
-#include "extras/settings_fields.h"
+#include "documents/settings_fields.h"
 #include "store/data_folder.h"
 #include "store/edited_file.h"
 

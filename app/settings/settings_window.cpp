@@ -4,8 +4,8 @@
 #include "app/settings/fields_page.h"
 #include "app/settings/print_font_page.h"
 #include "app/settings/slot_list_page.h"
+#include "documents/settings_fields.h"
 #include "editing/tax_numbers.h"
-#include "extras/settings_fields.h"
 #include "store/data_files.h"
 
 #include <QCloseEvent>

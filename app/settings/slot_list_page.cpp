@@ -2,8 +2,8 @@
 
 #include "app/platform/platform.h"
 #include "app/widgets/named_button.h"
-#include "extras/settings_fields.h"
-#include "extras/slot_list_csv.h"
+#include "documents/settings_fields.h"
+#include "exports/slot_list_csv.h"
 #include "store/io_error.h"
 
 #include <QFormLayout>

@@ -2,9 +2,9 @@
 // print font and the sales register's folder. The first byte picks the file.
 
 #include "app/cli/cli_data_folder.h"
-#include "extras/sales_register_folder.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"
+#include "handoff/sales_register_folder.h"
 #include "print/print_font.h"
 #include "store/data_files.h"
 #include "store/io_error.h"

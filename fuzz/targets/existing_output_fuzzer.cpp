@@ -5,8 +5,8 @@
 // crash or read outside it. A file ended by a backup's end record, or
 // started by a header row the export writes, is always taken for ours.
 
-#include "extras/archive_output_kind.h"
-#include "extras/csv_output_kind.h"
+#include "archive/archive_output_kind.h"
+#include "exports/csv_output_kind.h"
 #include "fuzz/fuzz_checks.h"
 #include "print/pdf_document.h"
 

@@ -2,8 +2,8 @@
 // patches, each a slot, a field and the bytes (length byte included) that
 // are written over that field of that slot.
 
+#include "documents/client_names.h"
 #include "editing/selection_lines.h"
-#include "extras/client_names.h"
 #include "fuzz/fuzz_input.h"
 #include "store/records.h"
 

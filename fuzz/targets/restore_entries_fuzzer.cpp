@@ -5,7 +5,7 @@
 // component, no backslash or control character), none twice, no file where
 // another entry needs a folder, permission bits only, and a file at least.
 
-#include "extras/restore_entries.h"
+#include "archive/restore_entries.h"
 #include "fuzz/fuzz_checks.h"
 #include "store/io_error.h"
 

@@ -2,10 +2,10 @@
 // split as Windows splits it: what is started gets the day and the bill's
 // number exactly as given, never an argument of its own.
 
-#include "extras/sales_register_command.h"
-#include "extras/windows_command_line.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_input.h"
+#include "handoff/sales_register_command.h"
+#include "handoff/windows_command_line.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // year and client, as the panel and the command line show it.
 
 #include "app/cli/cli_lines.h"
-#include "extras/yearly_summary.h"
+#include "documents/yearly_summary.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/fuzz_folder.h"
 #include "fuzz/fuzz_input.h"

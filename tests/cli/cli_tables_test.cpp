@@ -1,6 +1,6 @@
 #include "app/cli/cli_lines.h"
 #include "app/cli/cli_tables.h"
-#include "extras/csv.h"
+#include "exports/csv.h"
 #include "tests/cli/cli_data.h"
 
 #include <gtest/gtest.h>

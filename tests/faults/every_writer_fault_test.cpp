@@ -5,10 +5,10 @@
 // or journal may stay behind, and anything short of the complete result is
 // reported.
 
-#include "extras/document_template.h"
-#include "extras/sales_register_folder.h"
-#include "extras/settings_fields.h"
-#include "extras/slot_list_csv.h"
+#include "documents/document_template.h"
+#include "documents/settings_fields.h"
+#include "exports/slot_list_csv.h"
+#include "handoff/sales_register_folder.h"
 #include "print/print_font.h"
 #include "store/document_file.h"
 #include "store/edited_file.h"

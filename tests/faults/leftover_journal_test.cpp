@@ -3,8 +3,8 @@
 // file must finish a whole journal before it sees the record, and drop one
 // whose writing never finished.
 
+#include "documents/yearly_summary.h"
 #include "editing/selection_lines.h"
-#include "extras/yearly_summary.h"
 #include "store/document_file.h"
 #include "store/document_journal.h"
 #include "tests/support/file_bytes.h"

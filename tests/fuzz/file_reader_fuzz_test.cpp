@@ -6,11 +6,11 @@
 
 #include "tests/fuzz/fuzz_bytes.h"
 
+#include "documents/client_names.h"
+#include "documents/document_template.h"
+#include "documents/yearly_summary.h"
 #include "editing/selection_lines.h"
-#include "extras/client_names.h"
-#include "extras/document_template.h"
-#include "extras/sales_register_folder.h"
-#include "extras/yearly_summary.h"
+#include "handoff/sales_register_folder.h"
 #include "print/print_font.h"
 #include "store/document_file.h"
 #include "store/document_journal.h"

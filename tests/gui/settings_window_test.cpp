@@ -3,7 +3,7 @@
 #include "app/settings/print_font_page.h"
 #include "app/settings/settings_window.h"
 #include "app/settings/slot_list_page.h"
-#include "extras/csv.h"
+#include "exports/csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_fixture.h"
 

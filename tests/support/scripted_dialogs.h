@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/platform/platform.h"
-#include "extras/process_starter.h"
+#include "handoff/process_starter.h"
 
 #include <QColor>
 #include <QDate>
