@@ -8,7 +8,7 @@
 #include "editing/selection_lines.h"
 #include "print/bill_printout.h"
 #include "store/data_folder.h"
-#include "store/document_state.h"
+#include "session/document_state.h"
 #include "store/io_error.h"
 #include "store/records.h"
 

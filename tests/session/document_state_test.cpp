@@ -1,4 +1,4 @@
-#include "store/document_state.h"
+#include "session/document_state.h"
 
 #include <gtest/gtest.h>
 

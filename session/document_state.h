@@ -4,7 +4,7 @@
 
 namespace kw {
 
-// What the document on screen is, and so which commands the window offers.
+// What the document being edited is, and so which commands are offered.
 // The transitions are the events of the document's life; the window applies
 // the answers to its buttons on every tick.
 class DocumentState
@@ -25,6 +25,11 @@ public:
     bool insertTemplateEnabled() const { return newDocument_; }
     bool templatesVisible() const { return !correctionMode_; }
     bool correctionNoteVisible() const { return correctionMode_; }
+    // "Nowy rachunek" is taken away by itself and given back only by storing
+    // a new document or by opening the list of bills.
+    bool newBillEnabled() const { return newBillEnabled_; }
+    // "Korekta rachunku": only a loaded bill of kind "F" can be corrected.
+    bool correctionEnabled() const { return correctionEnabled_; }
 
     // A document was put into the window: its kind decides correction mode.
     void setCorrectionMode(bool on) { correctionMode_ = on; }
@@ -35,27 +40,34 @@ public:
         deleteEnabled_ = true;
         saveEnabled_ = true;
         newDocument_ = false;
+        correctionEnabled_ = false;
     }
     // The last record of the file was loaded (start-up, after storing a new
     // document, after deleting). `kind` is the record's kind.
     void lastLoaded(qint64 position, bool corrective, bool kindKnown)
     {
         newDocument_ = false;
-        if (kindKnown)
-            correctionMode_ = corrective;
+        kindLoaded(corrective, kindKnown);
         currentRecord_ = position;
     }
     // A bill chosen from the list was loaded.
     void chosenLoaded(qint64 position, bool corrective, bool kindKnown)
     {
         newDocument_ = false;
-        if (kindKnown)
-            correctionMode_ = corrective;
+        kindLoaded(corrective, kindKnown);
         saveEnabled_ = true;
         deleteEnabled_ = true;
         currentRecord_ = position;
     }
     void newBillBegun()
+    {
+        shownDocumentLost();
+        newBillEnabled_ = false;
+        correctionEnabled_ = false;
+    }
+    // The document shown is no longer stored where it was (a delete that
+    // could not load the last document after it): it can only be stored anew.
+    void shownDocumentLost()
     {
         newDocument_ = true;
         correctionMode_ = false;
@@ -67,7 +79,9 @@ public:
         newDocument_ = true;
         correctionMode_ = true;
         deleteEnabled_ = false;
+        correctionEnabled_ = false;
     }
+    void billListOpened() { newBillEnabled_ = true; }
     void linesBeforeCorrectionShown() { saveEnabled_ = false; }
     void linesAfterCorrectionShown() { saveEnabled_ = true; }
     void templateInserted() { correctionMode_ = false; }
@@ -79,6 +93,7 @@ public:
         newDocument_ = false;
         correctionMode_ = false;
         currentRecord_ = position;
+        newBillEnabled_ = true;
     }
     // A stored document was overwritten and read back with `kind`.
     void overwritten(bool corrective, bool kindKnown)
@@ -95,10 +110,22 @@ public:
     }
 
 private:
+    // The kind of a loaded record decides the mode; a record of neither
+    // kind leaves both as they were.
+    void kindLoaded(bool corrective, bool kindKnown)
+    {
+        if (!kindKnown)
+            return;
+        correctionMode_ = corrective;
+        correctionEnabled_ = !corrective;
+    }
+
     bool newDocument_ = false;
     bool correctionMode_ = false;
     bool saveEnabled_ = true;
     bool deleteEnabled_ = true;
+    bool newBillEnabled_ = true;
+    bool correctionEnabled_ = false;
     qint64 currentRecord_ = 0;
 };
 
