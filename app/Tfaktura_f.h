@@ -7,8 +7,8 @@
 #include "editing/bill_totals.h"
 #include "editing/selection_lines.h"
 #include "print/bill_printout.h"
+#include "session/document_session.h"
 #include "store/data_folder.h"
-#include "session/document_state.h"
 #include "store/io_error.h"
 #include "store/records.h"
 
@@ -30,7 +30,9 @@ struct ListFileDialog;
 class Tfont_f;
 
 // The main window: the document on screen, the command column and the
-// overlay panels. All module state lives here, for the life of the window.
+// overlay panels. The document's life is the document session's; the
+// window reads its controls into it, runs its operations and shows what
+// they leave.
 class Tfaktura_f : public QWidget
 {
     Q_OBJECT
@@ -48,8 +50,9 @@ public:
     ~Tfaktura_f() override;
 
     const FakturaUi& controls() const { return ui; }
-    const kw::DocumentState& documentState() const { return state_; }
-    const kw::DocumentRecord& workingRecord() const { return working_; }
+    const kw::DocumentSession& session() const { return session_; }
+    const kw::DocumentState& documentState() const { return session_.state(); }
+    const kw::DocumentRecord& workingRecord() const { return session_.working(); }
     const QString& dataFolder() const { return dataFolder_; }
     const QString& todayText() const { return today_; }
     // The bill total in 12 characters as of the last tick, for the sales register.
@@ -145,7 +148,6 @@ private:
     // After a start that failed: of the commands only "Pomoc" and "Zamknij
     // moduł" stay, since the data files could not be read.
     void offerNothingThatWrites();
-    void applySettings();
     void showSeller();
     void connectSettingsCommand();
     // The copy count as stored: its leading digits.
@@ -153,18 +155,31 @@ private:
     void takeSavedSettings(const kw::SettingsRecord& settings);
     void Wygaszaj();
 
-    // Window <-> working record (faktura_record.cpp).
-    // The head fields as the controls show them, edits not yet stored
-    // included; and the controls showing `head`.
+    // Window <-> document session (faktura_record.cpp).
+    // The head fields and grid cells as the controls show them, edits not
+    // yet stored included.
     kw::DocumentHead headFromWindow() const;
-    void showHead(const kw::DocumentHead& head);
-    // What storing would write: the working record with the window's
-    // document in it. PodstawDoPliku puts it into the working record.
-    kw::DocumentRecord recordFromWindow() const;
-    void PodstawDoPliku();
-    void PodstawDoFormatki();
-    void CzytajOstatniDokument();
-    void showLoadedKind();
+    kw::DocumentForm formFromWindow() const;
+    void readWindowIntoSession();
+    // The session's form, captions and line table in the controls, and the
+    // commands its state offers.
+    void showSessionDocument();
+    void showShownLines();
+    // The copy label, footnote and copy count of the session's settings.
+    void showSettingsTexts();
+    // Reads the window into the session, runs `operation` (which returns a
+    // notice or none) as a guarded handler and shows what it left, whether
+    // it finished or not, then the notice.
+    template <class Operation>
+    void runOnSession(Operation&& operation)
+    {
+        readWindowIntoSession();
+        std::optional<QString> notice;
+        guarded([&] { notice = operation(); });
+        showSessionDocument();
+        if (notice)
+            platform_.dialogs.inform(this, *notice);
+    }
     // Grid cells as shown, an open editor's text included.
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
@@ -182,19 +197,9 @@ private:
 
     kw::DataPaths paths() const { return kw::DataPaths(dataFolder_); }
 
-    // Document operations (faktura_documents.cpp; the settings are read in
-    // faktura_startup.cpp).
-    void readSettingsRecord();
-    void readSettings();
-    QString storeQuestion() const;
     // Stores the document on screen as "Zapisz rachunek" does once its
-    // question is answered; false when an error stopped it (it is shown).
+    // questions are answered; false when an error stopped it (it is shown).
     bool storeShownDocument();
-    void normaliseAmounts();
-    void storeNumbers();
-    // Shows the number after `last` in the number field; when there is none,
-    // leaves the field empty for the user and says why.
-    void showNextNumber(const QString& last, const QString& document);
 
     // The tick's line totals written into column 6; the totals of the grid.
     kw::BillTotals showLineTotals();
@@ -202,9 +207,6 @@ private:
     void keepCashTerm();
 
     // Unsaved changes of the document on screen (faktura_unsaved.cpp).
-    // Called whenever a document has been put into the window, stored or
-    // begun: what it holds now counts as no change.
-    void noteUntouched();
     bool hasUnsavedChanges();
     // Before closing: offers to store unsaved changes. False when the
     // window is to stay open (the user cancelled, or storing failed).
@@ -225,12 +227,6 @@ private:
     void insertService(int slot, bool withExtra);
     void loadChosenBill(qint64 position);
 
-    // Line tables and the grid (faktura_correction.cpp).
-    void showTableStyle(bool correctionLines);
-    void copyTableToGrid(kw::LineTable table);
-    void copyGridToTable(kw::LineTable table);
-    void writeGridInto(kw::DocumentRecord& record, kw::LineTable table) const;
-
     kw::BillPrintout printoutFromWindow() const;
     // The preview and e-mail entries of "Drukuj"'s context menu, and the
     // preview's shortcut.
@@ -243,8 +239,6 @@ private:
     void mailShownBill();
 
     // Templates (faktura_templates.cpp).
-    kw::DocumentForm documentForm() const;
-    void showDocumentForm(const kw::DocumentForm& form);
     QString templatesFolder() const;
 
     FakturaUi ui;
@@ -253,21 +247,13 @@ private:
     QString dataFolder_;
     QString today_;
     kw::LocationRecord location_;
-    kw::SettingsRecord settings_;
     kw::CompanyRecord company_;
     kw::InfoRecord info_;
     std::array<QString, 3> sellerLines_;
     int copyCount_ = 0;
-    kw::DocumentRecord working_;
-    // The stored document on screen exactly as read from the file: storing
-    // over it or deleting it is refused when the file no longer holds it.
-    kw::DocumentRecord loaded_;
-    kw::DocumentState state_;
+    kw::DocumentSession session_;
     // Every data file was read at start; until then nothing is offered that writes.
     bool started_ = false;
-    // What storing the document on screen would have written when it was
-    // put there; the window differing from it is an unsaved change.
-    kw::DocumentRecord untouched_;
     QString billTotalText_;
     // The process's current directory as the module sees it: file dialogs
     // start under it, and it returns to the data folder after each of them.
@@ -278,8 +264,6 @@ private:
     // Filled when a list file is opened; the client list is 3.5 MB.
     std::optional<kw::ClientListRecord> clientList_;
     std::optional<kw::ServiceListRecord> serviceList_;
-    // The grid shows the lines before a correction, filled by "Pokaż przed korektą".
-    bool gridShowsLinesBefore_ = false;
     // The print-font window, never shown.
     std::unique_ptr<Tfont_f> font_f;
     QPointer<SettingsWindow> settings_f;

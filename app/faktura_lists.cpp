@@ -60,8 +60,9 @@ void Tfaktura_f::openList(Load&& load)
 
 void Tfaktura_f::SpeedButton3Click()
 {
+    session_.billListOpened();
+    offerCommands();
     guarded([this] {
-        ui.SpeedButton6->setEnabled(true);
         openList([this] {
             showList(ListMode::Bills, QStringLiteral("Lista rachunków"),
                      billLines(platform_.files, paths().documentFile()));
@@ -154,12 +155,8 @@ void Tfaktura_f::insertService(int slot, bool withExtra)
 
 void Tfaktura_f::loadChosenBill(qint64 position)
 {
-    working_ = DocumentFile(platform_.files, paths()).read(position);
-    loaded_ = working_;
-    PodstawDoFormatki();
-    showLoadedKind();
-    state_.chosenLoaded(position, isCorrective(working_), hasKnownKind(working_));
-    noteUntouched();
+    session_.loadChosen(position);
+    showSessionDocument();
 }
 
 void Tfaktura_f::SpeedButton12Click()

@@ -41,8 +41,8 @@ BillPrintout Tfaktura_f::printoutFromWindow() const
     bill.head = headFromWindow();
     bill.copyLabel = ui.Label13->text();
     bill.footnote = ui.Label14->text();
-    bill.correctedRef = ui.Label24->text();
-    bill.document = working_;
+    bill.correctedRef = session_.correctedReference();
+    bill.document = session_.working();
     bill.seller = company_;
     bill.lettering = font_f->printFont().lettering();
     return bill;

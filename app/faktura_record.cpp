@@ -1,17 +1,16 @@
-// The window and the working record: copying one into the other, and
-// loading the last stored document.
+// The window bound to the document session: the controls read into its
+// form before an operation, and the form, captions and commands it leaves
+// shown after one.
 
 #include "app/Tfaktura_f.h"
 
 #include "app/widgets/bill_grid.h"
 #include "app/widgets/control_factory.h"
 #include "app/widgets/dbl_click_line_edit.h"
-#include "store/document_file.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidgetItem>
 #include <QToolButton>
 
 using namespace kw;
@@ -42,6 +41,21 @@ void forEachHeadEdit(const FakturaUi& ui, Head& head, Apply&& apply)
     apply(ui.podpis, head.signature);
 }
 
+// A text shown again unchanged keeps the cursor and the undo history.
+void setTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void setTextIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+const QColor red{255, 0, 0};
+
 } // namespace
 
 DocumentHead Tfaktura_f::headFromWindow() const
@@ -51,66 +65,60 @@ DocumentHead Tfaktura_f::headFromWindow() const
     return head;
 }
 
-void Tfaktura_f::showHead(const DocumentHead& head)
+DocumentForm Tfaktura_f::formFromWindow() const
 {
-    forEachHeadEdit(ui, head, [](QLineEdit* edit, const QString& text) { edit->setText(text); });
+    DocumentForm form;
+    form.head = headFromWindow();
+    for (int c = 1; c <= doc::Columns; ++c)
+        for (int r = 1; r <= doc::Lines; ++r)
+            form.cells[c - 1][r - 1] = cellText(r, c);
+    return form;
 }
 
-DocumentRecord Tfaktura_f::recordFromWindow() const
+void Tfaktura_f::readWindowIntoSession()
 {
-    DocumentRecord record = working_;
-    writeHead(record, headFromWindow());
-    record.set(doc::CorrectedRef, ui.Label24->text());
-    record.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
-    // While the grid shows the lines before a correction, the corrected
-    // lines wait in the working record.
-    if (!gridShowsLinesBefore_)
-        writeGridInto(record, state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
-    return record;
+    ui.tabela->commitOpenEditor();
+    session_.setForm(formFromWindow());
 }
 
-void Tfaktura_f::PodstawDoPliku() { working_ = recordFromWindow(); }
-
-void Tfaktura_f::PodstawDoFormatki()
+void Tfaktura_f::showSessionDocument()
 {
-    showHead(readHead(working_));
-    const QString kind = working_.get(doc::DocKind);
-    if (kind != QLatin1String("F") && kind != QLatin1String("K"))
+    const DocumentForm& form = session_.form();
+    forEachHeadEdit(ui, form.head, [](QLineEdit* edit, const QString& text) { setTextIfChanged(edit, text); });
+    for (int c = 1; c <= doc::Columns; ++c)
+        for (int r = 1; r <= doc::Lines; ++r)
+            if (cellText(r, c) != form.cells[c - 1][r - 1])
+                setCellText(r, c, form.cells[c - 1][r - 1]);
+    setTextIfChanged(ui.Label22, session_.modeCaption());
+    setTextIfChanged(ui.Label23, session_.kindCaption());
+    setTextIfChanged(ui.Label24, session_.correctedReference());
+    showShownLines();
+    offerCommands();
+}
+
+// The grid's colour and caption say which line table it shows; the lines
+// before a correction cannot be edited. A new document keeps the colour.
+void Tfaktura_f::showShownLines()
+{
+    const ShownLines shown = session_.shownLines();
+    ui.tabela->setEnabled(shown != ShownLines::BeforeCorrection);
+    if (shown == ShownLines::NewDocument) {
+        setTextIfChanged(ui.Label25, QStringLiteral("Tabelka dokumentu"));
         return;
-    const bool corrective = kind == QLatin1String("K");
-    state_.setCorrectionMode(corrective);
-    ui.Label24->setText(corrective ? working_.get(doc::CorrectedRef) : QString());
-    copyTableToGrid(corrective ? LineTable::Correction : LineTable::Bill);
-    // The lines before a correction are no longer shown, so storing is
-    // possible again.
-    if (gridShowsLinesBefore_)
-        state_.linesAfterCorrectionShown();
-    gridShowsLinesBefore_ = false;
-    showTableStyle(corrective);
-    ui.tabela->setEnabled(true);
+    }
+    const bool correctionLines = shown == ShownLines::Correction;
+    const QColor colour = correctionLines ? red : navy;
+    ui.tabela->setTextColour(colour);
+    setTextStyle(ui.Label25, ui.Label25->font(), colour);
+    setTextIfChanged(ui.Label25,
+                     correctionLines ? QStringLiteral("Tabelka korekty") : QStringLiteral("Tabelka rachunku"));
 }
 
-// After a document was read into the working record and shown: the commands
-// and captions that follow from its kind.
-void Tfaktura_f::showLoadedKind()
+void Tfaktura_f::showSettingsTexts()
 {
-    const bool corrective = isCorrective(working_);
-    ui.Label23->setText(corrective ? QStringLiteral("korygujący") : QString());
-    if (!hasKnownKind(working_))
-        return;
-    ui.SpeedButton9->setEnabled(!corrective);
-    ui.Label22->setText(corrective ? QStringLiteral("Edycja wczytanego rachunku korygującego")
-                                   : QStringLiteral("Edycja wczytanego rachunku"));
-}
-
-void Tfaktura_f::CzytajOstatniDokument()
-{
-    DocumentFile documents(platform_.files, paths());
-    const qint64 last = documents.count();
-    working_ = documents.read(last);
-    loaded_ = working_;
-    state_.lastLoaded(last, isCorrective(working_), hasKnownKind(working_));
-    PodstawDoFormatki();
-    showLoadedKind();
-    noteUntouched();
+    const SettingsRecord& settings = session_.settings();
+    ui.Label13->setText(settings.get(settings::CopyLabel));
+    ui.Label14->setText(settings.get(settings::PrintFootnote));
+    copyCount_ = copyCountOf(settings);
+    ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings.get(settings::CopyCount));
 }

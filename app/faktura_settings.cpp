@@ -55,9 +55,6 @@ void Tfaktura_f::openSettings()
 // signature are proposed with the next new document.
 void Tfaktura_f::takeSavedSettings(const SettingsRecord& settings)
 {
-    settings_ = settings;
-    ui.Label13->setText(settings_.get(settings::CopyLabel));
-    ui.Label14->setText(settings_.get(settings::PrintFootnote));
-    copyCount_ = copyCountOf(settings_);
-    ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings_.get(settings::CopyCount));
+    session_.takeSettings(settings);
+    showSettingsTexts();
 }

@@ -47,7 +47,8 @@ QString shortenedSellerLine(const QString& line)
 } // namespace
 
 Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* parent, StartMode mode)
-    : QWidget(parent), platform_(platform), startFolder_(startFolder), currentFolder_(startFolder)
+    : QWidget(parent), platform_(platform), startFolder_(startFolder), session_(platform.files),
+      currentFolder_(startFolder)
 {
     ui.setup(this);
     ui.tabela->setCurrentCell(1, 1);
@@ -78,16 +79,13 @@ Tfaktura_f::~Tfaktura_f()
 void Tfaktura_f::FormCreate()
 {
     dataFolder_ = startFolder_;
-    ui.Label22->setText(QStringLiteral("Wczytany ostatnio wystawiony dokument"));
-    state_.startUp();
-    ui.SpeedButton9->setEnabled(false);
     ui.tabela->setEnabled(true);
 
     for (QLineEdit* edit : {ui.miejscowosc, ui.data_wystawienia, ui.data_uslugi, static_cast<QLineEdit*>(ui.odbiorca1),
                             static_cast<QLineEdit*>(ui.odbiorca2), static_cast<QLineEdit*>(ui.odbiorca3),
                             static_cast<QLineEdit*>(ui.odbiorca4), ui.nip_odbiorcy, ui.podpis})
         edit->clear();
-    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19, ui.Label23, ui.Label24})
+    for (QLabel* label : {ui.Label13, ui.Label14, ui.Label19})
         label->clear();
     ui.Label17->setText(QStringLiteral("0.00 PLN"));
 
@@ -101,7 +99,7 @@ void Tfaktura_f::FormCreate()
     refill(ui.termin_zaplaty, {QStringLiteral("7 dni"), QStringLiteral("14 dni"), QStringLiteral("21 dni")});
 
     today_ = platform_.clock.today().toString(QStringLiteral("yyyy-MM-dd"));
-    ui.data_wystawienia->setText(today_);
+    session_.setFolder(DataPaths(dataFolder_), today_);
     // Not yet built in a deferred start: then they start when they are built.
     if (ui.hasOverlays())
         startOverlays();
@@ -110,6 +108,7 @@ void Tfaktura_f::FormCreate()
         startUpSequence();
         started_ = true;
     });
+    showSessionDocument();
     if (!started_)
         offerNothingThatWrites();
 }
@@ -181,8 +180,9 @@ void Tfaktura_f::startUpSequence()
     if (!QFileInfo::exists(files.clientFile()))
         createIfMissing(ops, files.clientFile(), emptyClientList().bytes());
 
-    readSettings();
-    ui.SpeedButton20->setToolTip(QStringLiteral(" Wydruk rachunku razy ") + settings_.get(settings::CopyCount));
+    session_.setFolder(files, today_);
+    session_.readSettings();
+    showSettingsTexts();
 
     createIfMissing(ops, files.sellerFile(), CompanyRecord().bytes());
     company_ = readSingleRecord<CompanyRecord>(ops, files.sellerFile());
@@ -191,39 +191,8 @@ void Tfaktura_f::startUpSequence()
     createIfMissing(ops, files.infoFile(), InfoRecord().bytes());
     info_ = readSingleRecord<InfoRecord>(ops, files.infoFile());
 
-    // Before a missing document file is made anew: a delete that failed
-    // half-way may have left the whole register only in its copy.
-    if (DocumentFile(ops, files).restoreFromCopy())
-        platform_.dialogs.inform(this,
-                                 QStringLiteral("Brakowało pliku dokumentów %1; odtworzono go z kopii %2, "
-                                                "którą zostawiło przerwane usuwanie dokumentu.")
-                                     .arg(files.documentFile(), files.documentCopyFile()));
-    createIfMissing(ops, files.documentFile(), sentinelRecord(today_).bytes());
-    CzytajOstatniDokument();
-}
-
-void Tfaktura_f::readSettingsRecord()
-{
-    const QString file = paths().settingsFile();
-    createIfMissing(platform_.files, file, SettingsRecord().bytes());
-    settings_ = readSingleRecord<SettingsRecord>(platform_.files, file);
-}
-
-void Tfaktura_f::readSettings()
-{
-    readSettingsRecord();
-    applySettings();
-}
-
-void Tfaktura_f::applySettings()
-{
-    ui.miejscowosc->setText(settings_.get(settings::Place));
-    ui.numerator->setText(settings_.get(settings::BillNumber));
-    ui.rozszerzenie->setText(settings_.get(settings::BillSuffix));
-    ui.Label13->setText(settings_.get(settings::CopyLabel));
-    ui.podpis->setText(settings_.get(settings::Signature));
-    copyCount_ = copyCountOf(settings_);
-    ui.Label14->setText(settings_.get(settings::PrintFootnote));
+    if (const std::optional<QString> notice = session_.openDocuments())
+        platform_.dialogs.inform(this, *notice);
 }
 
 int Tfaktura_f::copyCountOf(const SettingsRecord& settings)

@@ -7,24 +7,6 @@
 
 using namespace kw;
 
-DocumentForm Tfaktura_f::documentForm() const
-{
-    DocumentForm form;
-    form.head = headFromWindow();
-    for (int c = 1; c <= doc::Columns; ++c)
-        for (int r = 1; r <= doc::Lines; ++r)
-            form.cells[c - 1][r - 1] = cellText(r, c);
-    return form;
-}
-
-void Tfaktura_f::showDocumentForm(const DocumentForm& form)
-{
-    showHead(form.head);
-    for (int c = 1; c <= doc::Columns; ++c)
-        for (int r = 1; r <= doc::Lines; ++r)
-            setCellText(r, c, form.cells[c - 1][r - 1]);
-}
-
 QString Tfaktura_f::templatesFolder() const { return currentFolder_ + QLatin1Char('/') + templateFolder(); }
 
 void Tfaktura_f::SpeedButton21Click()
@@ -32,8 +14,9 @@ void Tfaktura_f::SpeedButton21Click()
     const QString file = platform_.dialogs.saveFile(this, templateSaveFilter(), templatesFolder());
     if (file.isEmpty())
         return;
+    readWindowIntoSession();
     guarded([&] {
-        saveTemplate(platform_.files, file, templateRecord(documentForm()));
+        saveTemplate(platform_.files, file, session_.templateToSave());
         platform_.dialogs.inform(this, templateSavedNotice());
     });
     currentFolder_ = dataFolder_;
@@ -44,10 +27,9 @@ void Tfaktura_f::SpeedButton22Click()
     const QString file = platform_.dialogs.openFile(this, templateOpenFilter(), templatesFolder());
     if (file.isEmpty())
         return;
-    guarded([&] {
-        const DocumentRecord tpl = readTemplate(platform_.files, file);
-        state_.templateInserted();
-        showDocumentForm(applyTemplate(tpl, documentForm()));
+    runOnSession([&] {
+        session_.insertTemplate(readTemplate(platform_.files, file));
+        return std::optional<QString>();
     });
     currentFolder_ = dataFolder_;
 }

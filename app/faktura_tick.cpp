@@ -5,6 +5,7 @@
 
 #include "app/widgets/bill_grid.h"
 #include "editing/bill_totals.h"
+#include "session/form_rules.h"
 #include "store/record_layouts.h"
 
 #include <QComboBox>
@@ -17,11 +18,13 @@ using namespace kw;
 namespace {
 
 // Setting a property to the value it has costs little, but repainting does
-// not: only real changes reach the widgets.
+// not: only real changes reach the widgets. A button's own state is
+// compared, not isEnabled(): while an open list disables the command
+// column, every button in it reads as disabled.
 template <class W>
 void setEnabledIfChanged(W* w, bool on)
 {
-    if (w->isEnabled() != on)
+    if (w->testAttribute(Qt::WA_ForceDisabled) == on)
         w->setEnabled(on);
 }
 
@@ -56,37 +59,42 @@ void Tfaktura_f::offerCommands()
 {
     if (!started_)
         return;
-    setEnabledIfChanged(ui.SpeedButton22, state_.insertTemplateEnabled());
-    setVisibleIfChanged(ui.SpeedButton22, state_.templatesVisible());
-    setEnabledIfChanged(ui.SpeedButton21, state_.saveTemplateEnabled());
-    setVisibleIfChanged(ui.SpeedButton21, state_.templatesVisible());
-    setEnabledIfChanged(ui.SpeedButton20, state_.printEnabled());
-    setEnabledIfChanged(ui.SpeedButton17, state_.summaryEnabled());
+    const DocumentState& state = session_.state();
+    setEnabledIfChanged(ui.SpeedButton6, state.newBillEnabled());
+    setEnabledIfChanged(ui.SpeedButton9, state.correctionEnabled());
+    setEnabledIfChanged(ui.SpeedButton22, state.insertTemplateEnabled());
+    setVisibleIfChanged(ui.SpeedButton22, state.templatesVisible());
+    setEnabledIfChanged(ui.SpeedButton21, state.saveTemplateEnabled());
+    setVisibleIfChanged(ui.SpeedButton21, state.templatesVisible());
+    setEnabledIfChanged(ui.SpeedButton20, state.printEnabled());
+    setEnabledIfChanged(ui.SpeedButton17, state.summaryEnabled());
     // The summary's controls may not be built yet: on a busy machine the
     // first tick can come before the first paint, which must not wait for them.
     if (ui.hasOverlays())
         setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
-    setVisibleIfChanged(ui.Label26, state_.correctionNoteVisible());
+    setVisibleIfChanged(ui.Label26, state.correctionNoteVisible());
     // A new document never offers the before/after tables of the corrective
     // bill shown before it: they would replace the lines being typed.
-    if (isCorrective(working_) && !state_.isNew()) {
+    const DocumentRecord& working = session_.working();
+    if (isCorrective(working) && !state.isNew()) {
         setVisibleIfChanged(ui.SpeedButton15, true);
         setVisibleIfChanged(ui.SpeedButton16, true);
-    } else if (isBill(working_) || state_.isNew()) {
+    } else if (isBill(working) || state.isNew()) {
         setVisibleIfChanged(ui.SpeedButton15, false);
         setVisibleIfChanged(ui.SpeedButton16, false);
     }
-    setEnabledIfChanged(ui.SpeedButton2, state_.saveEnabled());
-    setEnabledIfChanged(ui.SpeedButton8, state_.deleteEnabled());
+    setEnabledIfChanged(ui.SpeedButton2, state.saveEnabled());
+    setEnabledIfChanged(ui.SpeedButton8, state.deleteEnabled());
 }
 
 // The issue date shown is today's for a new bill; a stored cash bill keeps
 // the term it was issued with.
 void Tfaktura_f::keepCashTerm()
 {
-    const QString issueDate = ui.data_wystawienia->text();
-    if (ui.forma_zaplaty->currentText() == QStringLiteral("Gotówka") && ui.termin_zaplaty->currentText() != issueDate)
-        ui.termin_zaplaty->setEditText(issueDate);
+    const std::optional<QString> term =
+        requiredPaymentTerm(ui.forma_zaplaty->currentText(), ui.data_wystawienia->text());
+    if (term && ui.termin_zaplaty->currentText() != *term)
+        ui.termin_zaplaty->setEditText(*term);
 }
 
 // A line total being typed over is left to the user until the cell is left.

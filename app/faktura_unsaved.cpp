@@ -5,23 +5,15 @@
 
 using namespace kw;
 
-void Tfaktura_f::noteUntouched()
-{
-    // What the tick is about to write into the window is no change of the user's.
-    keepCashTerm();
-    showLineTotals();
-    untouched_ = recordFromWindow();
-}
-
-// A new document counts as changed once anything was typed into it, a
-// stored one once storing it would write something else than it holds.
 bool Tfaktura_f::hasUnsavedChanges()
 {
     if (!started_)
         return false;
+    // What the tick is about to write into the window is no change of the user's.
     keepCashTerm();
     showLineTotals();
-    return recordFromWindow() != untouched_;
+    session_.setForm(formFromWindow());
+    return session_.hasUnsavedChanges();
 }
 
 bool Tfaktura_f::unsavedChangesSettled()
@@ -32,7 +24,7 @@ bool Tfaktura_f::unsavedChangesSettled()
     case Dialogs::Answer::Yes:
         // The corrected lines are the ones stored, not the lines before the
         // correction that the grid may be showing.
-        if (gridShowsLinesBefore_)
+        if (session_.shownLines() == ShownLines::BeforeCorrection)
             SpeedButton16Click();
         return storeShownDocument();
     case Dialogs::Answer::No: return true;

@@ -21,19 +21,19 @@ QPixmap blank(int side)
 
 } // namespace
 
-QIcon commandGlyph()
+namespace {
+
+QPixmap commandGlyphPixmap(const QString& key, const QColor& fill, const QColor& edge)
 {
-    // Every command shows it: drawn once, then shared from the pixmap cache.
-    const QString key = QStringLiteral("kw-command-glyph");
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
-        return QIcon(pixmap);
+        return pixmap;
     pixmap = blank(12);
     {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(maroon.darker(120), 1));
-        painter.setBrush(QColor(200, 60, 40));
+        painter.setPen(QPen(edge, 1));
+        painter.setBrush(fill);
         painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
         QPainterPath arrow;
         arrow.moveTo(4.5, 3);
@@ -44,7 +44,21 @@ QIcon commandGlyph()
         painter.drawPath(arrow);
     }
     QPixmapCache::insert(key, pixmap);
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon commandGlyph()
+{
+    // Every command shows it: drawn once, then shared from the pixmap cache.
+    // The greyed one is drawn too, since a style would grey it after the
+    // desktop's theme.
+    QIcon icon(commandGlyphPixmap(QStringLiteral("kw-command-glyph"), QColor(200, 60, 40), maroon.darker(120)));
+    icon.addPixmap(
+        commandGlyphPixmap(QStringLiteral("kw-command-glyph-off"), QColor(170, 170, 170), QColor(140, 140, 140)),
+        QIcon::Disabled);
+    return icon;
 }
 
 QIcon magnifierGlyph()
