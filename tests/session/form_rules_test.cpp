@@ -1,5 +1,7 @@
 #include "session/form_rules.h"
 
+#include "tests/support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace kw {

@@ -2,6 +2,7 @@
 
 #include "session/document_session.h"
 #include "tests/support/failing_file_ops.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/temp_data_folder.h"
 
 #include <QByteArray>

@@ -226,5 +226,28 @@ TEST_F(StoringTest, AnExtensionStartingWithASlashIsQuestioned)
                              "numer/rozszerzenie (np. 1//2026). Zapisać rachunek mimo to?"));
 }
 
+// A cash bill is paid on its issue date, whatever term was typed.
+TEST_F(StoringTest, ACashBillIsStoredWithItsIssueDateAsItsTerm)
+{
+    writeDocuments({sentinel(), bill("2", "B")});
+    start();
+    session.beginNewBill();
+    edit([](DocumentForm& f) {
+        f.head.paymentMethod = QStringLiteral("Gotówka");
+        f.head.paymentTerm = QStringLiteral("7 dni");
+    });
+    session.store();
+    EXPECT_EQ(stored(3).get(doc::PaymentTerm), today());
+
+    // A stored cash bill keeps the term of the day it was issued.
+    session.loadChosen(2);
+    edit([](DocumentForm& f) {
+        f.head.paymentMethod = QStringLiteral("Gotówka");
+        f.head.paymentTerm = QStringLiteral("7 dni");
+    });
+    session.store();
+    EXPECT_EQ(stored(2).get(doc::PaymentTerm), QStringLiteral("2009-02-10"));
+}
+
 } // namespace
 } // namespace kw

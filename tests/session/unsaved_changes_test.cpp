@@ -128,5 +128,18 @@ TEST_F(UnsavedChangesTest, InsertingATemplateIsAChange)
     EXPECT_TRUE(session.hasUnsavedChanges());
 }
 
+// The window may hand over its fields before its tick has written the cash
+// term and the line totals: what follows from the form is no change.
+TEST_F(UnsavedChangesTest, TheTermAndTotalsThatFollowFromTheFormAreNoChange)
+{
+    writeDocuments({sentinel(), cashBill()});
+    start();
+    edit([](DocumentForm& f) {
+        f.head.paymentTerm = QStringLiteral("14 dni");
+        cellOf(f, 6, 1) = QString();
+    });
+    EXPECT_FALSE(session.hasUnsavedChanges());
+}
+
 } // namespace
 } // namespace kw
