@@ -64,17 +64,29 @@ void DocumentSession::setFolder(const DataPaths& paths, const QString& today)
     form_.head.issueDate = today;
 }
 
-DocumentRecord DocumentSession::recordToStore() const
+DocumentRecord DocumentSession::recordToStore() const { return recordOf(form_); }
+
+DocumentRecord DocumentSession::recordOf(const DocumentForm& form) const
 {
     DocumentRecord record = working_;
-    writeHead(record, form_.head);
+    writeHead(record, form.head);
     record.set(doc::CorrectedRef, correctedReference_);
     record.set(doc::DocKind, state_.inCorrection() ? QStringLiteral("K") : QStringLiteral("F"));
     // While the lines before a correction are shown, the corrected lines
     // wait in the working record.
     if (shownLines_ != ShownLines::BeforeCorrection)
-        copyTable(form_, record, state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
+        copyTable(form, record, state_.inCorrection() ? LineTable::Correction : LineTable::Bill);
     return record;
+}
+
+bool DocumentSession::hasUnsavedChanges() const
+{
+    // The cash term and the line totals follow from the form, whether or not
+    // they have been written into it yet: they are no change of the user's.
+    DocumentForm settled = form_;
+    keepCashTerm(settled.head);
+    writeLineTotals(settled);
+    return recordOf(settled) != untouched_;
 }
 
 void DocumentSession::markUntouched()
@@ -242,6 +254,7 @@ QString DocumentSession::storeQuestion() const
 qint64 DocumentSession::store()
 {
     state_.storeConfirmed();
+    keepCashTerm(form_.head);
     normaliseAmounts(form_);
     DocumentFile documents(ops_, paths_);
     working_ = recordToStore();

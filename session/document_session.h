@@ -63,7 +63,7 @@ public:
     DocumentRecord recordToStore() const;
     // Whether storing would write something else than the document held
     // when it was loaded, stored or begun (a new one: anything typed).
-    bool hasUnsavedChanges() const { return recordToStore() != untouched_; }
+    bool hasUnsavedChanges() const;
 
     // Start-up: ensures and reads the settings file, whose place, numbers
     // and signature fill the form until a document is loaded.
@@ -114,6 +114,7 @@ public:
     void markUntouched();
 
 private:
+    DocumentRecord recordOf(const DocumentForm& form) const;
     void readSettingsRecord();
     void putRecord(const DocumentRecord& record);
     void loadedKindShown();

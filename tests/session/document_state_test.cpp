@@ -155,5 +155,117 @@ TEST(DocumentState, TransitionsSetTheFlagsAndTheOfferedCommands)
     }
 }
 
+struct Offered {
+    const char* name;
+    std::function<void(DocumentState&)> events;
+    bool newBill;
+    bool correct;
+};
+
+// "Nowy rachunek" is given back only by storing a new document or by opening
+// the list of bills; "Korekta rachunku" only by loading a bill of kind "F".
+const Offered offered[] = {
+    {"start-up on a bill", [](DocumentState& s) { startOn(s, false); }, true, true},
+    {"start-up on a corrective bill", [](DocumentState& s) { startOn(s, true); }, true, false},
+    {"start-up on a record of unknown kind",
+     [](DocumentState& s) {
+         s.startUp();
+         s.lastLoaded(1, false, false);
+     },
+     true, false},
+    {"new bill",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.newBillBegun();
+     },
+     false, false},
+    {"new bill, template inserted",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.newBillBegun();
+         s.templateInserted();
+     },
+     false, false},
+    {"new bill, list opened",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.newBillBegun();
+         s.billListOpened();
+     },
+     true, false},
+    {"new bill stored",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.newBillBegun();
+         s.storeConfirmed();
+         s.appended(6);
+         s.lastLoaded(6, false, true);
+     },
+     true, true},
+    {"correction begun",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.correctionBegun();
+     },
+     true, false},
+    {"corrective bill stored",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.correctionBegun();
+         s.storeConfirmed();
+         s.appended(6);
+         s.lastLoaded(6, true, true);
+     },
+     true, false},
+    {"bill chosen after a corrective bill",
+     [](DocumentState& s) {
+         startOn(s, true);
+         s.billListOpened();
+         s.chosenLoaded(2, false, true);
+     },
+     true, true},
+    {"record of unknown kind chosen after a bill",
+     [](DocumentState& s) {
+         startOn(s, false);
+         s.chosenLoaded(2, false, false);
+     },
+     true, true},
+    {"corrective bill deleted, a bill comes last",
+     [](DocumentState& s) {
+         startOn(s, true);
+         s.deleteConfirmed();
+         s.lastLoaded(4, false, true);
+     },
+     true, true},
+};
+
+TEST(DocumentState, NewBillAndCorrectionAreOfferedAsTheDocumentShownAllows)
+{
+    for (const Offered& o : offered) {
+        DocumentState s;
+        o.events(s);
+        EXPECT_EQ(s.newBillEnabled(), o.newBill) << o.name;
+        EXPECT_EQ(s.correctionEnabled(), o.correct) << o.name;
+    }
+}
+
+// A delete that removed the shown document but could not load the last one:
+// the document shown is stored nowhere, so it can only be stored anew.
+TEST(DocumentState, AShownDocumentNoLongerStoredCanOnlyBeStoredAnew)
+{
+    for (const bool corrective : {false, true}) {
+        DocumentState s;
+        startOn(s, corrective);
+        s.linesBeforeCorrectionShown();
+        s.deleteConfirmed();
+        s.shownDocumentLost();
+        EXPECT_TRUE(s.isNew()) << corrective;
+        EXPECT_FALSE(s.inCorrection()) << corrective;
+        EXPECT_TRUE(s.saveEnabled()) << corrective;
+        EXPECT_FALSE(s.deleteEnabled()) << corrective;
+        EXPECT_EQ(s.currentRecord(), 5) << corrective;
+    }
+}
+
 } // namespace
 } // namespace kw
