@@ -328,8 +328,11 @@ void DocumentSession::remove()
         // The shown document is no longer stored and its old position now
         // holds the next one: deleting again or overwriting would hit that
         // one, so the shown document becomes a new one, stored by appending.
+        // Nor is it a corrective bill any more: it is stored as a bill.
         state_.shownDocumentLost();
         modeCaption_ = newBillCaption();
+        kindCaption_.clear();
+        correctedReference_.clear();
         throw;
     }
 }

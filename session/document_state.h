@@ -63,7 +63,6 @@ public:
     {
         shownDocumentLost();
         newBillEnabled_ = false;
-        correctionEnabled_ = false;
     }
     // The document shown is no longer stored where it was (a delete that
     // could not load the last document after it): it can only be stored anew.
@@ -73,6 +72,7 @@ public:
         correctionMode_ = false;
         saveEnabled_ = true;
         deleteEnabled_ = false;
+        correctionEnabled_ = false;
     }
     void correctionBegun()
     {

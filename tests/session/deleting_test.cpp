@@ -92,5 +92,30 @@ TEST_F(DeletingTest, ABillDeletedWithoutTheLastOneShownCanOnlyBeStoredAnew)
     EXPECT_EQ(documents(), before.left(doc::Size) + before.mid(2 * doc::Size) + bill("2", "B").bytes());
 }
 
+// A corrective bill lost that way is stored anew as a bill: it carries no
+// reference to the bill it corrected and cannot itself be corrected.
+TEST_F(DeletingTest, ACorrectiveBillDeletedWithoutTheLastOneShownBecomesABill)
+{
+    const std::initializer_list<DocumentRecord> three = {sentinel(), correctiveBill("2"), bill("3", "C")};
+    writeDocuments(three);
+    start();
+    session.loadChosen(2);
+    ops.reset();
+    session.remove();
+    const int reads = ops.count(FileCall::Read);
+
+    writeDocuments(three);
+    session.loadChosen(2);
+    ops.failAt(FileCall::Read, reads, EIO);
+    EXPECT_THROW(session.remove(), IoError);
+    ASSERT_TRUE(ops.failed());
+
+    EXPECT_TRUE(session.correctedReference().isEmpty());
+    EXPECT_TRUE(session.kindCaption().isEmpty());
+    EXPECT_FALSE(session.state().correctionEnabled());
+    EXPECT_EQ(session.recordToStore().get(doc::DocKind), QStringLiteral("F"));
+    EXPECT_TRUE(session.recordToStore().get(doc::CorrectedRef).isEmpty());
+}
+
 } // namespace
 } // namespace kw

@@ -263,6 +263,7 @@ TEST(DocumentState, AShownDocumentNoLongerStoredCanOnlyBeStoredAnew)
         EXPECT_FALSE(s.inCorrection()) << corrective;
         EXPECT_TRUE(s.saveEnabled()) << corrective;
         EXPECT_FALSE(s.deleteEnabled()) << corrective;
+        EXPECT_FALSE(s.correctionEnabled()) << "a bill no longer stored cannot be corrected";
         EXPECT_EQ(s.currentRecord(), 5) << corrective;
     }
 }
