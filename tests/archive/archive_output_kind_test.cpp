@@ -1,19 +1,11 @@
 #include "archive/archive_output_kind.h"
+#include "tests/support/output_kind_cases.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace kw {
 namespace {
-
-bool recognised(const OutputKind& kind, const QByteArray& bytes)
-{
-    QBuffer file;
-    file.setData(bytes);
-    file.open(QIODevice::ReadOnly);
-    return kind.writtenByThisProgram(file);
-}
 
 // The end of a ZIP archive: an entry, the central directory's record of it
 // and the end-of-central-directory record with `comment`.
@@ -37,12 +29,6 @@ QByteArray zipFile(const QByteArray& entryName, const QByteArray& contents, cons
     return zip + "PK\x05\x06" + le16(0) + le16(0) + le16(1) + le16(1) + le32(zip.size() - central) + le32(central) +
         le16(comment.size()) + comment;
 }
-
-struct KindCase {
-    const char* name;
-    QByteArray bytes;
-    bool ours;
-};
 
 TEST(OutputKinds, ABackupIsKnownByItsArchiveComment)
 {

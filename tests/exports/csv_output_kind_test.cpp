@@ -1,24 +1,10 @@
 #include "exports/csv_output_kind.h"
+#include "tests/support/output_kind_cases.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace kw {
 namespace {
-
-bool recognised(const OutputKind& kind, const QByteArray& bytes)
-{
-    QBuffer file;
-    file.setData(bytes);
-    file.open(QIODevice::ReadOnly);
-    return kind.writtenByThisProgram(file);
-}
-
-struct KindCase {
-    const char* name;
-    QByteArray bytes;
-    bool ours;
-};
 
 TEST(OutputKinds, ACsvExportIsKnownByTheHeaderRowTheProgramWrites)
 {
