@@ -3,7 +3,12 @@
 #include "app/cli/cli_error.h"
 #include "app/cli/command_line.h"
 #include "documents/yearly_summary.h"
+#include "editing/amount_text.h"
+#include "store/field_check.h"
+#include "store/records.h"
 
+#include <QDate>
+#include <QMap>
 #include <QRegularExpression>
 
 namespace kw {
@@ -14,12 +19,19 @@ const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("su
                                   QStringLiteral("words"),    QStringLiteral("backup"),  QStringLiteral("mail"),
                                   QStringLiteral("--help"),   QStringLiteral("-h"),      QStringLiteral("--version"),
                                   QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services"),
-                                  QStringLiteral("restore")};
+                                  QStringLiteral("restore"),  QStringLiteral("copy"),    QStringLiteral("new")};
 
 const QString csvOption = QStringLiteral("--csv");
 const QString xlsxOption = QStringLiteral("--xlsx");
 const QString monthOption = QStringLiteral("--month");
 const QString endOfOptions = QStringLiteral("--");
+const QString dateOption = QStringLiteral("--date");
+const QString serviceDateOption = QStringLiteral("--service-date");
+const QString templateOption = QStringLiteral("--template");
+const QString lineOption = QStringLiteral("--line");
+// Options whose value is the next word, whatever it is.
+const QStringList valueOptions = {dateOption, serviceDateOption, templateOption, lineOption};
+constexpr qsizetype maxBillLines = 3;
 
 [[noreturn]] void wrongCall(const QString& command)
 {
@@ -34,8 +46,18 @@ struct CommandWords {
     QStringList arguments;
     QStringList options;
     QString tableFile;
+    QMap<QString, QStringList> values;
 
     bool has(const QString& option) const { return options.contains(option); }
+
+    // The value of an option that may be given once; empty when it is not.
+    QString single(const QString& option) const
+    {
+        const QStringList given = values.value(option);
+        if (given.size() > 1)
+            throw CommandLineError(QStringLiteral("Opcję %1 polecenia %2 można podać tylko raz.").arg(option, command));
+        return given.value(0);
+    }
 
     // Throws unless every option is one of `allowed` and the argument count
     // lies between `minimum` and `maximum`.
@@ -63,6 +85,13 @@ CommandWords splitWords(const QStringList& args)
             words.arguments.append(word);
         } else if (word == endOfOptions) {
             optionsEnded = true;
+        } else if (valueOptions.contains(word)) {
+            words.options.append(word);
+            if (i + 1 == args.size())
+                throw CommandLineError(QStringLiteral("Po opcji %1 polecenia %2 brakuje wartości; opis poleceń: "
+                                                      "kwitarnia --help.")
+                                           .arg(word, words.command));
+            words.values[word].append(args[++i]);
         } else {
             words.options.append(word);
             // The word after --csv or --xlsx, unless it is an option, names the file.
@@ -114,6 +143,74 @@ QString checkedAmount(const QString& text)
     if (!amount.match(text).hasMatch())
         throw CommandLineError(QStringLiteral("Nieprawidłowa kwota „%1”: podaj liczbę, np. 1234,56.").arg(text));
     return text;
+}
+
+QString checkedDate(const QString& text)
+{
+    static const QRegularExpression date(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}$)"));
+    if (!date.match(text).hasMatch() || !QDate::fromString(text, Qt::ISODate).isValid())
+        throw CommandLineError(
+            QStringLiteral("Nieprawidłowa data „%1”: podaj ją jako RRRR-MM-DD, np. 2009-03-05.").arg(text));
+    return text;
+}
+
+// A quantity or price of a typed line: empty, or a number and nothing else,
+// so that a typing error is reported instead of being stored as a smaller
+// amount or as zero.
+void checkLineAmount(const QString& caption, const QString& text, const QString& line)
+{
+    static const QRegularExpression amount(QStringLiteral(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)\s*$)"));
+    if (text.trimmed().isEmpty() || (amount.match(text).hasMatch() && leadingAmount(text)))
+        return;
+    throw CommandLineError(QStringLiteral("Nieprawidłowa wartość „%1” w polu „%2” wiersza „%3”: podaj liczbę "
+                                          "(z przecinkiem lub kropką dziesiętną), np. 1,5.")
+                               .arg(text, caption, line));
+}
+
+TypedBillLine checkedLine(const QString& text)
+{
+    static const std::array<QString, 5> captions = {QStringLiteral("Nazwa usługi"), QStringLiteral("PKWiU"),
+                                                    QStringLiteral("J.m"), QStringLiteral("Ilość"),
+                                                    QStringLiteral("Brutto")};
+    const QStringList fields = text.split(QLatin1Char(';'));
+    if (fields.size() != qsizetype(captions.size()))
+        throw CommandLineError(QStringLiteral("Nieprawidłowy wiersz rachunku „%1”: podaj pięć pól rozdzielonych "
+                                              "średnikami, NAZWA;PKWIU;JM;ILOŚĆ;CENA (podano pól: %2).")
+                                   .arg(text)
+                                   .arg(fields.size()));
+    TypedBillLine line;
+    for (size_t column = 0; column < captions.size(); ++column) {
+        const QString problem =
+            storageProblem(captions[column], lineCell(LineTable::Bill, int(column) + 1, 1), fields[qsizetype(column)]);
+        if (!problem.isEmpty())
+            throw CommandLineError(problem);
+        line[column] = fields[qsizetype(column)];
+    }
+    checkLineAmount(captions[3], line[3], text);
+    checkLineAmount(captions[4], line[4], text);
+    return line;
+}
+
+QList<TypedBillLine> checkedLines(const QStringList& texts)
+{
+    if (texts.size() > maxBillLines)
+        throw CommandLineError(QStringLiteral("Rachunek ma %1 wiersze, a opcję --line podano %2 razy.")
+                                   .arg(maxBillLines)
+                                   .arg(texts.size()));
+    QList<TypedBillLine> lines;
+    for (const QString& text : texts)
+        lines.append(checkedLine(text));
+    return lines;
+}
+
+void takeDates(const CommandWords& words, CliRequest& request)
+{
+    request.issueDate = words.single(dateOption);
+    if (words.values.contains(dateOption))
+        checkedDate(request.issueDate);
+    request.serviceDate = words.single(serviceDateOption);
+    if (words.values.contains(serviceDateOption))
+        checkedDate(request.serviceDate);
 }
 
 } // namespace
@@ -187,11 +284,26 @@ CliRequest parseCommandLine(const QStringList& args)
             wrongCall(command);
         request.list = command == QLatin1String("clients") ? SlotListKind::Clients : SlotListKind::Services;
         request.csvFile = arguments[1];
+    } else if (command == QLatin1String("copy")) {
+        words.expect({dateOption, serviceDateOption}, 1, 1);
+        request.command = CliCommand::Copy;
+        request.position = checkedPosition(arguments[0]);
+        takeDates(words, request);
+    } else if (command == QLatin1String("new")) {
+        words.expect({templateOption, dateOption, serviceDateOption, lineOption}, 0, 0);
+        request.command = CliCommand::New;
+        request.templateFile = words.single(templateOption);
+        if (request.templateFile.isEmpty())
+            throw CommandLineError(
+                QStringLiteral("Podaj plik szablonu po opcji --template, np. kwitarnia new --template stały.sza."));
+        takeDates(words, request);
+        request.lines = checkedLines(words.values.value(lineOption));
     } else {
-        throw CommandLineError(QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
-                                              "restore, mail, settings, clients, services, --help, --version; "
-                                              "opis poleceń: kwitarnia --help.")
-                                   .arg(command));
+        throw CommandLineError(
+            QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
+                           "restore, mail, settings, clients, services, copy, new, --help, --version; "
+                           "opis poleceń: kwitarnia --help.")
+                .arg(command));
     }
     request.csv = words.has(csvOption);
     request.xlsx = words.has(xlsxOption);

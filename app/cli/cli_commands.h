@@ -14,8 +14,9 @@ namespace kw {
 
 // The commands of the command line. Each reads the data files through
 // `ops`, prints its result on standard output and throws CommandLineError
-// or IoError when it cannot. Only importCsvList changes a data file; none
-// but restoreDataFolder creates one.
+// or IoError when it cannot. Only importCsvList, copyBill and
+// newBillFromTemplate change a data file; none but restoreDataFolder creates
+// one.
 
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
@@ -80,5 +81,25 @@ void restoreDataFolder(FileOps& ops, const QString& zipFile, const QString& fold
 // last one when empty) attached as a PDF, to `address` when one is given.
 void mailDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
                   const QString& address);
+
+// The dates of a bill a command issues; an empty one is today (issue) or
+// the issue date (service).
+struct BillDates {
+    QString issue;
+    QString service;
+};
+
+// A new bill like the stored document at `position` (the last one when
+// empty), numbered and stored as "Nowy rachunek" and "Zapisz rachunek" do:
+// the source's buyer, tax number, payment form and term and its lines (a
+// corrective bill's lines after the correction). Prints "Zapisano rachunek
+// NUMER (pozycja N)."; throws, having stored nothing, where the window would
+// refuse or ask.
+void copyBill(FileOps& ops, const DataPaths& paths, std::optional<qint64> position, const BillDates& dates);
+
+// A new bill from the template file `templateFile` ("Wstaw szablon"), its
+// lines replaced by `lines` when any are given, stored as copyBill stores.
+void newBillFromTemplate(FileOps& ops, const DataPaths& paths, const QString& templateFile,
+                         const QList<TypedBillLine>& lines, const BillDates& dates);
 
 } // namespace kw

@@ -46,4 +46,14 @@ qint64 storedDocumentCount(FileOps& ops, const QString& documentFile)
     return count;
 }
 
+qint64 storedPosition(FileOps& ops, const QString& documentFile, std::optional<qint64> position)
+{
+    const qint64 count = storedDocumentCount(ops, documentFile);
+    const qint64 chosen = position.value_or(count);
+    if (chosen < 1 || chosen > count)
+        throw CommandLineError(
+            QStringLiteral("Nie ma dokumentu na pozycji %1 (pozycje od 1 do %2).").arg(chosen).arg(count));
+    return chosen;
+}
+
 } // namespace kw

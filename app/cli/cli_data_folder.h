@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace kw {
 
 // The data paths of the window started in `startFolder`: the location file
@@ -22,5 +24,10 @@ void requireDataFile(const QString& path);
 // included. Throws CommandLineError when the file is missing and IoError
 // when it cannot be read or holds no whole record.
 qint64 storedDocumentCount(FileOps& ops, const QString& documentFile);
+
+// The position of a stored document: `position`, or the last one when it is
+// empty. Throws CommandLineError when the file holds no document there, and
+// as storedDocumentCount does.
+qint64 storedPosition(FileOps& ops, const QString& documentFile, std::optional<qint64> position);
 
 } // namespace kw

@@ -62,6 +62,13 @@ void run(const CliRequest& request)
     case CliCommand::ListImport:
         importCsvList(ops, dataPathsFor(ops, startFolder), request.list, request.csvFile);
         return;
+    case CliCommand::Copy:
+        copyBill(ops, dataPathsFor(ops, startFolder), request.position, {request.issueDate, request.serviceDate});
+        return;
+    case CliCommand::New:
+        newBillFromTemplate(ops, dataPathsFor(ops, startFolder), request.templateFile, request.lines,
+                            {request.issueDate, request.serviceDate});
+        return;
     case CliCommand::PdfMonth: {
         const OffscreenGui gui;
         exportMonth(ops, dataPathsFor(ops, startFolder), startFolder, request.month, request.outputFile);

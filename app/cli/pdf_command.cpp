@@ -25,11 +25,7 @@ void writePdf(FileOps& ops, const DataPaths& paths, const QString& startFolder, 
 BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const QString& startFolder,
                                     std::optional<qint64> position)
 {
-    const qint64 count = storedDocumentCount(ops, paths.documentFile());
-    const qint64 chosen = position.value_or(count);
-    if (chosen < 1 || chosen > count)
-        throw CommandLineError(
-            QStringLiteral("Nie ma dokumentu na pozycji %1 (pozycje od 1 do %2).").arg(chosen).arg(count));
+    const qint64 chosen = storedPosition(ops, paths.documentFile(), position);
     const DocumentRecord document = DocumentFile(ops, paths).read(chosen);
     return storedPrintout(document, readPrintSources(ops, paths, startFolder));
 }
