@@ -251,7 +251,7 @@ QString DocumentSession::storeQuestion() const
     return state_.isNew() ? QStringLiteral("Zapisać nowy rachunek ?") : QStringLiteral("Zapisać zmiany w rachunku ?");
 }
 
-qint64 DocumentSession::store()
+qint64 DocumentSession::store(TakenNumbers taken)
 {
     state_.storeConfirmed();
     keepCashTerm(form_.head);
@@ -259,7 +259,8 @@ qint64 DocumentSession::store()
     DocumentFile documents(ops_, paths_);
     working_ = recordToStore();
     if (state_.isNew()) {
-        const qint64 position = documents.append(working_);
+        const qint64 position =
+            taken == TakenNumbers::Refused ? documents.appendWithFreeNumber(working_) : documents.append(working_);
         state_.appended(position);
         // The document is stored whatever happens to the numbers: it is
         // shown as stored before a failure to write them is reported.

@@ -96,8 +96,11 @@ public:
     QString storeQuestion() const;
     // Appends a new document and writes its numbers into the settings, or
     // overwrites the stored one; either way the form shows it as read back.
-    // Returns the position it was stored at.
-    qint64 store();
+    // Returns the position it was stored at. With TakenNumbers::Refused a new
+    // document whose number a stored one of its kind has is refused (see
+    // DocumentFile::appendWithFreeNumber).
+    enum class TakenNumbers { Allowed, Refused };
+    qint64 store(TakenNumbers taken = TakenNumbers::Allowed);
 
     // "Usuń rachunek": the notice that refuses it (the file's only record),
     // the question, then removing the shown document and loading the last.

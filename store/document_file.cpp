@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace kw {
@@ -30,6 +31,14 @@ bool pathExists(const QString& path)
 }
 
 } // namespace
+
+QString numberTakenNotice(const QString& number, qint64 position)
+{
+    return QStringLiteral("Numer %1 ma już dokument na pozycji %2 pliku dokumentów, więc nowego nie zapisano. "
+                          "Sprawdź numer ostatniego dokumentu w ustawieniach numeracji.")
+        .arg(number)
+        .arg(position);
+}
 
 QString documentChangedNotice(const QString& documentFile, qint64 position)
 {
@@ -95,6 +104,44 @@ qint64 DocumentFile::append(const DocumentRecord& record)
     DocumentLock lock(path_);
     prepareWrite(lock);
     return RecordFile(ops_, path_, doc::Size).append(record.bytes());
+}
+
+namespace {
+
+// The bytes of a text field of a stored record, its length clamped to the
+// field: equal texts have equal bytes in code page 1250.
+QByteArrayView fieldText(QByteArrayView record, StringField field)
+{
+    const int length = std::min<int>(quint8(record[field.offset]), field.maxChars);
+    return record.sliced(field.offset + 1, length);
+}
+
+bool sameNumber(QByteArrayView stored, QByteArrayView record)
+{
+    for (const StringField field : {doc::DocKind, doc::DocNumber, doc::NumberSuffix})
+        if (fieldText(stored, field) != fieldText(record, field))
+            return false;
+    return true;
+}
+
+} // namespace
+
+qint64 DocumentFile::appendWithFreeNumber(const DocumentRecord& record)
+{
+    DocumentLock lock(path_);
+    prepareWrite(lock);
+    const QByteArray bytes = record.bytes();
+    RecordStream stream(ops_, path_, doc::Size);
+    QByteArrayView stored;
+    while (stream.next(stored)) {
+        if (!sameNumber(stored, bytes))
+            continue;
+        const QString suffix = record.get(doc::NumberSuffix);
+        const QString number = record.get(doc::DocNumber);
+        throw IoError(
+            numberTakenNotice(suffix.isEmpty() ? number : number + QLatin1Char('/') + suffix, stream.position()));
+    }
+    return RecordFile(ops_, path_, doc::Size).append(bytes);
 }
 
 void DocumentFile::expectLoaded(qint64 position, const DocumentRecord& loaded) const

@@ -38,6 +38,11 @@ public:
 
     // Appends a document; returns its position.
     qint64 append(const DocumentRecord& record);
+    // Appends a document whose kind, number and extension no stored document
+    // has; otherwise throws IoError (numberTakenNotice) and writes nothing.
+    // Looked for under the lock, so two instances numbering from the same
+    // settings at once never store one number twice.
+    qint64 appendWithFreeNumber(const DocumentRecord& record);
 
     // Replaces the document at `position`, which must still hold `loaded`;
     // otherwise throws IoError (documentChangedNotice) and writes nothing.
@@ -76,6 +81,10 @@ private:
     QString path_;
     QString copyPath_;
 };
+
+// The notice of a refused document whose number `number` ("8/2026") the
+// document at `position` already has.
+QString numberTakenNotice(const QString& number, qint64 position);
 
 // The notice of a refused change to a document another instance changed,
 // moved or deleted after it was loaded.

@@ -95,7 +95,9 @@ void storeBill(DocumentSession& session, const BillDates& dates)
     const QString number = fullNumber(bill.head);
     qint64 position = 0;
     try {
-        position = session.store();
+        // Numbered from the settings without a person to look: a number
+        // another instance has just stored is refused, not given twice.
+        position = session.store(DocumentSession::TakenNumbers::Refused);
     } catch (const IoError& error) {
         if (session.state().isNew())
             throw;

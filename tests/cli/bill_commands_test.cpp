@@ -1,5 +1,6 @@
 #include "editing/next_number.h"
 #include "store/data_folder.h"
+#include "store/document_file.h"
 #include "store/document_head.h"
 #include "store/document_lock.h"
 #include "store/records.h"
@@ -16,6 +17,8 @@
 #include <unistd.h>
 
 #include <functional>
+#include <future>
+#include <set>
 
 namespace kw {
 namespace {
@@ -341,6 +344,10 @@ const QList<Refusal> refusals = {
                 abo.set(doc::DocKind, QStringLiteral("F"));
                 writeTemplate(folder, QStringLiteral("Szablony/abo.sza"), abo);
             }},
+    Refusal{"NumberAStoredBillHas",
+            {copy, QStringLiteral("2")},
+            numberTakenNotice(QStringLiteral("5/2009"), 7),
+            [](const QString& folder) { writeNumbering(folder, QStringLiteral("4"), QStringLiteral("2009")); }},
     Refusal{"MissingSettings",
             {copy, QStringLiteral("2")},
             QStringLiteral("Brak pliku danych "),
@@ -417,6 +424,37 @@ TEST_F(CliBillTest, ADocumentFileAnotherProgramKeepsIsReportedAndNothingChanges)
     EXPECT_EQ(result.out, QString());
     EXPECT_EQ(result.err, documentBusyNotice(paths().documentFile()) + QLatin1Char('\n'));
     EXPECT_EQ(folderSnapshot(start()), before);
+}
+
+// Copies started at once number from the same settings; whichever stores
+// second finds its number taken and stores nothing, so no number is given
+// twice however the runs interleave.
+TEST_F(CliBillTest, CopiesStartedAtOnceNeverStoreOneNumberTwice)
+{
+    constexpr int runs = 6;
+    std::vector<std::future<ProcessResult>> started;
+    for (int i = 0; i < runs; ++i)
+        started.push_back(std::async(std::launch::async, [this] { return run({copy, QStringLiteral("7")}); }));
+    int storedRuns = 0;
+    for (std::future<ProcessResult>& result : started) {
+        const ProcessResult done = result.get();
+        if (done.exitCode == 0) {
+            ++storedRuns;
+            EXPECT_TRUE(done.out.startsWith(QStringLiteral("Zapisano rachunek "))) << done.out.toStdString();
+        } else {
+            EXPECT_TRUE(done.err.contains(QStringLiteral("więc nowego nie zapisano")) ||
+                        done.err.contains(documentBusyNotice(paths().documentFile())))
+                << done.err.toStdString();
+        }
+    }
+    EXPECT_GE(storedRuns, 1);
+    ASSERT_EQ(storedCount(), 7 + storedRuns);
+    std::set<QString> numbers;
+    for (qint64 position = 8; position <= storedCount(); ++position)
+        numbers.insert(stored(position).get(doc::DocNumber) + QLatin1Char('/') +
+                       stored(position).get(doc::NumberSuffix));
+    EXPECT_EQ(int(numbers.size()), storedRuns);
+    EXPECT_EQ(settings().get(settings::BillNumber), QString::number(7 + storedRuns));
 }
 
 // A disk with no room at all for the lock file, and one with room for the

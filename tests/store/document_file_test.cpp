@@ -39,6 +39,48 @@ TEST_F(DocumentFileTest, AppendReadAndOverwrite)
     EXPECT_EQ(folderEntries(folder.uslugi()), QStringList{QStringLiteral("dokumenty_r.dat")});
 }
 
+// Bills and corrective bills are numbered in series of their own, each
+// number with its extension; only the same kind, number and extension is taken.
+TEST_F(DocumentFileTest, AppendWithAFreeNumberRefusesOnlyANumberTakenInItsSeries)
+{
+    const auto document = [](const char* kind, const char* number, const char* suffix) {
+        DocumentRecord r = numberedDocument(9);
+        r.set(doc::DocKind, QLatin1String(kind));
+        r.set(doc::DocNumber, QLatin1String(number));
+        r.set(doc::NumberSuffix, QLatin1String(suffix));
+        return r;
+    };
+    const QByteArray stored =
+        numberedDocument(1).bytes() + document("F", "12", "2026").bytes() + document("K", "3", "K/2026").bytes();
+    const struct {
+        DocumentRecord record;
+        qint64 takenAt; // 0: free
+    } cases[] = {
+        {document("F", "12", "2026"), 2}, {document("K", "3", "K/2026"), 3}, {document("F", "1", ""), 1},
+        {document("K", "12", "2026"), 0}, {document("F", "3", "K/2026"), 0}, {document("F", "12", "2025"), 0},
+        {document("F", "1", "2026"), 0},  {document("F", "12", ""), 0},      {document("F", "120", "2026"), 0},
+    };
+    for (const auto& c : cases) {
+        writeFileBytes(path(), stored);
+        const QString number = c.record.get(doc::DocNumber) +
+            (c.record.get(doc::NumberSuffix).isEmpty() ? QString()
+                                                       : QLatin1Char('/') + c.record.get(doc::NumberSuffix));
+        SCOPED_TRACE(number.toStdString() + " " + c.record.get(doc::DocKind).toStdString());
+        if (c.takenAt == 0) {
+            EXPECT_EQ(file().appendWithFreeNumber(c.record), 4);
+            EXPECT_EQ(readFileBytes(path()), stored + c.record.bytes());
+            continue;
+        }
+        try {
+            file().appendWithFreeNumber(c.record);
+            ADD_FAILURE() << "a taken number was stored";
+        } catch (const IoError& error) {
+            EXPECT_EQ(error.message(), numberTakenNotice(number, c.takenAt));
+        }
+        EXPECT_EQ(readFileBytes(path()), stored);
+    }
+}
+
 TEST_F(DocumentFileTest, RemoveMovesTheLaterDocumentsUp)
 {
     const struct {
