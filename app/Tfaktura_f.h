@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -228,11 +229,19 @@ private:
     void loadChosenBill(qint64 position);
 
     kw::BillPrintout printoutFromWindow() const;
-    // The preview and e-mail entries of "Drukuj"'s context menu, and the
-    // preview's shortcut.
+    // `stored` printed as a duplicate issued on `issued`.
+    kw::BillPrintout duplicatePrintout(const kw::DocumentRecord& stored, QDate issued) const;
+    // Whether "Drukuj" is offered now, after the commands were brought up to date.
+    bool printOffered();
+    // The preview, duplicate and e-mail entries of "Drukuj"'s context menu,
+    // and the preview's shortcut.
     void connectPrintExtras();
     QStringList protectedOutputFolders() const;
-    void prepareBillPrinter(QPrinter& printer) const;
+    // Shows the print dialog for the printout, then prints it once per copy;
+    // `printout` is made again after the dialog, with the print font read anew.
+    void printThroughDialog(const std::function<kw::BillPrintout()>& printout);
+    void printDuplicate();
+    void prepareBillPrinter(QPrinter& printer, const kw::BillPrintout& bill) const;
     void printToPdfFile(const kw::BillPrintout& bill, const QStringList& copyLabels, const QString& pdfFile);
     void paintPreviewPages(QPrinter& printer);
     void showPrintPreview();

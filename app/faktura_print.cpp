@@ -1,5 +1,5 @@
-// "Drukuj": the document on screen printed once per copy, previewed, or sent
-// by e-mail as a PDF.
+// "Drukuj": the document on screen printed once per copy, previewed, sent by
+// e-mail as a PDF, or printed again as stored as a duplicate.
 
 #include "app/Tfaktura_f.h"
 
@@ -48,6 +48,20 @@ BillPrintout Tfaktura_f::printoutFromWindow() const
     return bill;
 }
 
+BillPrintout Tfaktura_f::duplicatePrintout(const DocumentRecord& stored, QDate issued) const
+{
+    BillPrintout bill = printoutFromWindow();
+    takeStoredDocument(bill, stored);
+    bill.duplicateIssued = issued;
+    return bill;
+}
+
+bool Tfaktura_f::printOffered()
+{
+    offerCommands();
+    return ui.SpeedButton20->isEnabled() && ui.Panel1->isEnabled();
+}
+
 void Tfaktura_f::connectPrintExtras()
 {
     // A menu of its own, not the button's actions: those would turn "Drukuj"
@@ -58,6 +72,10 @@ void Tfaktura_f::connectPrintExtras()
     QAction* preview = menu->addAction(QStringLiteral("Podgląd wydruku…"));
     preview->setObjectName(QStringLiteral("printPreviewAction"));
     connect(preview, &QAction::triggered, this, &Tfaktura_f::showPrintPreview);
+    QAction* duplicate = menu->addAction(QStringLiteral("Drukuj duplikat…"));
+    duplicate->setObjectName(QStringLiteral("duplicateAction"));
+    connect(duplicate, &QAction::triggered, this, &Tfaktura_f::printDuplicate);
+    connect(menu, &QMenu::aboutToShow, this, [this, duplicate] { duplicate->setEnabled(printOffered()); });
     QAction* mail = menu->addAction(QStringLiteral("Wyślij e-mailem…"));
     mail->setObjectName(QStringLiteral("mailAction"));
     connect(mail, &QAction::triggered, this, &Tfaktura_f::mailShownBill);
@@ -67,8 +85,7 @@ void Tfaktura_f::connectPrintExtras()
 
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
     connect(shortcut, &QShortcut::activated, this, [this] {
-        offerCommands();
-        if (ui.SpeedButton20->isEnabled() && ui.Panel1->isEnabled())
+        if (printOffered())
             showPrintPreview();
     });
 }
@@ -85,9 +102,8 @@ void Tfaktura_f::printToPdfFile(const BillPrintout& bill, const QStringList& cop
     writeOutputFile(platform_.files, pdfFile, pdfOutputKind(), pdf.finish(), protectedOutputFolders());
 }
 
-void Tfaktura_f::prepareBillPrinter(QPrinter& printer) const
+void Tfaktura_f::prepareBillPrinter(QPrinter& printer, const BillPrintout& bill) const
 {
-    const BillPrintout bill = printoutFromWindow();
     // Queue viewers and cups-pdf show the job by this name.
     printer.setDocName(billTitle(bill));
     // The dialog's "print to file" offers the bill's own name in the data
@@ -99,8 +115,27 @@ void Tfaktura_f::prepareBillPrinter(QPrinter& printer) const
 
 void Tfaktura_f::SpeedButton20Click()
 {
+    printThroughDialog([this] { return printoutFromWindow(); });
+}
+
+// The window's edits are not part of a duplicate: it shows the bill as it
+// was issued, so it is printed from the file, and only while the file still
+// holds the bill as it was loaded.
+void Tfaktura_f::printDuplicate()
+{
+    if (!printOffered())
+        return;
+    guarded([&] {
+        const DocumentRecord stored = session_.storedShown();
+        const QDate issued = platform_.clock.today();
+        printThroughDialog([&] { return duplicatePrintout(stored, issued); });
+    });
+}
+
+void Tfaktura_f::printThroughDialog(const std::function<BillPrintout()>& printout)
+{
     QPrinter printer(QPrinter::HighResolution);
-    prepareBillPrinter(printer);
+    prepareBillPrinter(printer, printout());
     printer.setCopyCount(offeredCopies(copyCount_));
     if (!platform_.dialogs.choosePrinter(this, printer))
         return;
@@ -109,7 +144,7 @@ void Tfaktura_f::SpeedButton20Click()
     printer.setCopyCount(1);
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
-        const BillPrintout bill = printoutFromWindow();
+        const BillPrintout bill = printout();
         const QStringList labels = copyLabels(bill.copyLabel, copyCount_, copies);
         if (printsToFile(printer))
             printToPdfFile(bill, labels, printer.outputFileName());
@@ -139,7 +174,7 @@ void Tfaktura_f::paintPreviewPages(QPrinter& printer)
 void Tfaktura_f::showPrintPreview()
 {
     auto* printer = new QPrinter(QPrinter::HighResolution);
-    prepareBillPrinter(*printer);
+    prepareBillPrinter(*printer, printoutFromWindow());
     auto* dialog = new QPrintPreviewDialog(printer, this);
     dialog->setObjectName(QStringLiteral("printPreview"));
     dialog->setWindowTitle(QStringLiteral("Podgląd wydruku"));

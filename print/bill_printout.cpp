@@ -10,6 +10,8 @@ namespace kw {
 namespace {
 
 constexpr int totalBoxRight = 200;
+// The right end of the rule under the place and issue date.
+constexpr int headRight = 190;
 
 // Draws the page against one canvas with the print font's face and size.
 class BillPage
@@ -41,6 +43,8 @@ private:
         bold();
         c_.PrintText(10, 5, QStringLiteral("Miejscowość ") + bill_.head.place);
         c_.PrintText(10, 10, QStringLiteral("Data wystawienia ") + bill_.head.issueDate);
+        if (bill_.duplicateIssued)
+            drawDuplicateMark(*bill_.duplicateIssued);
         plain();
         c_.DrawBox(10, 15, 180, 1);
 
@@ -93,6 +97,23 @@ private:
         labelled(115, QStringLiteral("Data usługi :"), bill_.head.serviceDate);
 
         drawLineTable(135, corrective_ ? LineTable::Correction : LineTable::Bill);
+    }
+
+    // Right-aligned to the rule's end, opposite the place and the issue date,
+    // in their font. A place long enough to reach "DUPLIKAT" keeps its line:
+    // the mark then stands before the duplicate's date, since the issue
+    // date beside that is never longer than ten characters.
+    void drawDuplicateMark(const QDate& issued)
+    {
+        const QString mark = QStringLiteral("DUPLIKAT");
+        const QString date = QStringLiteral("Data wystawienia duplikatu: ") + issued.toString(u"yyyy-MM-dd");
+        const int dateX = headRight - c_.TextWidth(date);
+        const int placeEnd = 10 + c_.TextWidth(QStringLiteral("Miejscowość ") + bill_.head.place + QLatin1Char(' '));
+        if (placeEnd <= headRight - c_.TextWidth(mark))
+            c_.PrintText(headRight - c_.TextWidth(mark), 5, mark);
+        else
+            c_.PrintText(dateX - c_.TextWidth(mark + QLatin1Char(' ')), 10, mark);
+        c_.PrintText(dateX, 10, date);
     }
 
     // The value starts at x 40, or one character after its caption where a
@@ -200,6 +221,13 @@ private:
 } // namespace
 
 void drawBillPage(PrintCanvas& canvas, const BillPrintout& bill) { BillPage(canvas, bill).draw(); }
+
+void takeStoredDocument(BillPrintout& bill, const DocumentRecord& document)
+{
+    bill.head = readHead(document);
+    bill.correctedRef = isCorrective(document) ? document.get(doc::CorrectedRef) : QString();
+    bill.document = document;
+}
 
 void printBill(const BillPrintout& bill, const QStringList& copyLabels, const CanvasFactory& canvasForCopy)
 {

@@ -6,8 +6,11 @@
 #include "store/document_head.h"
 #include "store/records.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kw {
 
@@ -24,7 +27,15 @@ struct BillPrintout {
     DocumentRecord document;  // the working record: DocKind, BillLines, CorrectionLines
     CompanyRecord seller;     // the seller file as read at start-up
     PrintLettering lettering; // face N, size S and colour of the print font
+
+    // Set when the bill is printed again as a duplicate: the day the
+    // duplicate is issued, shown with "DUPLIKAT" in the head of every copy.
+    std::optional<QDate> duplicateIssued;
 };
+
+// Puts the head, the kind, the line tables and the corrected bill's number
+// of a stored `document` into `bill`, exactly as they were stored.
+void takeStoredDocument(BillPrintout& bill, const DocumentRecord& document);
 
 // Draws the one page of a bill or, for a document of kind "K", of a
 // corrective bill: the common head, the body of its kind, the common foot.

@@ -25,8 +25,11 @@ QBuffer& openedBuffer(QBuffer& buffer)
 QString billTitle(const BillPrintout& bill)
 {
     const QString number = bill.head.number + QLatin1Char('/') + bill.head.numberSuffix;
-    return (isCorrective(bill.document) ? QStringLiteral("Rachunek korygujący ") : QStringLiteral("Rachunek ")) +
-        number;
+    const bool corrective = isCorrective(bill.document);
+    if (bill.duplicateIssued)
+        return (corrective ? QStringLiteral("Duplikat rachunku korygującego ") : QStringLiteral("Duplikat rachunku ")) +
+            number;
+    return (corrective ? QStringLiteral("Rachunek korygujący ") : QStringLiteral("Rachunek ")) + number;
 }
 
 QString billPdfFileName(const BillPrintout& bill)

@@ -11,8 +11,9 @@
 
 namespace kw {
 
-// "Rachunek 14/2009" or "Rachunek korygujący 1/K/2009": what a bill is called
-// in a PDF's title and a mail's subject.
+// "Rachunek 14/2009" or "Rachunek korygujący 1/K/2009", for a duplicate
+// "Duplikat rachunku 14/2009" or "Duplikat rachunku korygującego 1/K/2009":
+// what a bill is called in a PDF's title and a mail's subject.
 QString billTitle(const BillPrintout& bill);
 
 // "Rachunek 14-2009.pdf": the title made a file name.

@@ -310,6 +310,15 @@ void DocumentSession::storeNumbers()
     RecordFile(ops_, file, settings::Size).replace(settings_.bytes());
 }
 
+DocumentRecord DocumentSession::storedShown() const
+{
+    const DocumentFile documents(ops_, paths_);
+    const qint64 position = state_.currentRecord();
+    if (position < 1 || position > documents.count() || documents.read(position) != loaded_)
+        throw IoError(documentChangedNotice(documents.path(), position));
+    return loaded_;
+}
+
 std::optional<QString> DocumentSession::deleteRefusal() const
 {
     if (DocumentFile(ops_, paths_).count() == 1)

@@ -59,6 +59,12 @@ public:
     const QString& modeCaption() const { return modeCaption_; }
     const QString& kindCaption() const { return kindCaption_; }
 
+    // The stored document shown (state().isNew() is false), exactly as the
+    // file holds it: what a duplicate prints, whatever was edited on screen
+    // since. Throws IoError (documentChangedNotice) when another instance
+    // changed, moved or deleted it after it was loaded.
+    DocumentRecord storedShown() const;
+
     // What storing would write now: the working record with the form in it.
     DocumentRecord recordToStore() const;
     // Whether storing would write something else than the document held

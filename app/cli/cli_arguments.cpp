@@ -24,6 +24,7 @@ const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("su
 const QString csvOption = QStringLiteral("--csv");
 const QString xlsxOption = QStringLiteral("--xlsx");
 const QString monthOption = QStringLiteral("--month");
+const QString duplicateOption = QStringLiteral("--duplicate");
 const QString endOfOptions = QStringLiteral("--");
 const QString dateOption = QStringLiteral("--date");
 const QString serviceDateOption = QStringLiteral("--service-date");
@@ -244,13 +245,17 @@ CliRequest parseCommandLine(const QStringList& args)
         request.year = checkedYear(arguments[0]);
         request.client = arguments.size() == 2 ? arguments[1] : anyClient();
     } else if (command == QLatin1String("pdf")) {
-        words.expect({monthOption}, 2, 2);
+        words.expect({monthOption, duplicateOption}, 2, 2);
         if (words.has(monthOption)) {
+            if (words.has(duplicateOption))
+                throw CommandLineError(QStringLiteral(
+                    "Duplikat (--duplicate) drukuje się z jednego dokumentu, nie z miesiąca (--month)."));
             request.command = CliCommand::PdfMonth;
             request.month = checkedMonth(arguments[0]);
         } else {
             request.command = CliCommand::PdfPosition;
             request.position = checkedPosition(arguments[0]);
+            request.duplicate = words.has(duplicateOption);
         }
         request.outputFile = arguments[1];
     } else if (command == QLatin1String("words")) {

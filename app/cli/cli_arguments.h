@@ -41,6 +41,7 @@ struct CliRequest {
     QString client;                 // Summary: anyClient() when none was given
     std::optional<qint64> position; // PdfPosition, Mail, Copy: 1-based; empty for the last document
     QString month;                  // PdfMonth: "YYYY-MM"
+    bool duplicate = false;         // PdfPosition: printed as a duplicate issued today
     bool csv = false;               // List, Summary: CSV instead of text lines
     bool xlsx = false;              // List, Summary: a spreadsheet file instead of text lines
     // PdfPosition, PdfMonth, Backup; List and Summary with csv (empty for

@@ -44,9 +44,10 @@ BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const 
                                     std::optional<qint64> position);
 
 // The document at `position` (the last one when empty) printed into
-// `pdfFile` as one page.
+// `pdfFile` as one page; with `duplicateIssued`, as a duplicate issued that
+// day.
 void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
-                    const QString& pdfFile);
+                    const QString& pdfFile, std::optional<QDate> duplicateIssued = std::nullopt);
 
 // Every bill and corrective bill issued in `month` ("YYYY-MM"), in file
 // order, one page each, printed into `pdfFile`. Nothing is written when

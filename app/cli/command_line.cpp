@@ -9,6 +9,7 @@
 #include "app/cli/offscreen_gui.h"
 #include "store/io_error.h"
 
+#include <QDate>
 #include <QDir>
 
 namespace kw {
@@ -52,7 +53,8 @@ void run(const CliRequest& request)
     }
     case CliCommand::PdfPosition: {
         const OffscreenGui gui;
-        exportDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.outputFile);
+        exportDocument(ops, dataPathsFor(ops, startFolder), startFolder, request.position, request.outputFile,
+                       request.duplicate ? std::optional(QDate::currentDate()) : std::nullopt);
         return;
     }
     case CliCommand::Settings: printSettings(ops, dataPathsFor(ops, startFolder)); return;

@@ -31,9 +31,10 @@ BillPrintout storedDocumentPrintout(FileOps& ops, const DataPaths& paths, const 
 }
 
 void exportDocument(FileOps& ops, const DataPaths& paths, const QString& startFolder, std::optional<qint64> position,
-                    const QString& pdfFile)
+                    const QString& pdfFile, std::optional<QDate> duplicateIssued)
 {
-    const BillPrintout bill = storedDocumentPrintout(ops, paths, startFolder, position);
+    BillPrintout bill = storedDocumentPrintout(ops, paths, startFolder, position);
+    bill.duplicateIssued = duplicateIssued;
     PdfDocument pdf(billTitle(bill));
     pdf.addBill(bill);
     writePdf(ops, paths, startFolder, pdf, pdfFile);

@@ -21,11 +21,9 @@ PrintSources readPrintSources(FileOps& ops, const DataPaths& paths, const QStrin
 BillPrintout storedPrintout(const DocumentRecord& document, const PrintSources& sources)
 {
     BillPrintout bill;
-    bill.head = readHead(document);
+    takeStoredDocument(bill, document);
     bill.copyLabel = sources.settings.get(settings::CopyLabel);
     bill.footnote = sources.settings.get(settings::PrintFootnote);
-    bill.correctedRef = isCorrective(document) ? document.get(doc::CorrectedRef) : QString();
-    bill.document = document;
     bill.seller = sources.seller;
     bill.lettering = sources.lettering;
     return bill;

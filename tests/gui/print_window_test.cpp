@@ -463,7 +463,9 @@ TEST_F(PrintWindowTest, DrukujKeepsItsClickAndOffersTheExtrasOnTheRightButton)
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, button->rect().center(),
                                 button->mapToGlobal(button->rect().center()));
     QApplication::sendEvent(button, &menuEvent);
-    QTRY_COMPARE(popped, QStringList({QStringLiteral("Podgląd wydruku…"), QStringLiteral("Wyślij e-mailem…")}));
+    QTRY_COMPARE(popped,
+                 QStringList({QStringLiteral("Podgląd wydruku…"), QStringLiteral("Drukuj duplikat…"),
+                              QStringLiteral("Wyślij e-mailem…")}));
 }
 
 TEST_F(PrintWindowTest, MailEntryStartsTheComposerWithTheBillAttached)
