@@ -100,14 +100,5 @@ TEST_F(CliDuplicateTest, AMonthHasNoDuplicate)
     EXPECT_FALSE(QFile::exists(file));
 }
 
-TEST(CliDuplicateHelp, HelpShowsTheOption)
-{
-    QTemporaryDir empty;
-    const ProcessResult help = runKwitarnia(empty.path(), {QStringLiteral("--help")});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("  kwitarnia pdf POZYCJA|last --duplicate PLIK.pdf\n")))
-        << help.out.toStdString();
-}
-
 } // namespace
 } // namespace kw

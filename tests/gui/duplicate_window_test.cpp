@@ -136,14 +136,4 @@ TEST_F(DuplicateWindowTest, ABillChangedInTheFileSinceLoadingIsNotPrinted)
         << dialogs.errors[0].toStdString();
 }
 
-TEST_F(DuplicateWindowTest, CancelledPrintDialogPrintsNothing)
-{
-    start();
-    dialogs.printerAnswers.enqueue(false);
-    duplicateAction()->trigger();
-    EXPECT_EQ(dialogs.printDialogs, 1);
-    EXPECT_FALSE(QFile::exists(dialogs.pdfFile));
-    expectNoErrors();
-}
-
 } // namespace
