@@ -11,6 +11,7 @@
 #include "print/paged_document.h"
 #include "print/pdf_document.h"
 #include "print/printed_copies.h"
+#include "store/module_options.h"
 #include "store/output_file.h"
 
 #include <QAction>
@@ -31,6 +32,14 @@ namespace {
 bool printsToFile(const QPrinter& printer)
 {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// `bill` as the module's options print it; read at every print, so a change
+// made in "Ustawienia" counts at once.
+BillPrintout withModuleOptions(BillPrintout bill, FileOps& files, const DataPaths& paths)
+{
+    bill.transferCode = readModuleOptions(files, paths.moduleOptionsFile()).transferCode;
+    return bill;
 }
 
 } // namespace
@@ -144,7 +153,7 @@ void Tfaktura_f::printThroughDialog(const std::function<BillPrintout()>& printou
     printer.setCopyCount(1);
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
-        const BillPrintout bill = printout();
+        const BillPrintout bill = withModuleOptions(printout(), platform_.files, paths());
         const QStringList labels = copyLabels(bill.copyLabel, copyCount_, copies);
         if (printsToFile(printer))
             printToPdfFile(bill, labels, printer.outputFileName());
@@ -158,7 +167,7 @@ void Tfaktura_f::paintPreviewPages(QPrinter& printer)
 {
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
-        const BillPrintout bill = printoutFromWindow();
+        const BillPrintout bill = withModuleOptions(printoutFromWindow(), platform_.files, paths());
         const QStringList labels = copyLabels(bill.copyLabel, copyCount_, offeredCopies(copyCount_));
         // Printing to a file from the preview goes the checked way too.
         if (printer.outputFormat() == QPrinter::PdfFormat && printer.paintEngine()->type() == QPaintEngine::Pdf) {
@@ -188,6 +197,6 @@ void Tfaktura_f::mailShownBill()
 {
     guarded([&] {
         font_f->CzytajFonty(printFontFileName);
-        mailBill(platform_.files, printoutFromWindow(), QString());
+        mailBill(platform_.files, withModuleOptions(printoutFromWindow(), platform_.files, paths()), QString());
     });
 }

@@ -4,11 +4,7 @@
 
 namespace kw {
 
-namespace {
-
-// The digits of `text` once an optional "PL" and the blanks and hyphens
-// between digits are left out; empty when anything else is in it.
-QString digitsOnly(const QString& text)
+QString identifierDigits(const QString& text)
 {
     QString rest = text.trimmed();
     if (rest.startsWith(QLatin1String("PL"), Qt::CaseInsensitive))
@@ -23,12 +19,10 @@ QString digitsOnly(const QString& text)
     return digits;
 }
 
-} // namespace
-
 bool isValidNip(const QString& text)
 {
     static constexpr std::array<int, 9> weights = {6, 5, 7, 2, 3, 4, 5, 6, 7};
-    const QString digits = digitsOnly(text);
+    const QString digits = identifierDigits(text);
     if (digits.size() != 10)
         return false;
     int sum = 0;
@@ -39,7 +33,7 @@ bool isValidNip(const QString& text)
 
 bool isValidNrb(const QString& text)
 {
-    const QString digits = digitsOnly(text);
+    const QString digits = identifierDigits(text);
     if (digits.size() != 26)
         return false;
     // The account, then "PL" as 25 21, then the two check digits.

@@ -2,6 +2,8 @@
 
 #include "print/line_table.h"
 #include "print/printed_amounts.h"
+#include "print/qr_code.h"
+#include "print/transfer_code.h"
 
 #include <algorithm>
 
@@ -30,6 +32,7 @@ public:
         else
             drawBillBody();
         drawFoot();
+        drawTransferCode();
     }
 
 private:
@@ -208,6 +211,16 @@ private:
         c_.DrawBox(10, 258, 180, 1);
         font(size_ - 2);
         c_.PrintText(10, 261, QStringLiteral("Wydruk generowany z programu Kwitarnia"));
+    }
+
+    void drawTransferCode()
+    {
+        if (!bill_.transferCode)
+            return;
+        const std::optional<TransferOrder> order = transferOrderFor(bill_);
+        const std::optional<QString> line = order ? transferCodeLine(*order) : std::nullopt;
+        if (line)
+            c_.DrawModules(transferCodeX, transferCodeY, transferCodeSide, qrCodeModules(line->toLatin1()));
     }
 
     PrintCanvas& c_;

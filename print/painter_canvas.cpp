@@ -46,6 +46,27 @@ void PainterCanvas::DrawBox(int x, int y, int width, int height)
     painter_.drawRect(QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)));
 }
 
+void PainterCanvas::DrawModules(int x, int y, int side, const ModuleSquare& modules)
+{
+    const ModulePlacement placement = placeModules(metrics_, x, y, side, modules.side);
+    // One rectangle per run of dark modules in a row keeps the PDF small.
+    for (int row = 0; row < modules.side; ++row) {
+        int column = 0;
+        while (column < modules.side) {
+            if (!modules.isDark(column, row)) {
+                ++column;
+                continue;
+            }
+            const int start = column;
+            while (column < modules.side && modules.isDark(column, row))
+                ++column;
+            painter_.fillRect(placement.box.left + start * placement.moduleWidth,
+                              placement.box.top + row * placement.moduleHeight,
+                              (column - start) * placement.moduleWidth, placement.moduleHeight, Qt::black);
+        }
+    }
+}
+
 void PainterCanvas::PrintText(int x, int y, const QString& text)
 {
     const QFontMetrics fm(painter_.font(), painter_.device());

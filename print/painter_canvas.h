@@ -22,6 +22,7 @@ public:
     void SetPrintFont(const QString& face, int points) override;
     void SetBold(quint8 flag) override;
     void DrawBox(int x, int y, int width, int height) override;
+    void DrawModules(int x, int y, int side, const ModuleSquare& modules) override;
     void PrintText(int x, int y, const QString& text) override;
     void PrintTextClipped(int x, int y, const QString& text, int right) override;
     int TextWidth(const QString& text) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/module_square.h"
+
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
@@ -12,7 +14,8 @@ namespace kw {
 //
 // One canvas serves one print job, called in this order: SetFontColour,
 // SetPortrait, BeginJob, PreparePageMetrics, any number of SetPrintFont,
-// SetBold, DrawBox, PrintText and PrintTextClipped, EndJob, SetPortrait.
+// SetBold, DrawBox, DrawModules, PrintText and PrintTextClipped, EndJob,
+// SetPortrait.
 class PrintCanvas
 {
 public:
@@ -33,6 +36,10 @@ public:
     // An outlined box filled white, covering what was drawn inside before.
     // A box of height 1 serves as a rule.
     virtual void DrawBox(int x, int y, int width, int height) = 0;
+    // A 2D code: the dark modules of `modules` in black, placed in the
+    // square of `side` units at (x, y) as placeModules says; the light ones
+    // are left as the paper is.
+    virtual void DrawModules(int x, int y, int side, const ModuleSquare& modules) = 0;
     // One line of text with its top-left corner at (x, y); never wrapped or
     // clipped. Its cell is not filled: lines set closer than the font is
     // tall would otherwise cut off the descenders of the line above.

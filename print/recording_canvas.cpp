@@ -66,6 +66,17 @@ void RecordingCanvas::DrawBox(int x, int y, int width, int height)
     call.dots = metrics_.box(x, y, width, height);
 }
 
+void RecordingCanvas::DrawModules(int x, int y, int side, const ModuleSquare& modules)
+{
+    CanvasCall& call = record(CanvasCall::Kind::Modules);
+    call.x = x;
+    call.y = y;
+    call.width = side;
+    call.height = side;
+    call.modules = modules;
+    call.dots = placeModules(metrics_, x, y, side, modules.side).box;
+}
+
 void RecordingCanvas::PrintText(int x, int y, const QString& text)
 {
     CanvasCall& call = record(CanvasCall::Kind::Text);
@@ -119,6 +130,17 @@ QString describe(const CanvasCall& call, bool withDots)
     case Kind::Bold: return QStringLiteral("bold %1").arg(call.flag);
     case Kind::Box: {
         QString line = QStringLiteral("box %1,%2,%3,%4").arg(call.x).arg(call.y).arg(call.width).arg(call.height);
+        if (withDots)
+            line += QStringLiteral(" [%1,%2 %3,%4]")
+                        .arg(call.dots.left)
+                        .arg(call.dots.top)
+                        .arg(call.dots.right)
+                        .arg(call.dots.bottom);
+        return line;
+    }
+    case Kind::Modules: {
+        QString line =
+            QStringLiteral("modules %1,%2,%3 %4x%4").arg(call.x).arg(call.y).arg(call.width).arg(call.modules.side);
         if (withDots)
             line += QStringLiteral(" [%1,%2 %3,%4]")
                         .arg(call.dots.left)

@@ -14,21 +14,22 @@ namespace kw {
 // One call made on a RecordingCanvas: its arguments and what it works out
 // to on the recording's printer.
 struct CanvasCall {
-    enum class Kind { FontColour, Portrait, BeginJob, PageMetrics, PrintFont, Bold, Box, Text, EndJob };
+    enum class Kind { FontColour, Portrait, BeginJob, PageMetrics, PrintFont, Bold, Box, Modules, Text, EndJob };
 
     Kind kind = Kind::Portrait;
-    int x = 0; // Box, Text: print units
+    int x = 0; // Box, Modules, Text: print units
     int y = 0;
-    int width = 0; // Box
+    int width = 0; // Box; Modules: the square's side, in both
     int height = 0;
-    int clipRight = 0;   // Text: the x it is clipped at; 0 when it is not
-    int points = 0;      // PrintFont
-    quint8 flag = 0;     // Bold
-    QString text;        // Text: the text; PrintFont: the face asked for
-    QColor colour;       // FontColour
-    DotBox dots;         // Box: its corners; Text: left and top of the text
-    CanvasFont font;     // the canvas font after the call
-    PageMetrics metrics; // the metrics in force after the call
+    int clipRight = 0;    // Text: the x it is clipped at; 0 when it is not
+    int points = 0;       // PrintFont
+    quint8 flag = 0;      // Bold
+    QString text;         // Text: the text; PrintFont: the face asked for
+    QColor colour;        // FontColour
+    ModuleSquare modules; // Modules
+    DotBox dots;          // Box, Modules: its corners; Text: left and top of the text
+    CanvasFont font;      // the canvas font after the call
+    PageMetrics metrics;  // the metrics in force after the call
 };
 
 // A canvas that draws nothing and records every call, for tests of the
@@ -45,9 +46,10 @@ public:
     const std::vector<CanvasCall>& calls() const { return calls_; }
 
     // One line per call, e.g. "box 10,15,180,1", "text 10,5 Nabywca :" or,
-    // clipped at x 130, "text 111,144..130 96.02.10"; with `withDots`, box
-    // corners, text positions and font heights in dots follow the units
-    // ("box 10,15,180,1 [240,360 4560,384]").
+    // clipped at x 130, "text 111,144..130 96.02.10", or for a 2D code of
+    // 41 by 41 modules "modules 10,232,24 41x41"; with `withDots`, the
+    // corners of boxes and of the modules drawn, text positions and font
+    // heights in dots follow the units ("box 10,15,180,1 [240,360 4560,384]").
     QStringList log(bool withDots = false) const;
 
     void SetFontColour(const QColor& colour) override;
@@ -57,6 +59,7 @@ public:
     void SetPrintFont(const QString& face, int points) override;
     void SetBold(quint8 flag) override;
     void DrawBox(int x, int y, int width, int height) override;
+    void DrawModules(int x, int y, int side, const ModuleSquare& modules) override;
     void PrintText(int x, int y, const QString& text) override;
     void PrintTextClipped(int x, int y, const QString& text, int right) override;
     // Measured with the real font at the recording's resolution; not recorded.

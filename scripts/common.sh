@@ -3,7 +3,7 @@
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
           libgl-dev libjpeg62-turbo-dev libxcb1-dev libcups2-dev libgtest-dev fonts-liberation fonts-wine
           fonts-dejavu-core poppler-utils libqt6svg6 xdg-utils desktop-file-utils appstream man-db groff-base
-          libzip-dev libxlsxwriter-dev unzip python3 python3-openpyxl xvfb xdotool x11-xkb-utils openbox
+          libzip-dev libxlsxwriter-dev libqrencode-dev zbar-tools unzip python3 python3-openpyxl xvfb xdotool x11-xkb-utils openbox
           clang libclang-rt-14-dev clang-format)
 
 ensure_packages() {

@@ -25,6 +25,7 @@ public:
     QString sellerFile() const { return at(QStringLiteral("ADMINI/firma.dat")); }
     QString infoFile() const { return at(QStringLiteral("ADMINI/info.dat")); }
     QString salesRegisterFile() const { return at(QStringLiteral("Admini/ewidencja.dat")); }
+    QString moduleOptionsFile() const { return at(QStringLiteral("Admini/kwitarnia.ini")); }
     QString documentFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.dat")); }
     QString documentCopyFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.old")); }
     QString documentLockFile() const { return at(QStringLiteral("Uslugi/dokumenty_r.lock")); }

@@ -15,6 +15,7 @@ PrintSources readPrintSources(FileOps& ops, const DataPaths& paths, const QStrin
     PrintFont font(ops);
     font.CzytajFonty(printFontFileName, startFolder);
     sources.lettering = font.lettering();
+    sources.options = readModuleOptions(ops, paths.moduleOptionsFile());
     return sources;
 }
 
@@ -26,6 +27,7 @@ BillPrintout storedPrintout(const DocumentRecord& document, const PrintSources& 
     bill.footnote = sources.settings.get(settings::PrintFootnote);
     bill.seller = sources.seller;
     bill.lettering = sources.lettering;
+    bill.transferCode = sources.options.transferCode;
     return bill;
 }
 

@@ -3,15 +3,17 @@
 #include "print/bill_printout.h"
 #include "store/data_folder.h"
 #include "store/file_ops.h"
+#include "store/module_options.h"
 
 namespace kw {
 
 // What a printout takes from outside the document: the settings' copy label
-// and footnote, the seller and the print font.
+// and footnote, the seller, the print font and the module's options.
 struct PrintSources {
     SettingsRecord settings;
     CompanyRecord seller;
     PrintLettering lettering;
+    ModuleOptions options;
 };
 
 // Reads the settings and seller files under the data folder and the print

@@ -4,6 +4,7 @@
 #include "app/settings/fields_page.h"
 #include "app/settings/print_font_page.h"
 #include "app/settings/slot_list_page.h"
+#include "app/settings/transfer_code_switch.h"
 #include "documents/settings_fields.h"
 #include "editing/tax_numbers.h"
 #include "store/data_files.h"
@@ -99,8 +100,12 @@ SettingsWindow::SettingsWindow(Dialogs& dialogs, FileOps& files, const DataPaths
         connect(page(i), &SettingsPage::edited, status_, &QLabel::clear);
     }
 
+    transferCode_ = new TransferCodeSwitch(dialogs, files, paths.moduleOptionsFile(), this);
+    connect(transferCode_, &TransferCodeSwitch::stored, status_, &QLabel::setText);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
+    layout->addWidget(transferCode_);
     layout->addWidget(status_);
     seller_->edit(0)->setFocus();
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);

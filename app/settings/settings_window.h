@@ -16,12 +16,13 @@ class FieldsPage;
 class PrintFontPage;
 class SettingsPage;
 class SlotListPage;
+class TransferCodeSwitch;
 
 // "Ustawienia": the seller, numbering and printing, the print font, and
 // the client and service lists, written in the files the suite's other
-// programs read. A window of its own beside the main window. Each save is
-// told in the status line under the pages; a page left or the window closed
-// with changes not stored asks whether to store them first.
+// programs read; under the pages, the switch of the payment QR code. A window of its own beside the main window. Each
+// save is told in the status line under the pages; a page left or the window closed with changes not stored asks
+// whether to store them first.
 class SettingsWindow : public QWidget
 {
     Q_OBJECT
@@ -39,6 +40,7 @@ public:
     PrintFontPage* fontPage() const { return font_; }
     SlotListPage* clientsPage() const { return clients_; }
     SlotListPage* servicesPage() const { return services_; }
+    TransferCodeSwitch* transferCodeSwitch() const { return transferCode_; }
     QLabel* status() const { return status_; }
 
 signals:
@@ -68,6 +70,7 @@ private:
     PrintFontPage* font_ = nullptr;
     SlotListPage* clients_ = nullptr;
     SlotListPage* services_ = nullptr;
+    TransferCodeSwitch* transferCode_ = nullptr;
 };
 
 } // namespace kw

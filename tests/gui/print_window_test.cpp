@@ -2,11 +2,13 @@
 
 #include "app/Tfont_f.h"
 #include "app/settings/print_font_page.h"
+#include "app/settings/settings_window.h"
 #include "tests/support/recording_program.h"
 #include "tests/support/small_disk.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPrintPreviewDialog>
@@ -96,6 +98,18 @@ protected:
     }
 };
 
+// What ZBar reads on page `page` of `pdf` rendered at 300 dpi: one line per
+// code found.
+QString decodedPage(const QString& pdf, int page)
+{
+    const QString image = QFileInfo(pdf).dir().filePath(QStringLiteral("strona"));
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+             QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page), pdf, image});
+    return poppler(QStringLiteral("zbarimg"),
+                   {QStringLiteral("--raw"), QStringLiteral("-q"), image + QStringLiteral(".png")});
+}
+
 // A queue that turns every job away, and notes the jobs it was offered.
 class RefusingQueue : public PrintQueue
 {
@@ -131,6 +145,51 @@ TEST_F(PrintWindowTest, PrintToFileHoldsEveryCopyAfterOnePrintDialog)
         EXPECT_EQ(dialogs.printDialogs, 1) << c.copies << " copies";
         EXPECT_EQ(QFile::exists(dialogs.pdfFile), c.jobs > 0) << c.copies << " copies";
     }
+    expectNoErrors();
+}
+
+// Every copy carries the payment QR code of a bill paid by transfer, until
+// the switch in "Ustawienia" is cleared; the next print then has none.
+TEST_F(PrintWindowTest, EveryCopyCarriesThePaymentCodeUntilItIsSwitchedOff)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) or zbarimg (zbar-tools) is not installed";
+    DocumentRecord bill = document(QStringLiteral("7"), QStringLiteral("2009-05-07"), QStringLiteral("Firma ABC"),
+                                   {{QStringLiteral("Strzyżenie"), 100.0}, {QStringLiteral("Golenie"), 50.0}});
+    bill.set(doc::PaymentMethod, QStringLiteral("Przelew"));
+    writeDocuments({bill});
+    CompanyRecord seller;
+    seller.set(company::SellerLine1, QStringLiteral("Salon Grzywka"));
+    seller.set(company::SellerTaxId, QStringLiteral("676-123-45-65"));
+    seller.set(company::SellerAccount, QStringLiteral("61 1090 1014 0000 0712 1981 2874"));
+    writeBytes("Admini/firma.dat", seller.bytes());
+    writeCopyCount(QStringLiteral("2"));
+    start();
+    tick();
+
+    ASSERT_EQ(print(), 2);
+    const QString line =
+        QStringLiteral("6761234565|PL|61109010140000071219812874|015000|Salon Grzywka|Rachunek 7/2009|||\n");
+    EXPECT_EQ(decodedPage(dialogs.pdfFile, 1), line);
+    EXPECT_EQ(decodedPage(dialogs.pdfFile, 2), line);
+
+    window->findChild<QAction*>(QStringLiteral("ustawienia"))->trigger();
+    SettingsWindow* settings = window->settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    auto* codeSwitch = settings->findChild<QCheckBox*>(QStringLiteral("kodQr"));
+    ASSERT_NE(codeSwitch, nullptr);
+    EXPECT_TRUE(codeSwitch->isChecked());
+    const QByteArray suiteFiles = bytes("Admini/firma.dat") + bytes("Admini/rachunek.dat");
+    codeSwitch->click();
+    EXPECT_EQ(bytes("Admini/kwitarnia.ini"), "kod_qr_przelewu=0\n");
+    EXPECT_EQ(bytes("Admini/firma.dat") + bytes("Admini/rachunek.dat"), suiteFiles);
+    EXPECT_EQ(settings->status()->text(), QStringLiteral("Kod QR przelewu nie będzie drukowany."));
+
+    QFile::remove(dialogs.pdfFile);
+    ASSERT_EQ(print(), 2);
+    EXPECT_EQ(decodedPage(dialogs.pdfFile, 1), QString());
+    EXPECT_EQ(decodedPage(dialogs.pdfFile, 2), QString());
     expectNoErrors();
 }
 

@@ -3,17 +3,20 @@
 #include "app/settings/print_font_page.h"
 #include "app/settings/settings_window.h"
 #include "app/settings/slot_list_page.h"
+#include "app/settings/transfer_code_switch.h"
 #include "exports/csv.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
+#include <cerrno>
 #include <cstring>
 
 using namespace kw;
@@ -668,6 +671,29 @@ TEST_F(SettingsWindowTest, ANewFolderGetsItsFontFolderAndFile)
     EXPECT_EQ(page->choice().font.pointSize(), 10);
     EXPECT_TRUE(page->saveFont());
     EXPECT_EQ(bytes("FONT/font_trelmo_2007.dat").size(), printfont::Size);
+}
+
+// The switch is stored by the click itself, in the module's own file; one
+// that cannot be stored is reported and shows the stored state again.
+TEST_F(SettingsWindowTest, ThePaymentCodeSwitchIsStoredAtOnceOrShownBackWhenItCannotBe)
+{
+    writeBytes(QStringLiteral("Admini/kwitarnia.ini"), "kod_qr_przelewu=0\n");
+    SettingsWindow& settings = openSettings();
+    TransferCodeSwitch* codeSwitch = settings.transferCodeSwitch();
+    EXPECT_FALSE(codeSwitch->isChecked());
+
+    codeSwitch->click();
+    EXPECT_TRUE(codeSwitch->isChecked());
+    EXPECT_EQ(bytes("Admini/kwitarnia.ini"), "kod_qr_przelewu=1\n");
+    EXPECT_EQ(settings.status()->text(), QStringLiteral("Kod QR przelewu będzie drukowany na rachunkach."));
+
+    files.failAt(FileCall::Rename, 1, EACCES);
+    codeSwitch->click();
+    EXPECT_TRUE(files.failed());
+    EXPECT_TRUE(codeSwitch->isChecked());
+    EXPECT_EQ(bytes("Admini/kwitarnia.ini"), "kod_qr_przelewu=1\n");
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("kwitarnia.ini")));
 }
 
 TEST_F(SettingsWindowTest, AShortListFileIsReportedAndNoWindowOpens)
