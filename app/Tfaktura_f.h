@@ -104,11 +104,12 @@ public slots:
     void SpeedButton16Click();
     // "Drukuj" (faktura_print.cpp).
     void SpeedButton20Click();
-    // The yearly summary (faktura_summary.cpp).
+    // The yearly summary and its numbering check (faktura_summary.cpp).
     void SpeedButton17Click();
     void SpeedButton24Click();
     void SpeedButton19Click();
     void SpeedButton18Click();
+    void sprawdz_numeracjeClick();
     // Templates (faktura_templates.cpp).
     void SpeedButton21Click();
     void SpeedButton22Click();

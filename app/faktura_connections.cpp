@@ -51,6 +51,7 @@ void Tfaktura_f::connectOverlayHandlers()
     connect(ui.SpeedButton24, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton24Click);
     connect(ui.SpeedButton19, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton19Click);
     connect(ui.SpeedButton18, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton18Click);
+    connect(ui.sprawdz_numeracje, &QToolButton::clicked, this, &Tfaktura_f::sprawdz_numeracjeClick);
     connect(ui.SpeedButton27, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton27Click);
     connect(ui.SpeedButton30, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton30Click);
     connect(ui.SpeedButton29, &QToolButton::clicked, this, &Tfaktura_f::SpeedButton29Click);

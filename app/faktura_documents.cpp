@@ -28,6 +28,13 @@ void Tfaktura_f::SpeedButton2Click()
     if (const std::optional<QString> question = session_.suffixQuestion();
         question && !platform_.dialogs.ask(this, *question))
         return;
+    bool numberFree = false;
+    guarded([&] {
+        const std::optional<QString> question = session_.takenNumberQuestion();
+        numberFree = !question || platform_.dialogs.ask(this, *question);
+    });
+    if (!numberFree)
+        return;
     if (!platform_.dialogs.ask(this, session_.storeQuestion()))
         return;
     storeShownDocument();

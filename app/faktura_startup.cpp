@@ -134,6 +134,7 @@ void Tfaktura_f::startOverlays()
     ui.lata->setCurrentIndex(-1);
     ui.lata->clearEditText();
     ui.SpeedButton19->setEnabled(false); // no year chosen yet
+    ui.sprawdz_numeracje->setEnabled(false);
     for (QLabel* month : {ui.Label29, ui.Label30, ui.Label31, ui.Label32, ui.Label33, ui.Label34, ui.Label35,
                           ui.Label36, ui.Label37, ui.Label38, ui.Label39, ui.Label40})
         month->setText(QStringLiteral("0.00 PLN"));

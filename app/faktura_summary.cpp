@@ -4,12 +4,14 @@
 
 #include "app/widgets/bevels.h"
 #include "documents/client_names.h"
+#include "documents/numbering_check.h"
 #include "documents/yearly_summary.h"
 #include "editing/list_file_dialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 
 using namespace kw;
 
@@ -66,6 +68,22 @@ void Tfaktura_f::SpeedButton19Click()
             ui.Label27->setText(*summary.title);
         if (summary.clientLabel)
             ui.Label60->setText(*summary.clientLabel);
+    });
+}
+
+void Tfaktura_f::sprawdz_numeracjeClick()
+{
+    static const QRegularExpression fourDigits(QStringLiteral(R"(^\d{4}$)"));
+    const QString year = ui.lata->currentText().trimmed();
+    if (!fourDigits.match(year).hasMatch()) {
+        platform_.dialogs.inform(this,
+                                 QStringLiteral("Numerację sprawdza się dla roku: wybierz go albo wpisz "
+                                                "czterema cyframi, np. 2026."));
+        return;
+    }
+    guarded([&] {
+        const QStringList findings = numberingFindings(platform_.files, paths().documentFile(), year);
+        platform_.dialogs.inform(this, numberingNotice(findings, year));
     });
 }
 

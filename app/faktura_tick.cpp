@@ -70,8 +70,10 @@ void Tfaktura_f::offerCommands()
     setEnabledIfChanged(ui.SpeedButton17, state.summaryEnabled());
     // The summary's controls may not be built yet: on a busy machine the
     // first tick can come before the first paint, which must not wait for them.
-    if (ui.hasOverlays())
+    if (ui.hasOverlays()) {
         setEnabledIfChanged(ui.SpeedButton19, !ui.lata->currentText().isEmpty());
+        setEnabledIfChanged(ui.sprawdz_numeracje, !ui.lata->currentText().isEmpty());
+    }
     setVisibleIfChanged(ui.Label26, state.correctionNoteVisible());
     // A new document never offers the before/after tables of the corrective
     // bill shown before it: they would replace the lines being typed.

@@ -163,6 +163,7 @@ struct FakturaUi {
     QToolButton* SpeedButton24 = nullptr; // ? (client list)
     QToolButton* SpeedButton19 = nullptr; // Wylicz
     QToolButton* SpeedButton18 = nullptr; // Powrót
+    QToolButton* sprawdz_numeracje = nullptr;
 
     // Panel6: sales register hand-off
     QLabel* Label61 = nullptr;

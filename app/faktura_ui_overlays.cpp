@@ -144,6 +144,9 @@ void FakturaUi::setupSummary()
         commandButton(p, "SpeedButton19", QStringLiteral("Wylicz"), QString(), {548, 557, 121, 22}, caption);
     SpeedButton18 =
         commandButton(p, "SpeedButton18", QStringLiteral("Powrót"), QString(), {548, 585, 121, 22}, caption);
+    sprawdz_numeracje = commandButton(p, "sprawdz_numeracje", QStringLiteral("Sprawdź numerację"),
+                                      QStringLiteral("Braki, powtórzenia i kolejność numerów rachunków wybranego roku"),
+                                      {372, 585, 160, 22}, caption);
 }
 
 void FakturaUi::setupHandOff()

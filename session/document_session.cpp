@@ -243,6 +243,21 @@ std::optional<QString> DocumentSession::suffixQuestion() const
                           "jako numer/rozszerzenie (np. 1//2026). Zapisać rachunek mimo to?");
 }
 
+std::optional<QString> DocumentSession::takenNumberQuestion() const
+{
+    const DocumentRecord record = recordToStore();
+    const std::optional<qint64> holder =
+        DocumentFile(ops_, paths_).holderOfNumber(record, state_.isNew() ? 0 : state_.currentRecord());
+    if (!holder)
+        return std::nullopt;
+    const QString suffix = record.get(doc::NumberSuffix);
+    const QString number =
+        suffix.isEmpty() ? record.get(doc::DocNumber) : record.get(doc::DocNumber) + QLatin1Char('/') + suffix;
+    return QStringLiteral("Numer %1 ma już %2 na pozycji %3. Zapisać mimo to?")
+        .arg(number, state_.inCorrection() ? QStringLiteral("rachunek korygujący") : QStringLiteral("rachunek"))
+        .arg(*holder);
+}
+
 QString DocumentSession::storeQuestion() const
 {
     if (state_.inCorrection())

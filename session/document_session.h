@@ -99,6 +99,10 @@ public:
     // "Zapisz rachunek": the questions asked first, then storing. The
     // question about the number extension comes only when it starts with "/".
     std::optional<QString> suffixQuestion() const;
+    // Asked between the two when another stored document of the same kind
+    // has the number and extension being stored (an overwritten document's
+    // own position aside). Throws IoError when the file cannot be read.
+    std::optional<QString> takenNumberQuestion() const;
     QString storeQuestion() const;
     // Appends a new document and writes its numbers into the settings, or
     // overwrites the stored one; either way the form shows it as read back.

@@ -126,20 +126,33 @@ bool sameNumber(QByteArrayView stored, QByteArrayView record)
 
 } // namespace
 
+std::optional<qint64> DocumentFile::findNumber(QByteArrayView record, qint64 except) const
+{
+    RecordStream stream(ops_, path_, doc::Size);
+    QByteArrayView stored;
+    while (stream.next(stored)) {
+        if (stream.position() != except && sameNumber(stored, record))
+            return stream.position();
+    }
+    return std::nullopt;
+}
+
+std::optional<qint64> DocumentFile::holderOfNumber(const DocumentRecord& record, qint64 except) const
+{
+    DocumentLock lock(path_, DocumentLock::Reading);
+    DocumentJournal(ops_, path_).recover(lock);
+    return findNumber(record.bytes(), except);
+}
+
 qint64 DocumentFile::appendWithFreeNumber(const DocumentRecord& record)
 {
     DocumentLock lock(path_);
     prepareWrite(lock);
     const QByteArray bytes = record.bytes();
-    RecordStream stream(ops_, path_, doc::Size);
-    QByteArrayView stored;
-    while (stream.next(stored)) {
-        if (!sameNumber(stored, bytes))
-            continue;
+    if (const std::optional<qint64> holder = findNumber(bytes, 0)) {
         const QString suffix = record.get(doc::NumberSuffix);
         const QString number = record.get(doc::DocNumber);
-        throw IoError(
-            numberTakenNotice(suffix.isEmpty() ? number : number + QLatin1Char('/') + suffix, stream.position()));
+        throw IoError(numberTakenNotice(suffix.isEmpty() ? number : number + QLatin1Char('/') + suffix, *holder));
     }
     return RecordFile(ops_, path_, doc::Size).append(bytes);
 }

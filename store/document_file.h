@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 namespace kw {
 
 class DocumentLock;
@@ -38,6 +40,11 @@ public:
 
     // Appends a document; returns its position.
     qint64 append(const DocumentRecord& record);
+    // The position of the first stored document other than the one at
+    // `except` whose kind, number and extension are those of `record`
+    // (texts compared as stored); empty when there is none.
+    std::optional<qint64> holderOfNumber(const DocumentRecord& record, qint64 except = 0) const;
+
     // Appends a document whose kind, number and extension no stored document
     // has; otherwise throws IoError (numberTakenNotice) and writes nothing.
     // Looked for under the lock, so two instances numbering from the same
@@ -63,6 +70,8 @@ public:
     void remove(qint64 position);
 
 private:
+    // holderOfNumber() for a caller that holds the lock.
+    std::optional<qint64> findNumber(QByteArrayView record, qint64 except) const;
     // Finishes an interrupted overwrite and drops a leftover copy.
     void prepareWrite(const DocumentLock& lock) const;
     DocumentRecord readRecord(qint64 position) const;

@@ -244,6 +244,11 @@ CliRequest parseCommandLine(const QStringList& args)
         request.command = CliCommand::Summary;
         request.year = checkedYear(arguments[0]);
         request.client = arguments.size() == 2 ? arguments[1] : anyClient();
+    } else if (command == QLatin1String("check")) {
+        words.expect({}, 0, 1);
+        request.command = CliCommand::Check;
+        if (!arguments.isEmpty())
+            request.year = checkedYear(arguments[0]);
     } else if (command == QLatin1String("pdf")) {
         words.expect({monthOption, duplicateOption}, 2, 2);
         if (words.has(monthOption)) {
@@ -306,7 +311,7 @@ CliRequest parseCommandLine(const QStringList& args)
     } else {
         throw CommandLineError(
             QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
-                           "restore, mail, settings, clients, services, copy, new, --help, --version; "
+                           "restore, mail, settings, clients, services, copy, new, check, --help, --version; "
                            "opis poleceń: kwitarnia --help.")
                 .arg(command));
     }

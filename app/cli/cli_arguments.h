@@ -24,7 +24,8 @@ enum class CliCommand {
     ListImport,
     ListExport,
     Copy,
-    New
+    New,
+    Check
 };
 
 // The list a ListImport or ListExport works on.
@@ -37,7 +38,7 @@ using TypedBillLine = std::array<QString, 5>;
 // One call of the program from the command line, checked and decoded.
 struct CliRequest {
     CliCommand command = CliCommand::Help;
-    QString year;                   // Summary: four digits
+    QString year;                   // Summary: four digits; Check: four digits or empty for every year
     QString client;                 // Summary: anyClient() when none was given
     std::optional<qint64> position; // PdfPosition, Mail, Copy: 1-based; empty for the last document
     QString month;                  // PdfMonth: "YYYY-MM"

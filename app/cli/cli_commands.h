@@ -33,6 +33,11 @@ void printYearlySummary(FileOps& ops, const DataPaths& paths, const QString& yea
 void exportYearlySummary(FileOps& ops, const DataPaths& paths, const QString& startFolder, const QString& year,
                          const QString& client, const TableTarget& target);
 
+// The findings of the numbering check (see numberingFindings) of the
+// documents issued in `year` (every year when empty), one per line, or
+// "Numeracja bez zastrzeżeń."; returns whether anything was found.
+bool printNumberingCheck(FileOps& ops, const DataPaths& paths, const QString& year);
+
 // The "Słownie" line a printout shows for `amount`, a number as typed.
 // Throws CommandLineError when the words cannot state it.
 void printAmountWords(const QString& amount);

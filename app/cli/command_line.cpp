@@ -21,7 +21,9 @@ TableTarget tableTarget(const CliRequest& request)
     return {request.xlsx ? TableTarget::Xlsx : TableTarget::Csv, request.outputFile};
 }
 
-void run(const CliRequest& request)
+// `exitCode` becomes 1 when a command that ran through found what it reports
+// with it (the numbering check).
+void run(const CliRequest& request, int& exitCode)
 {
     FileOps& ops = systemFileOps();
     const QString startFolder = QDir::currentPath();
@@ -76,6 +78,10 @@ void run(const CliRequest& request)
         exportMonth(ops, dataPathsFor(ops, startFolder), startFolder, request.month, request.outputFile);
         return;
     }
+    case CliCommand::Check:
+        if (printNumberingCheck(ops, dataPathsFor(ops, startFolder), request.year))
+            exitCode = 1;
+        return;
     }
 }
 
@@ -84,9 +90,10 @@ void run(const CliRequest& request)
 int runCommandLine(const QStringList& args)
 {
     try {
-        run(parseCommandLine(args));
+        int exitCode = 0;
+        run(parseCommandLine(args), exitCode);
         finishOutput();
-        return 0;
+        return exitCode;
     } catch (const CommandLineError& error) {
         printError(error.message());
     } catch (const IoError& error) {
