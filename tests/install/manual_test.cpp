@@ -33,7 +33,7 @@ QSet<QString> helpCommands()
 }
 
 // Each entry of the man page: the line after ".TP" (or ".TQ", a second
-// heading of the same entry) that names the program.
+// heading of the same entry) that starts with the program's name.
 QSet<QString> manualCommands()
 {
     QFile file(QStringLiteral(KW_MANUAL));
@@ -48,6 +48,9 @@ QSet<QString> manualCommands()
         QString usage = lines[i];
         usage.remove(QRegularExpression(QStringLiteral(R"(^\.BI? |"|\\f[BIRP])")));
         usage.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        // A file entry such as Admini/kwitarnia.ini names no command.
+        if (!usage.startsWith(QStringLiteral("kwitarnia")))
+            continue;
         commands << commandOf(usage);
     }
     return commands;
