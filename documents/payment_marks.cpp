@@ -1,6 +1,7 @@
 #include "documents/payment_marks.h"
 
 #include "documents/document_amount.h"
+#include "documents/iso_date.h"
 #include "documents/payment_marks_format.h"
 #include "store/cp1250.h"
 #include "store/document_file.h"
@@ -220,14 +221,15 @@ Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
 Payment PaymentMarks::paymentOf(QByteArrayView record) const
 {
     if (!index_.isEmpty()) {
-        QString lookup;
+        // Kept between calls, so going through a long file allocates no key
+        // per record.
+        thread_local QString lookup;
         lookupKeyOf(record, lookup);
         if (const Mark* mark = find(lookup))
             return {mark->paid, mark->date};
     }
     if (isCash(record)) {
-        const std::string_view issued = storedText(record, doc::IssueDate);
-        return {true, QDate::fromString(QLatin1StringView(issued.data(), qsizetype(issued.size())), Qt::ISODate)};
+        return {true, isoDate(storedText(record, doc::IssueDate))};
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "documents/payment_marks_format.h"
 
+#include "documents/iso_date.h"
 #include "store/io_error.h"
 #include "store/record_layouts.h"
 
@@ -59,29 +60,6 @@ std::optional<QString> unescaped(QStringView field)
     return out;
 }
 
-// Exactly YYYY-MM-DD, as formatMarkLines writes it.
-std::optional<QDate> paymentDate(QStringView text)
-{
-    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
-        return std::nullopt;
-    const auto number = [&](qsizetype from, qsizetype length) {
-        int value = 0;
-        for (qsizetype i = from; i < from + length; ++i) {
-            if (text[i] < u'0' || text[i] > u'9')
-                return -1;
-            value = value * 10 + (text[i].unicode() - u'0');
-        }
-        return value;
-    };
-    const int year = number(0, 4);
-    const int month = number(5, 2);
-    const int day = number(8, 2);
-    const QDate date(year, month, day);
-    if (year < 1 || month < 0 || day < 0 || !date.isValid())
-        return std::nullopt;
-    return date;
-}
-
 struct LineError {
     QString reason;
 };
@@ -107,11 +85,11 @@ MarkLine parseLine(QStringView line)
     MarkLine mark{{key[0], key[1], key[2], key[3]}, false, {}};
     if (fields[4] == unpaidWord())
         return mark;
-    const std::optional<QDate> date = paymentDate(fields[4]);
-    if (!date)
+    const QDate date = isoDate(fields[4]);
+    if (!date.isValid())
         throw LineError{QStringLiteral("zapłata powinna być datą RRRR-MM-DD albo słowem „nie”")};
     mark.paid = true;
-    mark.date = *date;
+    mark.date = date;
     return mark;
 }
 

@@ -1,4 +1,5 @@
 #include "documents/document_amount.h"
+#include "documents/iso_date.h"
 #include "documents/payment_marks.h"
 #include "store/cp1250.h"
 #include "store/document_journal.h"
@@ -14,14 +15,6 @@ namespace {
 // Longer terms are taken for a typing error rather than a due date decades
 // away.
 constexpr int longestTermDays = 3660;
-
-QDate isoDate(QStringView text)
-{
-    if (text.size() != 10)
-        return {};
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
-}
 
 // "14", "14 dni", "1 dzień": the number of days, or -1.
 int termDays(QStringView term)
@@ -56,7 +49,9 @@ QDate dueDate(const QString& issueDate, const QString& paymentTerm, const QStrin
     if (const QDate date = isoDate(term); date.isValid())
         return date;
     const int days = termDays(term);
-    return days >= 0 && issued.isValid() ? issued.addDays(days) : QDate();
+    const QDate due = days >= 0 && issued.isValid() ? issued.addDays(days) : QDate();
+    // Written with four digits of the year, as every date of the program.
+    return due.year() <= 9999 ? due : QDate();
 }
 
 QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)

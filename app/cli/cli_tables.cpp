@@ -2,6 +2,7 @@
 
 #include "app/cli/cli_lines.h"
 #include "documents/document_amount.h"
+#include "documents/iso_date.h"
 #include "exports/printable_text.h"
 #include "store/cp1250.h"
 #include "store/records.h"
@@ -51,7 +52,8 @@ const QList<ExportColumn> paymentColumns = {{QStringLiteral("Zapłacono"), Colum
 
 void addDateCell(ExportRow& row, QDate date)
 {
-    row.addCell(date.isValid() ? date.toString(Qt::ISODate).toUtf8() : QByteArray());
+    char* at = row.openCell(10);
+    row.closeCell(date.isValid() ? writeIsoDate(at, date) : at);
 }
 
 QString fieldText(QByteArrayView record, StringField field)
