@@ -12,52 +12,122 @@
 #include "store/record_file.h"
 #include "store/record_stream.h"
 
-#include <QSet>
-
 #include <functional>
+#include <string>
+#include <unordered_set>
 
 namespace kw {
 
 namespace {
 
-QString cashMethod() { return QStringLiteral("Gotówka"); }
-
-void appendKeyField(QString& out, QStringView field)
-{
-    out += QChar(char16_t(field.size()));
-    out += field;
-}
-
-void appendKeyField(QString& out, QByteArrayView record, StringField field)
-{
-    const std::string_view text = storedText(record, field);
-    out += QChar(char16_t(text.size()));
-    appendCp1250(out, QByteArrayView(text.data(), qsizetype(text.size())));
-}
-
-// One string per key, each field led by its length so that no two keys
-// give the same string, whatever characters their fields hold.
-QString lookupKey(const BillKey& key)
-{
-    QString out;
-    for (const QString* field : {&key.kind, &key.number, &key.suffix, &key.issueDate})
-        appendKeyField(out, *field);
-    return out;
-}
-
-// The same from a record's bytes, into `out`, whose buffer is reused.
-void lookupKeyOf(QByteArrayView record, QString& out)
-{
-    out.resize(0);
-    for (const StringField field : {doc::DocKind, doc::DocNumber, doc::NumberSuffix, doc::IssueDate})
-        appendKeyField(out, record, field);
-}
-
 bool isCash(QByteArrayView record)
 {
-    static const QByteArray cash = toCp1250(cashMethod());
+    static const QByteArray cash = toCp1250(QStringLiteral("Gotówka"));
     const std::string_view method = storedText(record, doc::PaymentMethod);
     return method == std::string_view(cash.constData(), size_t(cash.size()));
+}
+
+// The marks file's bytes; none when there is no file.
+std::optional<QByteArray> readMarksFile(FileOps& ops, const QString& path)
+{
+    const OpenFile file(ops, path, OpenFile::ReadOnlyIfExists);
+    if (!file.isOpen())
+        return std::nullopt;
+    return file.readExactly(0, file.size());
+}
+
+// The marks being changed, in the order of the file.
+class MarkList
+{
+public:
+    explicit MarkList(QList<MarkLine> lines) : lines_(std::move(lines)) {}
+
+    const QList<MarkLine>& lines() const { return lines_; }
+
+    std::optional<Payment> markOf(const BillKey& key) const
+    {
+        const qsizetype at = indexOf(key);
+        if (at < 0)
+            return std::nullopt;
+        return Payment{lines_[at].paid, lines_[at].date};
+    }
+    void set(const BillKey& key, bool paid, QDate date)
+    {
+        const qsizetype at = indexOf(key);
+        if (at < 0)
+            lines_.append({key, paid, date});
+        else
+            lines_[at] = {key, paid, date};
+    }
+    void remove(const BillKey& key)
+    {
+        lines_.removeIf([&](const MarkLine& line) { return line.key == key; });
+    }
+    void keepOnly(const std::function<bool(const MarkLine&)>& keep)
+    {
+        lines_.removeIf([&](const MarkLine& line) { return !keep(line); });
+    }
+
+private:
+    qsizetype indexOf(const BillKey& key) const
+    {
+        for (qsizetype i = 0; i < lines_.size(); ++i)
+            if (lines_[i].key == key)
+                return i;
+        return -1;
+    }
+
+    QList<MarkLine> lines_;
+};
+
+// The document at `position` must still be `bytes` for the change to go on.
+struct ExpectedDocument {
+    qint64 position;
+    QByteArray bytes;
+};
+
+// Changes the marks under the document lock and writes them back, without
+// the marks of bills the document file no longer holds; writes nothing when
+// that leaves the file as it was. A `change` that returns false has nothing
+// to do, and the document file is not read then.
+void changeMarks(FileOps& ops, const DataPaths& paths, const std::optional<ExpectedDocument>& expected,
+                 const std::function<bool(MarkList&)>& change)
+{
+    const QString documentFile = paths.documentFile();
+    const QString marksFile = paths.paymentMarksFile();
+    const DocumentLock lock(documentFile, DocumentLock::Writing);
+    DocumentJournal(ops, documentFile).recover(lock);
+    const std::optional<QByteArray> stored = readMarksFile(ops, marksFile);
+    MarkList marks(stored ? parseMarkLines(marksFile, *stored) : QList<MarkLine>());
+    if (!change(marks))
+        return;
+
+    std::unordered_set<std::string> wanted;
+    for (const MarkLine& line : marks.lines())
+        wanted.insert(writtenKey(line.key));
+    std::unordered_set<std::string> held;
+    bool expectedFound = !expected;
+    RecordStream stream(ops, documentFile, doc::Size);
+    QByteArrayView record;
+    std::string key;
+    while (stream.next(record)) {
+        if (expected && stream.position() == expected->position)
+            expectedFound = record == QByteArrayView(expected->bytes);
+        writtenKeyOf(record, key);
+        if (wanted.count(key))
+            held.insert(key);
+        if (held.size() == wanted.size() && (!expected || stream.position() >= expected->position))
+            break;
+    }
+    if (!expectedFound)
+        throw IoError(documentChangedNotice(documentFile, expected->position));
+    marks.keepOnly([&](const MarkLine& line) { return held.count(writtenKey(line.key)) > 0; });
+
+    const QByteArray bytes = formatMarkLines(marks.lines());
+    if (stored ? *stored == bytes : marks.lines().isEmpty())
+        return;
+    removeStaleTemporaries(ops, marksFile);
+    replaceFileAtomically(ops, marksFile, temporaryNameFor(marksFile), [&](OpenFile& out) { out.writeAt(0, bytes); });
 }
 
 } // namespace
@@ -73,144 +143,19 @@ BillKey billKey(QByteArrayView record)
     return {field(doc::DocKind), field(doc::DocNumber), field(doc::NumberSuffix), field(doc::IssueDate)};
 }
 
-// Reads, changes and writes the marks of a PaymentMarks.
-class PaymentMarksEditor
-{
-public:
-    static PaymentMarks parse(const QString& path, const QByteArray& bytes)
-    {
-        PaymentMarks marks;
-        for (const MarkLine& line : parseMarkLines(path, bytes))
-            set(marks, line.key, line.paid, line.date);
-        return marks;
-    }
-
-    static QByteArray serialise(const PaymentMarks& marks)
-    {
-        QList<MarkLine> lines;
-        for (const PaymentMarks::Mark& mark : marks.marks_)
-            lines.append({mark.key, mark.paid, mark.date});
-        return formatMarkLines(lines);
-    }
-
-    static void set(PaymentMarks& marks, const BillKey& key, bool paid, QDate date)
-    {
-        const QString lookup = lookupKey(key);
-        const auto found = marks.index_.constFind(lookup);
-        if (found != marks.index_.constEnd()) {
-            marks.marks_[*found].paid = paid;
-            marks.marks_[*found].date = date;
-            return;
-        }
-        marks.index_.insert(lookup, marks.marks_.size());
-        marks.marks_.append({key, paid, date});
-    }
-
-    static void remove(PaymentMarks& marks, const BillKey& key)
-    {
-        keepOnly(marks, [&](const BillKey& k) { return k != key; });
-    }
-
-    static std::optional<Payment> markOf(const PaymentMarks& marks, const BillKey& key)
-    {
-        const PaymentMarks::Mark* mark = marks.find(lookupKey(key));
-        if (!mark)
-            return std::nullopt;
-        return Payment{mark->paid, mark->date};
-    }
-
-    static bool empty(const PaymentMarks& marks) { return marks.marks_.isEmpty(); }
-    static bool has(const PaymentMarks& marks, const QString& lookup) { return marks.index_.contains(lookup); }
-    static qsizetype count(const PaymentMarks& marks) { return marks.marks_.size(); }
-
-    static void keepOnly(PaymentMarks& marks, const std::function<bool(const BillKey&)>& keep)
-    {
-        QList<PaymentMarks::Mark> kept;
-        for (const PaymentMarks::Mark& mark : std::as_const(marks.marks_))
-            if (keep(mark.key))
-                kept.append(mark);
-        marks.marks_ = kept;
-        marks.index_.clear();
-        for (qsizetype i = 0; i < marks.marks_.size(); ++i)
-            marks.index_.insert(lookupKey(marks.marks_[i].key), i);
-    }
-};
-
-namespace {
-
-// The marks file as read, and whether there was one.
-struct StoredMarks {
-    PaymentMarks marks;
-    std::optional<QByteArray> bytes;
-};
-
-StoredMarks readStoredMarks(FileOps& ops, const QString& path)
-{
-    const OpenFile file(ops, path, OpenFile::ReadOnlyIfExists);
-    if (!file.isOpen())
-        return {};
-    QByteArray bytes = file.readExactly(0, file.size());
-    return {PaymentMarksEditor::parse(path, bytes), bytes};
-}
-
-// The document at `position` must still be `bytes` for the change to go on.
-struct ExpectedDocument {
-    qint64 position;
-    QByteArray bytes;
-};
-
-// Changes the marks under the document lock and writes them back, without
-// the marks of bills the document file no longer holds; writes nothing when
-// that leaves the file as it was. A `change` that returns false has nothing
-// to do, and the document file is not read then.
-void changeMarks(FileOps& ops, const DataPaths& paths, const std::optional<ExpectedDocument>& expected,
-                 const std::function<bool(PaymentMarks&)>& change)
-{
-    const QString documentFile = paths.documentFile();
-    const QString marksFile = paths.paymentMarksFile();
-    const DocumentLock lock(documentFile, DocumentLock::Writing);
-    DocumentJournal(ops, documentFile).recover(lock);
-    StoredMarks stored = readStoredMarks(ops, marksFile);
-    PaymentMarks& marks = stored.marks;
-    if (!change(marks))
-        return;
-
-    QSet<QString> held;
-    bool expectedFound = !expected;
-    RecordStream stream(ops, documentFile, doc::Size);
-    QByteArrayView record;
-    QString lookup;
-    while (stream.next(record)) {
-        if (expected && stream.position() == expected->position)
-            expectedFound = record == QByteArrayView(expected->bytes);
-        lookupKeyOf(record, lookup);
-        if (PaymentMarksEditor::has(marks, lookup))
-            held.insert(lookup);
-        if (held.size() == PaymentMarksEditor::count(marks) && (!expected || stream.position() >= expected->position))
-            break;
-    }
-    if (!expectedFound)
-        throw IoError(documentChangedNotice(documentFile, expected->position));
-    PaymentMarksEditor::keepOnly(marks, [&](const BillKey& key) { return held.contains(lookupKey(key)); });
-
-    const QByteArray bytes = PaymentMarksEditor::serialise(marks);
-    if (stored.bytes ? *stored.bytes == bytes : PaymentMarksEditor::empty(marks))
-        return;
-    removeStaleTemporaries(ops, marksFile);
-    replaceFileAtomically(ops, marksFile, temporaryNameFor(marksFile), [&](OpenFile& out) { out.writeAt(0, bytes); });
-}
-
-} // namespace
-
 PaymentMarks PaymentMarks::read(FileOps& ops, const DataPaths& paths)
 {
-    return readStoredMarks(ops, paths.paymentMarksFile()).marks;
-}
-
-const PaymentMarks::Mark* PaymentMarks::find(const QString& lookupKey) const
-{
-    const auto found = index_.constFind(lookupKey);
-    return found == index_.constEnd() ? nullptr : &marks_[*found];
+    PaymentMarks marks;
+    const QString path = paths.paymentMarksFile();
+    const std::optional<QByteArray> bytes = readMarksFile(ops, path);
+    if (!bytes)
+        return marks;
+    marks.text_ = *bytes;
+    marks.marks_.reserve(size_t(marks.text_.count('\n')));
+    scanMarkLines(path, marks.text_, [&](const WrittenMark& mark) {
+        return marks.marks_.emplace(mark.key, Mark{mark.paid, mark.date}).second;
+    });
+    return marks;
 }
 
 Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
@@ -220,17 +165,17 @@ Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
 
 Payment PaymentMarks::paymentOf(QByteArrayView record) const
 {
-    if (!index_.isEmpty()) {
+    if (!marks_.empty()) {
         // Kept between calls, so going through a long file allocates no key
         // per record.
-        thread_local QString lookup;
-        lookupKeyOf(record, lookup);
-        if (const Mark* mark = find(lookup))
-            return {mark->paid, mark->date};
+        thread_local std::string key;
+        writtenKeyOf(record, key);
+        const auto found = marks_.find(key);
+        if (found != marks_.end())
+            return {found->second.paid, found->second.date};
     }
-    if (isCash(record)) {
+    if (isCash(record))
         return {true, isoDate(storedText(record, doc::IssueDate))};
-    }
     return {};
 }
 
@@ -241,17 +186,17 @@ void markPayment(FileOps& ops, const DataPaths& paths, qint64 position, const Do
         throw IoError(QStringLiteral("Dokument nr %1 nie jest rachunkiem ani rachunkiem korygującym: "
                                      "nie można oznaczyć jego zapłaty.")
                           .arg(position));
-    if (date && !date->isValid())
+    if (date && (!date->isValid() || date->year() < 1 || date->year() > 9999))
         throw IoError(QStringLiteral("Niepoprawna data zapłaty."));
     const BillKey key = billKey(record);
     const bool cash = isCash(QByteArrayView(record.bytes()));
-    changeMarks(ops, paths, ExpectedDocument{position, record.bytes()}, [&](PaymentMarks& marks) {
+    changeMarks(ops, paths, ExpectedDocument{position, record.bytes()}, [&](MarkList& marks) {
         if (date)
-            PaymentMarksEditor::set(marks, key, true, *date);
+            marks.set(key, true, *date);
         else if (cash)
-            PaymentMarksEditor::set(marks, key, false, QDate());
+            marks.set(key, false, QDate());
         else
-            PaymentMarksEditor::remove(marks, key);
+            marks.remove(key);
         return true;
     });
 }
@@ -261,8 +206,7 @@ void dropPayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& del
     // The mark stays when another stored bill has the same key: it may be
     // that bill's as well.
     const BillKey key = billKey(deleted);
-    changeMarks(ops, paths, std::nullopt,
-                [&](PaymentMarks& marks) { return PaymentMarksEditor::markOf(marks, key).has_value(); });
+    changeMarks(ops, paths, std::nullopt, [&](MarkList& marks) { return marks.markOf(key).has_value(); });
 }
 
 void movePayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& before, const DocumentRecord& after)
@@ -271,10 +215,10 @@ void movePayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& bef
     const BillKey to = billKey(after);
     if (from == to)
         return;
-    changeMarks(ops, paths, std::nullopt, [&](PaymentMarks& marks) {
-        const std::optional<Payment> payment = PaymentMarksEditor::markOf(marks, from);
+    changeMarks(ops, paths, std::nullopt, [&](MarkList& marks) {
+        const std::optional<Payment> payment = marks.markOf(from);
         if (payment)
-            PaymentMarksEditor::set(marks, to, payment->paid, payment->paidOn);
+            marks.set(to, payment->paid, payment->paidOn);
         return payment.has_value();
     });
 }

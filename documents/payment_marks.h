@@ -5,13 +5,15 @@
 #include "store/file_ops.h"
 #include "store/records.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace kw {
 
@@ -58,18 +60,16 @@ public:
     Payment paymentOf(QByteArrayView record) const;
 
 private:
-    friend class PaymentMarksEditor; // the writing side, beside read()
-
     struct Mark {
-        BillKey key;
         bool paid = false;
         QDate date;
     };
-    const Mark* find(const QString& lookupKey) const;
 
-    QList<Mark> marks_;
-    // lookupKey() of each mark to its index in marks_.
-    QHash<QString, qsizetype> index_;
+    // The marks file as read, never changed, so that copies share the bytes
+    // the keys of marks_ point into.
+    QByteArray text_;
+    // By the bill's key as the file writes it.
+    std::unordered_map<std::string_view, Mark> marks_;
 };
 
 // Marks the bill `record`, stored at `position`, paid on `date`, or unpaid
