@@ -5,12 +5,15 @@
 #include "store/file_ops.h"
 #include "store/records.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
 
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace kw {
 
@@ -58,11 +61,15 @@ public:
 
 private:
     struct Mark {
-        BillKey key;
         bool paid = false;
         QDate date;
     };
-    QList<Mark> marks_;
+
+    // The marks file as read, never changed, so that copies share the bytes
+    // the keys of marks_ point into.
+    QByteArray text_;
+    // By the bill's key as the file writes it.
+    std::unordered_map<std::string_view, Mark> marks_;
 };
 
 // Marks the bill `record`, stored at `position`, paid on `date`, or unpaid

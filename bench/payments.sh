@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The receivables list and marking a bill paid on a document file of 200 000
+# bills (BILLS="N ..." for other sizes), nine in ten paid by transfer and
+# seven in ten marked paid in Uslugi/zaplaty.txt, against a plain read of the
+# document file (cat FILE >/dev/null): median wall time of RUNS runs (default
+# 5) and peak memory. `unpaid` should take at most 1.5 times the plain read.
+#   bench/payments.sh [BUILD_FOLDER]     (default build-bench)
+set -euo pipefail
+build=${1:-build-bench}
+runs=${RUNS:-5}
+root=$(cd "$(dirname "$0")/.." && pwd)
+kwitarnia="$root/$build/app/kwitarnia"
+cmake --build "$root/$build" --target kwitarnia export_folder payment_folder -j2 >/dev/null
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+
+# Median wall time in milliseconds of `runs` runs of the command.
+median_ms() {
+  local count=$1
+  shift
+  local times=()
+  for _ in $(seq "$count"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    times+=($(( (end - start) / 1000000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+
+peak_mib() {
+  /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1/1024}'
+}
+
+for bills in ${BILLS:-200000}; do
+  data="$folder/dane-$bills"
+  "$root/$build/bench/export_folder" "$data" "$bills"
+  "$root/$build/bench/payment_folder" "$data"
+  file="$data/Uslugi/dokumenty_r.dat"
+  cd "$data"
+  cat "$file" >/dev/null # into the page cache
+  plain=$(median_ms "$runs" cat "$file")
+  echo "== $bills bills, $(( $(stat -c %s "$file") / 1048576 )) MiB, $(( $(wc -l <"$data/Uslugi/zaplaty.txt") - 1 )) marks: plain read (cat) ${plain} ms"
+  printf '%-28s %10s %10s %10s\n' command "ms" "x read" "peak MiB"
+  while IFS='|' read -r name command; do
+    # shellcheck disable=SC2086
+    ms=$(median_ms "$runs" $command)
+    # shellcheck disable=SC2086
+    peak=$(peak_mib $command)
+    printf '%-28s %10s %10s %10s\n' "$name" "$ms" "$(awk -v a="$ms" -v b="$plain" 'BEGIN {printf "%.2f", a / (b > 0 ? b : 1)}')" "$peak"
+  done <<LIST
+unpaid|$kwitarnia unpaid
+unpaid --overdue|$kwitarnia unpaid --overdue
+unpaid --csv FILE|$kwitarnia unpaid --csv $folder/naleznosci.csv
+list --csv FILE|$kwitarnia list --csv $folder/lista.csv
+paid last 2009-12-31|$kwitarnia paid last 2009-12-31
+LIST
+  cd "$root"
+  rm -rf "$data"
+done

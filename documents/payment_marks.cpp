@@ -1,0 +1,226 @@
+#include "documents/payment_marks.h"
+
+#include "documents/document_amount.h"
+#include "documents/iso_date.h"
+#include "documents/payment_marks_format.h"
+#include "store/cp1250.h"
+#include "store/document_file.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/io_error.h"
+#include "store/open_file.h"
+#include "store/record_file.h"
+#include "store/record_stream.h"
+
+#include <functional>
+#include <string>
+#include <unordered_set>
+
+namespace kw {
+
+namespace {
+
+bool isCash(QByteArrayView record)
+{
+    static const QByteArray cash = toCp1250(QStringLiteral("Gotówka"));
+    const std::string_view method = storedText(record, doc::PaymentMethod);
+    return method == std::string_view(cash.constData(), size_t(cash.size()));
+}
+
+// The marks file's bytes; none when there is no file.
+std::optional<QByteArray> readMarksFile(FileOps& ops, const QString& path)
+{
+    const OpenFile file(ops, path, OpenFile::ReadOnlyIfExists);
+    if (!file.isOpen())
+        return std::nullopt;
+    return file.readExactly(0, file.size());
+}
+
+// The marks being changed, in the order of the file.
+class MarkList
+{
+public:
+    explicit MarkList(QList<MarkLine> lines) : lines_(std::move(lines)) {}
+
+    const QList<MarkLine>& lines() const { return lines_; }
+
+    std::optional<Payment> markOf(const BillKey& key) const
+    {
+        const qsizetype at = indexOf(key);
+        if (at < 0)
+            return std::nullopt;
+        return Payment{lines_[at].paid, lines_[at].date};
+    }
+    void set(const BillKey& key, bool paid, QDate date)
+    {
+        const qsizetype at = indexOf(key);
+        if (at < 0)
+            lines_.append({key, paid, date});
+        else
+            lines_[at] = {key, paid, date};
+    }
+    void remove(const BillKey& key)
+    {
+        lines_.removeIf([&](const MarkLine& line) { return line.key == key; });
+    }
+    void keepOnly(const std::function<bool(const MarkLine&)>& keep)
+    {
+        lines_.removeIf([&](const MarkLine& line) { return !keep(line); });
+    }
+
+private:
+    qsizetype indexOf(const BillKey& key) const
+    {
+        for (qsizetype i = 0; i < lines_.size(); ++i)
+            if (lines_[i].key == key)
+                return i;
+        return -1;
+    }
+
+    QList<MarkLine> lines_;
+};
+
+// The document at `position` must still be `bytes` for the change to go on.
+struct ExpectedDocument {
+    qint64 position;
+    QByteArray bytes;
+};
+
+// Changes the marks under the document lock and writes them back, without
+// the marks of bills the document file no longer holds; writes nothing when
+// that leaves the file as it was. A `change` that returns false has nothing
+// to do, and the document file is not read then.
+void changeMarks(FileOps& ops, const DataPaths& paths, const std::optional<ExpectedDocument>& expected,
+                 const std::function<bool(MarkList&)>& change)
+{
+    const QString documentFile = paths.documentFile();
+    const QString marksFile = paths.paymentMarksFile();
+    const DocumentLock lock(documentFile, DocumentLock::Writing);
+    DocumentJournal(ops, documentFile).recover(lock);
+    const std::optional<QByteArray> stored = readMarksFile(ops, marksFile);
+    MarkList marks(stored ? parseMarkLines(marksFile, *stored) : QList<MarkLine>());
+    if (!change(marks))
+        return;
+
+    std::unordered_set<std::string> wanted;
+    for (const MarkLine& line : marks.lines())
+        wanted.insert(writtenKey(line.key));
+    std::unordered_set<std::string> held;
+    bool expectedFound = !expected;
+    RecordStream stream(ops, documentFile, doc::Size);
+    QByteArrayView record;
+    std::string key;
+    while (stream.next(record)) {
+        if (expected && stream.position() == expected->position)
+            expectedFound = record == QByteArrayView(expected->bytes);
+        writtenKeyOf(record, key);
+        if (wanted.count(key))
+            held.insert(key);
+        if (held.size() == wanted.size() && (!expected || stream.position() >= expected->position))
+            break;
+    }
+    if (!expectedFound)
+        throw IoError(documentChangedNotice(documentFile, expected->position));
+    marks.keepOnly([&](const MarkLine& line) { return held.count(writtenKey(line.key)) > 0; });
+
+    const QByteArray bytes = formatMarkLines(marks.lines());
+    if (stored ? *stored == bytes : marks.lines().isEmpty())
+        return;
+    removeStaleTemporaries(ops, marksFile);
+    replaceFileAtomically(ops, marksFile, temporaryNameFor(marksFile), [&](OpenFile& out) { out.writeAt(0, bytes); });
+}
+
+} // namespace
+
+BillKey billKey(const DocumentRecord& record) { return billKey(QByteArrayView(record.bytes())); }
+
+BillKey billKey(QByteArrayView record)
+{
+    const auto field = [&](StringField f) {
+        const std::string_view text = storedText(record, f);
+        return fromCp1250(QByteArrayView(text.data(), qsizetype(text.size())));
+    };
+    return {field(doc::DocKind), field(doc::DocNumber), field(doc::NumberSuffix), field(doc::IssueDate)};
+}
+
+PaymentMarks PaymentMarks::read(FileOps& ops, const DataPaths& paths)
+{
+    PaymentMarks marks;
+    const QString path = paths.paymentMarksFile();
+    const std::optional<QByteArray> bytes = readMarksFile(ops, path);
+    if (!bytes)
+        return marks;
+    marks.text_ = *bytes;
+    marks.marks_.reserve(size_t(marks.text_.count('\n')));
+    scanMarkLines(path, marks.text_, [&](const WrittenMark& mark) {
+        return marks.marks_.emplace(mark.key, Mark{mark.paid, mark.date}).second;
+    });
+    return marks;
+}
+
+Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
+{
+    return paymentOf(QByteArrayView(record.bytes()));
+}
+
+Payment PaymentMarks::paymentOf(QByteArrayView record) const
+{
+    if (!marks_.empty()) {
+        // Kept between calls, so going through a long file allocates no key
+        // per record.
+        thread_local std::string key;
+        writtenKeyOf(record, key);
+        const auto found = marks_.find(key);
+        if (found != marks_.end())
+            return {found->second.paid, found->second.date};
+    }
+    if (isCash(record))
+        return {true, isoDate(storedText(record, doc::IssueDate))};
+    return {};
+}
+
+void markPayment(FileOps& ops, const DataPaths& paths, qint64 position, const DocumentRecord& record,
+                 std::optional<QDate> date)
+{
+    if (!hasKnownKind(record))
+        throw IoError(QStringLiteral("Dokument nr %1 nie jest rachunkiem ani rachunkiem korygującym: "
+                                     "nie można oznaczyć jego zapłaty.")
+                          .arg(position));
+    if (date && (!date->isValid() || date->year() < 1 || date->year() > 9999))
+        throw IoError(QStringLiteral("Niepoprawna data zapłaty."));
+    const BillKey key = billKey(record);
+    const bool cash = isCash(QByteArrayView(record.bytes()));
+    changeMarks(ops, paths, ExpectedDocument{position, record.bytes()}, [&](MarkList& marks) {
+        if (date)
+            marks.set(key, true, *date);
+        else if (cash)
+            marks.set(key, false, QDate());
+        else
+            marks.remove(key);
+        return true;
+    });
+}
+
+void dropPayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& deleted)
+{
+    // The mark stays when another stored bill has the same key: it may be
+    // that bill's as well.
+    const BillKey key = billKey(deleted);
+    changeMarks(ops, paths, std::nullopt, [&](MarkList& marks) { return marks.markOf(key).has_value(); });
+}
+
+void movePayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& before, const DocumentRecord& after)
+{
+    const BillKey from = billKey(before);
+    const BillKey to = billKey(after);
+    if (from == to)
+        return;
+    changeMarks(ops, paths, std::nullopt, [&](MarkList& marks) {
+        const std::optional<Payment> payment = marks.markOf(from);
+        if (payment)
+            marks.set(to, payment->paid, payment->paidOn);
+        return payment.has_value();
+    });
+}
+
+} // namespace kw
