@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -57,12 +58,18 @@ public:
     Payment paymentOf(QByteArrayView record) const;
 
 private:
+    friend class PaymentMarksEditor; // the writing side, beside read()
+
     struct Mark {
         BillKey key;
         bool paid = false;
         QDate date;
     };
+    const Mark* find(const QString& lookupKey) const;
+
     QList<Mark> marks_;
+    // lookupKey() of each mark to its index in marks_.
+    QHash<QString, qsizetype> index_;
 };
 
 // Marks the bill `record`, stored at `position`, paid on `date`, or unpaid

@@ -31,6 +31,8 @@ public:
     QString documentJournalFile() const;
     QString clientFile() const { return at(QStringLiteral("Uslugi/klienci.dat")); }
     QString serviceFile() const { return at(QStringLiteral("Uslugi/uslugi.dat")); }
+    // Which bills are paid: this module's own file, see PaymentMarks.
+    QString paymentMarksFile() const { return at(QStringLiteral("Uslugi/zaplaty.txt")); }
 
 private:
     QString at(const QString& relative) const { return resolvePath(folder_, relative); }

@@ -1,0 +1,156 @@
+#include "documents/payment_marks_format.h"
+
+#include "store/io_error.h"
+#include "store/record_layouts.h"
+
+#include <QSet>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace kw {
+
+namespace {
+
+constexpr QChar separator = u'\t';
+constexpr QChar escape = u'%';
+
+QString unpaidWord() { return QStringLiteral("nie"); }
+
+bool mustEscape(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f || c == escape; }
+
+QString escaped(const QString& field)
+{
+    QString out;
+    for (const QChar c : field) {
+        if (mustEscape(c))
+            out += escape + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Empty when the field holds a raw control character or an escape this
+// program does not write.
+std::optional<QString> unescaped(QStringView field)
+{
+    QString out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field[i];
+        if (c != escape) {
+            if (mustEscape(c))
+                return std::nullopt;
+            out += c;
+            continue;
+        }
+        const QStringView hex = field.mid(i + 1, 2);
+        bool ok = false;
+        const ushort code = hex.size() == 2 ? hex.toUShort(&ok, 16) : 0;
+        if (!ok || !mustEscape(QChar(code)) || hex != hex.toString().toUpper())
+            return std::nullopt;
+        out += QChar(code);
+        i += 2;
+    }
+    return out;
+}
+
+std::optional<QDate> paymentDate(QStringView text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || date.toString(Qt::ISODate) != text)
+        return std::nullopt;
+    return date;
+}
+
+struct LineError {
+    QString reason;
+};
+
+MarkLine parseLine(QStringView line)
+{
+    const QList<QStringView> fields = line.split(separator);
+    if (fields.size() != 5)
+        throw LineError{QStringLiteral("wpis powinien mieć pięć pól rozdzielonych tabulatorami")};
+    std::array<QString, 4> key;
+    const std::array<int, 4> widths = {doc::DocKind.maxChars, doc::DocNumber.maxChars, doc::NumberSuffix.maxChars,
+                                       doc::IssueDate.maxChars};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<QString> field = unescaped(fields[i]);
+        if (!field)
+            throw LineError{QStringLiteral("pole %1 zawiera niedozwolony znak").arg(i + 1)};
+        if (field->size() > widths[i])
+            throw LineError{QStringLiteral("pole %1 jest dłuższe niż w pliku dokumentów").arg(i + 1)};
+        key[i] = *field;
+    }
+    if (key[0] != u"F" && key[0] != u"K")
+        throw LineError{QStringLiteral("rodzaj dokumentu powinien być „F” albo „K”")};
+    MarkLine mark{{key[0], key[1], key[2], key[3]}, false, {}};
+    if (fields[4] == unpaidWord())
+        return mark;
+    const std::optional<QDate> date = paymentDate(fields[4]);
+    if (!date)
+        throw LineError{QStringLiteral("zapłata powinna być datą RRRR-MM-DD albo słowem „nie”")};
+    mark.paid = true;
+    mark.date = *date;
+    return mark;
+}
+
+QString lineError(const QString& path, qsizetype line, const QString& reason)
+{
+    return QStringLiteral("Plik zapłat %1 jest uszkodzony (wiersz %2): %3. Popraw ten wiersz albo usuń go.")
+        .arg(path)
+        .arg(line)
+        .arg(reason);
+}
+
+} // namespace
+
+QString paymentMarksHeading() { return QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1"); }
+
+QList<MarkLine> parseMarkLines(const QString& path, const QByteArray& bytes)
+{
+    QList<MarkLine> marks;
+    if (bytes.isEmpty())
+        return marks;
+    QList<QByteArray> lines = bytes.split('\n');
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decode(lines[i]);
+        if (decode.hasError())
+            throw IoError(lineError(path, i + 1, QStringLiteral("to nie jest tekst UTF-8")));
+        if (i == 0) {
+            if (line != paymentMarksHeading())
+                throw IoError(lineError(
+                    path, 1, QStringLiteral("pierwszy wiersz powinien brzmieć „%1”").arg(paymentMarksHeading())));
+            continue;
+        }
+        try {
+            MarkLine mark = parseLine(line);
+            const QString key = line.section(separator, 0, 3);
+            if (seen.contains(key))
+                throw LineError{QStringLiteral("ten rachunek ma już wpis we wcześniejszym wierszu")};
+            seen.insert(key);
+            marks.append(std::move(mark));
+        } catch (const LineError& error) {
+            throw IoError(lineError(path, i + 1, error.reason));
+        }
+    }
+    return marks;
+}
+
+QByteArray formatMarkLines(const QList<MarkLine>& lines)
+{
+    QString text = paymentMarksHeading() + u'\n';
+    for (const MarkLine& mark : lines) {
+        for (const QString* field : {&mark.key.kind, &mark.key.number, &mark.key.suffix, &mark.key.issueDate})
+            text += escaped(*field) + separator;
+        text += (mark.paid ? mark.date.toString(Qt::ISODate) : unpaidWord()) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+} // namespace kw

@@ -1,0 +1,124 @@
+#include "documents/payment_marks.h"
+#include "documents/payment_marks_format.h"
+#include "store/document_file.h"
+#include "store/io_error.h"
+#include "tests/documents/document_builder.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/temp_data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace kw {
+namespace {
+
+const QDate today(2026, 12, 9);
+
+DocumentRecord bill(const QString& number, const QString& issueDate, const QString& method = QStringLiteral("Przelew"),
+                    const QString& term = QStringLiteral("14 dni"))
+{
+    DocumentRecord record = billRecord(issueDate, QStringLiteral("Kowalski"), {QStringLiteral("100.00")});
+    record.set(doc::DocNumber, number);
+    record.set(doc::NumberSuffix, QStringLiteral("2026"));
+    record.set(doc::PaymentMethod, method);
+    record.set(doc::PaymentTerm, term);
+    return record;
+}
+
+class PaymentMarksTest : public ::testing::Test
+{
+protected:
+    void store(const QList<DocumentRecord>& documents)
+    {
+        writeFileBytes(paths().documentFile(), documentFileBytes(documents));
+    }
+    DataPaths paths() const { return folder.paths(); }
+    DocumentRecord at(qint64 position) const { return DocumentFile(systemFileOps(), paths()).read(position); }
+    Payment paymentAt(qint64 position) const
+    {
+        return PaymentMarks::read(systemFileOps(), paths()).paymentOf(at(position));
+    }
+    void mark(qint64 position, std::optional<QDate> date)
+    {
+        markPayment(systemFileOps(), paths(), position, at(position), date);
+    }
+    QString marksText() const { return QString::fromUtf8(readFileBytesIfAny(paths().paymentMarksFile())); }
+
+    TempDataFolder folder;
+};
+
+TEST_F(PaymentMarksTest, AMarkedBillIsPaidOnItsDateAndUnmarkingUndoesIt)
+{
+    store({bill("1", "2026-12-01"), bill("2", "2026-12-02")});
+    EXPECT_FALSE(paymentAt(2).paid);
+    mark(2, QDate(2026, 12, 5));
+    EXPECT_TRUE(paymentAt(2).paid);
+    EXPECT_EQ(paymentAt(2).paidOn, QDate(2026, 12, 5));
+    EXPECT_FALSE(paymentAt(3).paid);
+    EXPECT_EQ(marksText(),
+              QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1\nF\t1\t2026\t2026-12-01\t2026-12-05\n"));
+
+    mark(2, std::nullopt);
+    EXPECT_FALSE(paymentAt(2).paid);
+    EXPECT_EQ(marksText(), QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1\n"));
+}
+
+TEST_F(PaymentMarksTest, ACashBillIsPaidOnItsIssueDateUntilMarkedUnpaid)
+{
+    store({bill("1", "2026-12-01", QStringLiteral("Gotówka"), QStringLiteral("2026-12-01"))});
+    EXPECT_TRUE(paymentAt(2).paid);
+    EXPECT_EQ(paymentAt(2).paidOn, QDate(2026, 12, 1));
+    mark(2, std::nullopt);
+    EXPECT_FALSE(paymentAt(2).paid);
+    EXPECT_TRUE(marksText().endsWith(QStringLiteral("\tnie\n")));
+    mark(2, QDate(2026, 12, 3));
+    EXPECT_EQ(paymentAt(2).paidOn, QDate(2026, 12, 3));
+}
+
+TEST_F(PaymentMarksTest, AMissingMarksFileHoldsNoMarks)
+{
+    store({bill("1", "2026-12-01")});
+    EXPECT_FALSE(paymentAt(2).paid);
+    EXPECT_TRUE(receivables(systemFileOps(), paths(), today).size() == 1);
+}
+
+TEST_F(PaymentMarksTest, MarkingADocumentChangedMeanwhileIsRefusedAndWritesNothing)
+{
+    store({bill("1", "2026-12-01"), bill("2", "2026-12-02")});
+    const DocumentRecord loaded = at(2);
+    DocumentFile(systemFileOps(), paths()).remove(2);
+    EXPECT_THROW(markPayment(systemFileOps(), paths(), 2, loaded, today), IoError);
+    EXPECT_FALSE(QFileInfo::exists(paths().paymentMarksFile()));
+}
+
+TEST_F(PaymentMarksTest, FieldsWithTabsAndControlCharactersStayOnTheirLine)
+{
+    DocumentRecord odd = bill(QStringLiteral("1\t%\n"), "2026-12-01");
+    odd.set(doc::NumberSuffix, QStringLiteral("a\rb"));
+    store({odd, bill("2", "2026-12-01")});
+    mark(2, today);
+    mark(3, today);
+    EXPECT_EQ(marksText(),
+              QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1\n"
+                             "F\t1%09%25%0A\ta%0Db\t2026-12-01\t2026-12-09\n"
+                             "F\t2\t2026\t2026-12-01\t2026-12-09\n"));
+    EXPECT_TRUE(paymentAt(2).paid);
+    EXPECT_TRUE(paymentAt(3).paid);
+}
+
+TEST_F(PaymentMarksTest, TheReplacedMarksFileKeepsItsPermissions)
+{
+    store({bill("1", "2026-12-01"), bill("2", "2026-12-02")});
+    mark(2, today);
+    ASSERT_EQ(::chmod(QFile::encodeName(paths().paymentMarksFile()).constData(), 0640), 0);
+    mark(3, today);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(paths().paymentMarksFile()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(folderEntries(folder.uslugi()).filter(QStringLiteral("zaplaty")),
+              QStringList{QStringLiteral("zaplaty.txt")});
+}
+
+} // namespace
+} // namespace kw
