@@ -5,6 +5,7 @@
 
 #include "app/widgets/bevels.h"
 #include "app/widgets/bill_grid.h"
+#include "app/widgets/choice_list.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/selection_list.h"
 

@@ -3,6 +3,7 @@
 
 #include "app/Tfaktura_f.h"
 
+#include "app/widgets/bevels.h"
 #include "app/widgets/choice_list.h"
 #include "app/widgets/control_factory.h"
 #include "documents/document_amount.h"
@@ -218,14 +219,18 @@ void Tfaktura_f::markPaid(const Receivable& receivable, QDate date)
 
 // Read only when a document is shown or marked, never on the tick: the
 // marks file belongs to the data folder and another instance may change it.
+// A marks file that cannot be read is said so in the caption, with the
+// reason in its tooltip: the operation that showed the document went well,
+// and a message box would say otherwise.
 void Tfaktura_f::showPaymentCaption()
 {
     QString caption;
+    QString reason;
     QColor colour = navy;
     const DocumentRecord& record = session_.working();
     const std::optional<Money> amount = documentAmount(record.bytes());
     if (started_ && !session_.state().isNew() && amount && *amount > Money()) {
-        guarded([&] {
+        try {
             const Payment payment = PaymentMarks::read(platform_.files, paths()).paymentOf(record);
             const QDate due =
                 dueDate(record.get(doc::IssueDate), record.get(doc::PaymentTerm), record.get(doc::PaymentMethod));
@@ -235,9 +240,14 @@ void Tfaktura_f::showPaymentCaption()
                 colour = paidColour;
             else if (due.isValid() && due < today)
                 colour = overdueColour;
-        });
+        } catch (const IoError& error) {
+            caption = QStringLiteral("Stan zapłaty nieznany");
+            reason = error.message();
+            colour = maroon;
+        }
     }
     setTextStyle(ui.stan_zaplaty, ui.stan_zaplaty->font(), colour);
+    ui.stan_zaplaty->setToolTip(reason);
     if (ui.stan_zaplaty->text() != caption)
         ui.stan_zaplaty->setText(caption);
 }

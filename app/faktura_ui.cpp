@@ -173,6 +173,8 @@ void FakturaUi::setupDocumentArea()
     Label58 = label(p, "Label58", QString(), 78, 445, small, navy, 590);
     // Below the words, where the form leaves a free band; empty for a new bill.
     stan_zaplaty = label(p, "stan_zaplaty", QString(), 18, 472, font("Arial", 13, true), navy, 440);
+    // Its tooltip gives the reason when the payment cannot be read.
+    stan_zaplaty->setAttribute(Qt::WA_TransparentForMouseEvents, false);
 
     Label55 = rightLabel(p, "Label55", QString(), 660, 525, 640, small, grey);
     Label56 = rightLabel(p, "Label56", QString(), 660, 544, 640, small, grey);

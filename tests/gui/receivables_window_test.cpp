@@ -61,7 +61,10 @@ protected:
     }
     QColor rowColour(int line) const { return list()->topLevelItem(line)->foreground(0).color(); }
 
-    Payment payment(int position) const { return PaymentMarks::read(files, dir.paths()).paymentOf(stored(position)); }
+    Payment payment(int position) const
+    {
+        return PaymentMarks::read(systemFileOps(), dir.paths()).paymentOf(stored(position));
+    }
 
     // Chooses the lines with Space, moving with Ctrl and an arrow between them.
     void chooseLines(std::initializer_list<int> lines)
@@ -79,6 +82,7 @@ protected:
     {
         ui().data_zaplaty->setFocus();
         ui().data_zaplaty->selectAll();
+        press(Qt::Key_Backspace);
         type(text);
     }
 };
@@ -246,6 +250,25 @@ TEST_F(ReceivablesWindowTest, TheLoadedBillSaysWhetherItIsPaid)
 
     ui().SpeedButton6->click();
     EXPECT_EQ(ui().stan_zaplaty->text(), "");
+}
+
+// A marks file this program did not write: the bill on screen says its
+// payment is unknown, with the reason, and "Należności" does not open.
+TEST_F(ReceivablesWindowTest, AnUnreadableMarksFileIsReportedNotGuessed)
+{
+    writeOwedBills();
+    writeBytes("Uslugi/zaplaty.txt", "zapłacone wszystko\n");
+    startShown();
+    expectNoErrors();
+    EXPECT_EQ(ui().stan_zaplaty->text(), "Stan zapłaty nieznany");
+    EXPECT_TRUE(ui().stan_zaplaty->toolTip().contains(QStringLiteral("zaplaty.txt")))
+        << ui().stan_zaplaty->toolTip().toStdString();
+
+    openWithKeys();
+    EXPECT_FALSE(panelShown());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("zaplaty.txt"))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(ui().Panel1->isEnabled());
 }
 
 // The tick runs ten times a second: it never opens the marks file or any other.
