@@ -1,6 +1,7 @@
 #include "session/document_session.h"
 
 #include "documents/document_template.h"
+#include "documents/payment_marks.h"
 #include "editing/next_number.h"
 #include "session/form_rules.h"
 #include "store/data_files.h"
@@ -276,12 +277,16 @@ qint64 DocumentSession::store(TakenNumbers taken)
         return position;
     }
     const qint64 position = state_.currentRecord();
+    const DocumentRecord before = loaded_;
     documents.overwrite(position, working_, loaded_);
     loaded_ = documents.read(position);
     putRecord(loaded_);
     state_.overwritten(isCorrective(working_), hasKnownKind(working_));
     modeCaption_ = loadedCaption(isCorrective(working_));
     markUntouched();
+    // The document is stored and shown as stored before a failure to carry
+    // its payment mark over to its new number or date is reported.
+    movePayment(ops_, paths_, before, loaded_);
     return position;
 }
 
@@ -322,7 +327,16 @@ QString DocumentSession::deleteQuestion() { return QStringLiteral("Usunąć doku
 void DocumentSession::remove()
 {
     state_.deleteConfirmed();
+    const DocumentRecord deleted = loaded_;
     DocumentFile(ops_, paths_).remove(state_.currentRecord(), loaded_);
+    // The document is deleted whatever happens to its payment mark; a
+    // failure to drop the mark is reported once the last one is loaded.
+    std::optional<IoError> markFailed;
+    try {
+        dropPayment(ops_, paths_, deleted);
+    } catch (const IoError& error) {
+        markFailed = error;
+    }
     try {
         loadLast();
     } catch (const IoError&) {
@@ -336,6 +350,8 @@ void DocumentSession::remove()
         correctedReference_.clear();
         throw;
     }
+    if (markFailed)
+        throw *markFailed;
 }
 
 DocumentRecord DocumentSession::templateToSave() const { return templateRecord(form_); }

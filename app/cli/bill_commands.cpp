@@ -60,13 +60,6 @@ void beginBill(DocumentSession& session)
         throw CommandLineError(withNothingStored(*notice));
 }
 
-bool isOpeningRecord(const DocumentRecord& record, qint64 position)
-{
-    const DocumentRecord opening = sentinelRecord(QString());
-    return position == 1 && record.get(doc::DocNumber) == opening.get(doc::DocNumber) &&
-        record.get(doc::BuyerLine1) == opening.get(doc::BuyerLine1) && record.get(doc::IssueDate).isEmpty();
-}
-
 void requireBill(const DocumentRecord& record, qint64 position)
 {
     if (isOpeningRecord(record, position))

@@ -19,7 +19,8 @@ const QStringList commandWords = {QStringLiteral("list"),     QStringLiteral("su
                                   QStringLiteral("words"),    QStringLiteral("backup"),  QStringLiteral("mail"),
                                   QStringLiteral("--help"),   QStringLiteral("-h"),      QStringLiteral("--version"),
                                   QStringLiteral("settings"), QStringLiteral("clients"), QStringLiteral("services"),
-                                  QStringLiteral("restore"),  QStringLiteral("copy"),    QStringLiteral("new")};
+                                  QStringLiteral("restore"),  QStringLiteral("copy"),    QStringLiteral("new"),
+                                  QStringLiteral("paid"),     QStringLiteral("unpaid")};
 
 const QString csvOption = QStringLiteral("--csv");
 const QString xlsxOption = QStringLiteral("--xlsx");
@@ -29,6 +30,8 @@ const QString dateOption = QStringLiteral("--date");
 const QString serviceDateOption = QStringLiteral("--service-date");
 const QString templateOption = QStringLiteral("--template");
 const QString lineOption = QStringLiteral("--line");
+const QString unpaidOption = QStringLiteral("--unpaid");
+const QString overdueOption = QStringLiteral("--overdue");
 // Options whose value is the next word, whatever it is.
 const QStringList valueOptions = {dateOption, serviceDateOption, templateOption, lineOption};
 constexpr qsizetype maxBillLines = 3;
@@ -298,10 +301,25 @@ CliRequest parseCommandLine(const QStringList& args)
                 QStringLiteral("Podaj plik szablonu po opcji --template, np. kwitarnia new --template stały.sza."));
         takeDates(words, request);
         request.lines = checkedLines(words.values.value(lineOption));
+    } else if (command == QLatin1String("paid")) {
+        words.expect({unpaidOption}, 1, 2);
+        request.command = CliCommand::Paid;
+        request.position = checkedPosition(arguments[0]);
+        request.markUnpaid = words.has(unpaidOption);
+        if (arguments.size() == 2) {
+            if (request.markUnpaid)
+                throw CommandLineError(
+                    QStringLiteral("Podaj datę zapłaty albo opcję --unpaid polecenia paid, nie obie naraz."));
+            request.paidOn = checkedDate(arguments[1]);
+        }
+    } else if (command == QLatin1String("unpaid")) {
+        words.expect({overdueOption, csvOption, xlsxOption}, 0, 0);
+        request.command = CliCommand::Unpaid;
+        request.overdueOnly = words.has(overdueOption);
     } else {
         throw CommandLineError(
             QStringLiteral("Nieznane polecenie „%1”. Polecenia: list, summary, pdf, words, backup, "
-                           "restore, mail, settings, clients, services, copy, new, --help, --version; "
+                           "restore, mail, settings, clients, services, copy, new, paid, unpaid, --help, --version; "
                            "opis poleceń: kwitarnia --help.")
                 .arg(command));
     }

@@ -24,7 +24,9 @@ enum class CliCommand {
     ListImport,
     ListExport,
     Copy,
-    New
+    New,
+    Paid,
+    Unpaid
 };
 
 // The list a ListImport or ListExport works on.
@@ -39,7 +41,7 @@ struct CliRequest {
     CliCommand command = CliCommand::Help;
     QString year;                   // Summary: four digits
     QString client;                 // Summary: anyClient() when none was given
-    std::optional<qint64> position; // PdfPosition, Mail, Copy: 1-based; empty for the last document
+    std::optional<qint64> position; // PdfPosition, Mail, Copy, Paid: 1-based; empty for the last document
     QString month;                  // PdfMonth: "YYYY-MM"
     bool csv = false;               // List, Summary: CSV instead of text lines
     bool xlsx = false;              // List, Summary: a spreadsheet file instead of text lines
@@ -56,6 +58,9 @@ struct CliRequest {
     QString serviceDate;                       // Copy, New: "YYYY-MM-DD"; empty for the issue date
     QString templateFile;                      // New
     QList<TypedBillLine> lines;                // New: lines 1..n; none keeps the template's
+    QString paidOn;                            // Paid: "YYYY-MM-DD"; empty for today
+    bool markUnpaid = false;                   // Paid with --unpaid
+    bool overdueOnly = false;                  // Unpaid with --overdue
 };
 
 // Decodes the arguments after the program name. Options start with "--";

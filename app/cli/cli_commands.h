@@ -6,6 +6,7 @@
 #include "store/data_folder.h"
 #include "store/file_ops.h"
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -14,9 +15,9 @@ namespace kw {
 
 // The commands of the command line. Each reads the data files through
 // `ops`, prints its result on standard output and throws CommandLineError
-// or IoError when it cannot. Only importCsvList, copyBill and
-// newBillFromTemplate change a data file; none but restoreDataFolder creates
-// one.
+// or IoError when it cannot. Only importCsvList, copyBill,
+// newBillFromTemplate and markPaid change a data file; none but
+// restoreDataFolder and markPaid (the marks file) creates one.
 
 // "N: <line of the bill list>" for every stored document, N its position.
 void listDocuments(FileOps& ops, const DataPaths& paths);
@@ -101,5 +102,19 @@ void copyBill(FileOps& ops, const DataPaths& paths, std::optional<qint64> positi
 // lines replaced by `lines` when any are given, stored as copyBill stores.
 void newBillFromTemplate(FileOps& ops, const DataPaths& paths, const QString& templateFile,
                          const QList<TypedBillLine>& lines, const BillDates& dates);
+
+// Marks the bill or corrective bill at `position` (the last one when empty)
+// paid on `paidOn`, or unpaid when it is empty (see markPayment). Prints
+// e.g. "Rachunek 7/2026 (pozycja 12) zapłacony 2026-12-09.".
+void markPaid(FileOps& ops, const DataPaths& paths, std::optional<qint64> position, std::optional<QDate> paidOn);
+
+// The unpaid bills of "Należności" (only those past their due date with
+// `overdueOnly`) as of today, a line each, then the total outstanding, or
+// "Brak nieopłaconych rachunków.".
+void printReceivables(FileOps& ops, const DataPaths& paths, bool overdueOnly);
+
+// The same bills as a table (see receivablesTable and deliverTable).
+void exportReceivables(FileOps& ops, const DataPaths& paths, const QString& startFolder, bool overdueOnly,
+                       const TableTarget& target);
 
 } // namespace kw

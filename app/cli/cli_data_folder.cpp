@@ -56,4 +56,11 @@ qint64 storedPosition(FileOps& ops, const QString& documentFile, std::optional<q
     return chosen;
 }
 
+bool isOpeningRecord(const DocumentRecord& record, qint64 position)
+{
+    const DocumentRecord opening = sentinelRecord(QString());
+    return position == 1 && record.get(doc::DocNumber) == opening.get(doc::DocNumber) &&
+        record.get(doc::BuyerLine1) == opening.get(doc::BuyerLine1) && record.get(doc::IssueDate).isEmpty();
+}
+
 } // namespace kw

@@ -2,6 +2,7 @@
 
 #include "store/data_folder.h"
 #include "store/file_ops.h"
+#include "store/records.h"
 
 #include <QString>
 
@@ -29,5 +30,9 @@ qint64 storedDocumentCount(FileOps& ops, const QString& documentFile);
 // empty. Throws CommandLineError when the file holds no document there, and
 // as storedDocumentCount does.
 qint64 storedPosition(FileOps& ops, const QString& documentFile, std::optional<qint64> position);
+
+// Whether `record`, stored at `position`, is the record that opens the
+// document file ("Początek bloczka rachunkowego"), which is no bill.
+bool isOpeningRecord(const DocumentRecord& record, qint64 position);
 
 } // namespace kw

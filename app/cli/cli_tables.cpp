@@ -44,6 +44,22 @@ ExportTable makeDocumentListTable()
     return table;
 }
 
+// The columns the document list gained after "Do zapłaty": when the bill
+// was paid, empty while it is not, and the date it is due.
+const QList<ExportColumn> paymentColumns = {{QStringLiteral("Zapłacono"), ColumnType::Date, 12},
+                                            {QStringLiteral("Płatny do"), ColumnType::Date, 12}};
+
+void addDateCell(ExportRow& row, QDate date)
+{
+    row.addCell(date.isValid() ? date.toString(Qt::ISODate).toUtf8() : QByteArray());
+}
+
+QString fieldText(QByteArrayView record, StringField field)
+{
+    const std::string_view text = storedText(record, field);
+    return fromCp1250(QByteArrayView(text.data(), qsizetype(text.size())));
+}
+
 bool isPrintableAscii(std::string_view text)
 {
     for (char c : text) {
@@ -95,11 +111,17 @@ void addFieldCell(ExportRow& row, QByteArrayView record, StringField field)
 
 const ExportTable& documentListTable()
 {
-    static const ExportTable table = makeDocumentListTable();
+    static const ExportTable table = [] {
+        ExportTable list = makeDocumentListTable();
+        list.columns += paymentColumns;
+        return list;
+    }();
     return table;
 }
 
-bool documentListRow(qint64 position, QByteArrayView record, ExportRow& row)
+QList<CsvRow> earlierDocumentListHeads() { return {headerRow(makeDocumentListTable())}; }
+
+bool documentListRow(qint64 position, QByteArrayView record, ExportRow& row, const PaymentMarks& marks)
 {
     const std::optional<Money> payable = documentAmount(record);
     if (position == openingPosition || !payable)
@@ -120,6 +142,11 @@ bool documentListRow(qint64 position, QByteArrayView record, ExportRow& row)
         }
     }
     addAmountCell(row, *payable);
+    const Payment payment = marks.paymentOf(record);
+    addDateCell(row, payment.paid ? payment.paidOn : QDate());
+    addDateCell(row,
+                dueDate(fieldText(record, doc::IssueDate), fieldText(record, doc::PaymentTerm),
+                        fieldText(record, doc::PaymentMethod)));
     return true;
 }
 
@@ -134,6 +161,30 @@ void yearlySummaryRow(const YearlySummary& summary, int m, ExportRow& row)
     row.clear();
     row.addCell(monthName(m).toUtf8());
     addAmountCell(row, summary.totals[m]);
+}
+
+ExportTable receivablesTable()
+{
+    return {QStringLiteral("Należności"),
+            {{QStringLiteral("Pozycja"), ColumnType::Text, 8},
+             {QStringLiteral("Numer"), ColumnType::Text, 12},
+             {QStringLiteral("Nabywca"), ColumnType::Text, 30},
+             {QStringLiteral("Kwota"), ColumnType::Amount, 12},
+             {QStringLiteral("Termin płatności"), ColumnType::Text, 16},
+             {QStringLiteral("Płatny do"), ColumnType::Date, 12},
+             {QStringLiteral("Dni po terminie"), ColumnType::Text, 15}}};
+}
+
+void receivableRow(const Receivable& receivable, ExportRow& row)
+{
+    row.clear();
+    row.closeCell(writeNumber(row.openCell(20), receivable.position));
+    row.addCell(printableText(receivable.number).toUtf8());
+    row.addCell(printableText(receivable.buyer).toUtf8());
+    addAmountCell(row, receivable.amount);
+    row.addCell(printableText(receivable.term).toUtf8());
+    addDateCell(row, receivable.due);
+    row.closeCell(writeNumber(row.openCell(20), receivable.daysOverdue));
 }
 
 } // namespace kw

@@ -69,6 +69,20 @@ void run(const CliRequest& request)
         newBillFromTemplate(ops, dataPathsFor(ops, startFolder), request.templateFile, request.lines,
                             {request.issueDate, request.serviceDate});
         return;
+    case CliCommand::Paid:
+        markPaid(ops, dataPathsFor(ops, startFolder), request.position,
+                 request.markUnpaid
+                     ? std::nullopt
+                     : std::optional<QDate>(request.paidOn.isEmpty() ? QDate::currentDate()
+                                                                     : QDate::fromString(request.paidOn, Qt::ISODate)));
+        return;
+    case CliCommand::Unpaid:
+        if (request.csv || request.xlsx)
+            exportReceivables(ops, dataPathsFor(ops, startFolder), startFolder, request.overdueOnly,
+                              tableTarget(request));
+        else
+            printReceivables(ops, dataPathsFor(ops, startFolder), request.overdueOnly);
+        return;
     case CliCommand::PdfMonth: {
         const OffscreenGui gui;
         exportMonth(ops, dataPathsFor(ops, startFolder), startFolder, request.month, request.outputFile);

@@ -26,10 +26,11 @@ void listDocuments(FileOps& ops, const DataPaths& paths)
 void exportDocumentList(FileOps& ops, const DataPaths& paths, const QString& startFolder, const TableTarget& target)
 {
     storedDocumentCount(ops, paths.documentFile());
+    const PaymentMarks marks = PaymentMarks::read(ops, paths);
     const TableRows rows = [&](const std::function<void(const ExportRow&)>& take) {
         ExportRow row;
         forEachStoredDocument(ops, paths.documentFile(), [&](qint64 position, QByteArrayView record) {
-            if (documentListRow(position, record, row))
+            if (documentListRow(position, record, row, marks))
                 take(row);
         });
     };

@@ -39,8 +39,9 @@ qint64 writeXlsx(OutputSink& sink, const ExportTable& table, const TableRows& ro
 // A CSV file replaces only a table or list this program exported.
 OutputKind exportedCsvKind()
 {
-    return csvOutputKind(QList<CsvRow>{headerRow(documentListTable()), headerRow(yearlySummaryTable(QString()))} +
-                         slotListCsvHeads());
+    return csvOutputKind(QList<CsvRow>{headerRow(documentListTable()), headerRow(yearlySummaryTable(QString())),
+                                       headerRow(receivablesTable())} +
+                         earlierDocumentListHeads() + slotListCsvHeads());
 }
 
 } // namespace

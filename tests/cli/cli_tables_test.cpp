@@ -50,7 +50,7 @@ TEST(CliTablesTest, RowsShowAmountsWithACommaAndEveryFieldPrintable)
     EXPECT_EQ(cells.mid(12, 6), CsvRow({"Naprawa zegarka", "01.12.19", "szt.", "1,5", "80,00", "120,00"}));
     EXPECT_EQ(cells.mid(18, 6), CsvRow({"Dopłata", "", "", "", "0,005 zł", "0,005"}));
     EXPECT_EQ(cells.mid(24, 6), CsvRow({"", "", "", "", "", ""}));
-    EXPECT_EQ(cells.last(), "120,01");
+    EXPECT_EQ(cells[30], "120,01");
 }
 
 TEST(CliTablesTest, CorrectiveBillsShowTheirCorrectedLinesAndTheChange)
@@ -63,7 +63,7 @@ TEST(CliTablesTest, CorrectiveBillsShowTheirCorrectedLinesAndTheChange)
     EXPECT_EQ(cells.mid(0, 4), CsvRow({"3", "K", "1", "K/2009"}));
     EXPECT_EQ(cells[17], "119,996");
     // Less than half a grosz of change pays nothing, and says no minus.
-    EXPECT_EQ(cells.last(), "0,00");
+    EXPECT_EQ(cells[30], "0,00");
 }
 
 TEST(CliTablesTest, SummaryAmountsAreWrittenAsCsvAmountWritesThem)

@@ -73,11 +73,12 @@ TEST_F(CliExportTest, ListCsvHoldsEveryBillWithPolishLettersAndDecimalCommas)
     // of an unknown kind are no bills.
     ASSERT_EQ(rows.size(), 5);
     for (const QStringList& row : rows)
-        EXPECT_EQ(row.size(), 31);
+        EXPECT_EQ(row.size(), 33);
     EXPECT_EQ(rows[0].mid(0, 5),
               QStringList({QStringLiteral("Pozycja"), QStringLiteral("Rodzaj"), QStringLiteral("Numer"),
                            QStringLiteral("Rozszerzenie"), QStringLiteral("Data wystawienia")}));
-    EXPECT_EQ(rows[0].last(), QStringLiteral("Do zapłaty"));
+    EXPECT_EQ(rows[0].mid(30),
+              QStringList({QStringLiteral("Do zapłaty"), QStringLiteral("Zapłacono"), QStringLiteral("Płatny do")}));
     EXPECT_EQ(rows[1].mid(0, 6),
               QStringList({QStringLiteral("2"), QStringLiteral("F"), QStringLiteral("7"), QStringLiteral("2009"),
                            QStringLiteral("2009-03-05"), QStringLiteral("Jan Kowalski")}));
@@ -85,11 +86,11 @@ TEST_F(CliExportTest, ListCsvHoldsEveryBillWithPolishLettersAndDecimalCommas)
     EXPECT_EQ(rows[1].mid(12, 6),
               QStringList({QStringLiteral("Naprawa zegarka"), QString(), QStringLiteral("szt."), QStringLiteral("1,00"),
                            QStringLiteral("120,00"), QStringLiteral("120,00")}));
-    EXPECT_EQ(rows[1].last(), QStringLiteral("120,00"));
+    EXPECT_EQ(rows[1][30], QStringLiteral("120,00"));
     // The corrective bill: its corrected line and the change it makes.
     EXPECT_EQ(rows[2][1], QStringLiteral("K"));
     EXPECT_EQ(rows[2][17], QStringLiteral("100,00"));
-    EXPECT_EQ(rows[2].last(), QStringLiteral("-20,00"));
+    EXPECT_EQ(rows[2][30], QStringLiteral("-20,00"));
     EXPECT_EQ(rows[3][5], QStringLiteral("Żaneta Łęcka"));
     EXPECT_EQ(rows[3][6], QStringLiteral("ul. Długa 5"));
 }
@@ -121,8 +122,9 @@ TEST_F(CliExportTest, CsvAmountsRoundHalfAGroszAwayFromZero)
         << summary.out.toStdString();
     const ProcessResult list = run({QStringLiteral("list"), QStringLiteral("--csv")});
     EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
-    EXPECT_TRUE(list.out.contains(QStringLiteral(";149,99\r\n"))) << list.out.toStdString();
-    EXPECT_TRUE(list.out.contains(QStringLiteral(";-20,01\r\n"))) << list.out.toStdString();
+    // Cash: paid and due on the issue date.
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";149,99;2009-05-05;2009-05-05\r\n"))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";-20,01;2009-06-20;2009-06-20\r\n"))) << list.out.toStdString();
 }
 
 TEST_F(CliExportTest, CsvWithoutAFileGoesToStandardOutput)

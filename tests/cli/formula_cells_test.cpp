@@ -18,8 +18,8 @@ TEST_F(CliTest, ListCsvWritesFormulaLikeTextsAsTextAndKeepsAmountsNumbers)
         << list.out.toStdString();
     EXPECT_TRUE(list.out.contains(QStringLiteral(";'@SUMA(A1:A9);"))) << list.out.toStdString();
     EXPECT_TRUE(list.out.contains(QStringLiteral(";1,00;-12,50;-12,50;"))) << list.out.toStdString();
-    EXPECT_TRUE(list.out.contains(QStringLiteral(";-12,50\r\n"))) << list.out.toStdString();
-    EXPECT_TRUE(list.out.contains(QStringLiteral(";1234,50\r\n"))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";-12,50;2009-03-05;2009-03-05\r\n"))) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains(QStringLiteral(";1234,50;2009-03-06;2009-03-06\r\n"))) << list.out.toStdString();
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST_F(CliXlsxTest, ListHoldsEveryBillWithTypedCells)
 
     const QJsonArray rows = rowsOf({QStringLiteral("list")}, outFile("lista.xlsx"), 5);
     ASSERT_EQ(rows.size(), 5);
-    ASSERT_EQ(rows[0].toArray().size(), 31);
+    ASSERT_EQ(rows[0].toArray().size(), 33);
     expectCells(rows,
                 {
                     {0, 0, "s", QStringLiteral("Pozycja")},

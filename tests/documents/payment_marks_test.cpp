@@ -6,7 +6,11 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -118,6 +122,96 @@ TEST_F(PaymentMarksTest, TheReplacedMarksFileKeepsItsPermissions)
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(folderEntries(folder.uslugi()).filter(QStringLiteral("zaplaty")),
               QStringList{QStringLiteral("zaplaty.txt")});
+}
+
+TEST_F(PaymentMarksTest, ALineThisProgramDoesNotWriteIsAnErrorNamingFileAndLine)
+{
+    store({bill("1", "2026-12-01")});
+    const QByteArray heading = "Kwitarnia: zap\xc5\x82"
+                               "aty rachunk\xc3\xb3w, wersja 1\n";
+    const struct {
+        QByteArray bytes;
+        int line;
+        const char* reason;
+    } cases[] = {
+        {"Kwitarnia: zaplaty\n", 1, "pierwszy wiersz powinien brzmieć"},
+        {heading + "F\t1\t2026\t2026-12-01\n", 2, "pięć pól"},
+        {heading + "F\t1\t2026\t2026-12-01\t2026-12-09\t\n", 2, "pięć pól"},
+        {heading + "\n", 2, "pięć pól"},
+        {heading + "F\t1\t2026\t2026-12-01\t2026-12-09\r\n", 2, "datą RRRR-MM-DD"},
+        {heading + "X\t1\t2026\t2026-12-01\t2026-12-09\n", 2, "„F” albo „K”"},
+        {heading + "F\t12345678901\t2026\t2026-12-01\t2026-12-09\n", 2, "pole 2 jest dłuższe"},
+        {heading + "F\t1\r\t2026\t2026-12-01\t2026-12-09\n", 2, "pole 2 zawiera niedozwolony znak"},
+        {heading + "F\t1%4\t2026\t2026-12-01\t2026-12-09\n", 2, "pole 2 zawiera niedozwolony znak"},
+        {heading + "F\t1%41\t2026\t2026-12-01\t2026-12-09\n", 2, "pole 2 zawiera niedozwolony znak"},
+        {heading + "F\t1%0a\t2026\t2026-12-01\t2026-12-09\n", 2, "pole 2 zawiera niedozwolony znak"},
+        {heading + "F\t1\t2026\t2026-12-01\t2026-13-01\n", 2, "datą RRRR-MM-DD"},
+        {heading + "F\t1\t2026\t2026-12-01\t2026-12-9\n", 2, "datą RRRR-MM-DD"},
+        {heading + "F\t1\t2026\t2026-12-01\tNIE\n", 2, "datą RRRR-MM-DD"},
+        {heading + "F\t1\t2026\t2026-12-01\t\xff\n", 2, "UTF-8"},
+        {heading + "F\t2\t2026\t2026-12-01\tnie\nF\t1\t2026\t2026-12-01\tnie\nF\t1\t2026\t2026-12-01\t2026-12-09\n", 4,
+         "ma już wpis"},
+    };
+    for (const auto& c : cases) {
+        writeFileBytes(paths().paymentMarksFile(), c.bytes);
+        for (const auto& attempt : {std::function<void()>([&] { PaymentMarks::read(systemFileOps(), paths()); }),
+                                    std::function<void()>([&] { mark(2, today); }),
+                                    std::function<void()>([&] { receivables(systemFileOps(), paths(), today); })}) {
+            try {
+                attempt();
+                ADD_FAILURE() << "accepted " << c.bytes.toStdString();
+            } catch (const IoError& error) {
+                const QString message = error.message();
+                EXPECT_TRUE(message.startsWith(QStringLiteral("Plik zapłat %1 jest uszkodzony (wiersz %2): ")
+                                                   .arg(paths().paymentMarksFile())
+                                                   .arg(c.line)))
+                    << message.toStdString();
+                EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
+            }
+        }
+        EXPECT_EQ(readFileBytes(paths().paymentMarksFile()), c.bytes);
+    }
+}
+
+TEST_F(PaymentMarksTest, AnEmptyMarksFileOrOneWithoutItsLastNewlineReads)
+{
+    store({bill("1", "2026-12-01")});
+    writeFileBytes(paths().paymentMarksFile(), "");
+    EXPECT_FALSE(paymentAt(2).paid);
+    writeFileBytes(
+        paths().paymentMarksFile(),
+        QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1\nF\t1\t2026\t2026-12-01\t2026-12-05").toUtf8());
+    EXPECT_EQ(paymentAt(2).paidOn, QDate(2026, 12, 5));
+}
+
+TEST_F(PaymentMarksTest, AnUnreadableMarksFileIsAnError)
+{
+    store({bill("1", "2026-12-01")});
+    QDir().mkdir(paths().paymentMarksFile());
+    EXPECT_THROW(PaymentMarks::read(systemFileOps(), paths()), IoError);
+    EXPECT_THROW(mark(2, today), IoError);
+}
+
+TEST_F(PaymentMarksTest, MarksOfBillsNoLongerStoredAreDroppedWithTheNextMark)
+{
+    store({bill("1", "2026-12-01"), bill("2", "2026-12-02"), bill("3", "2026-12-03")});
+    mark(2, today);
+    mark(3, today);
+    DocumentFile(systemFileOps(), paths()).remove(2);
+    mark(3, today); // bill 3, now at position 3
+    EXPECT_EQ(marksText(),
+              QStringLiteral("Kwitarnia: zapłaty rachunków, wersja 1\n"
+                             "F\t2\t2026\t2026-12-02\t2026-12-09\n"
+                             "F\t3\t2026\t2026-12-03\t2026-12-09\n"));
+}
+
+TEST_F(PaymentMarksTest, TheOpeningRecordIsNoBillToMark)
+{
+    store({bill("1", "2026-12-01")});
+    DocumentRecord blank;
+    writeFileBytes(paths().documentFile(), documentFileBytes({blank}));
+    EXPECT_THROW(mark(2, today), IoError);
+    EXPECT_FALSE(QFileInfo::exists(paths().paymentMarksFile()));
 }
 
 } // namespace
