@@ -3,10 +3,12 @@
 #include "store/io_error.h"
 #include "store/record_layouts.h"
 
-#include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 
 namespace kw {
 
@@ -35,6 +37,8 @@ QString escaped(const QString& field)
 // program does not write.
 std::optional<QString> unescaped(QStringView field)
 {
+    if (std::none_of(field.begin(), field.end(), mustEscape))
+        return field.toString();
     QString out;
     for (qsizetype i = 0; i < field.size(); ++i) {
         const QChar c = field[i];
@@ -55,10 +59,25 @@ std::optional<QString> unescaped(QStringView field)
     return out;
 }
 
+// Exactly YYYY-MM-DD, as formatMarkLines writes it.
 std::optional<QDate> paymentDate(QStringView text)
 {
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (!date.isValid() || date.toString(Qt::ISODate) != text)
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return std::nullopt;
+    const auto number = [&](qsizetype from, qsizetype length) {
+        int value = 0;
+        for (qsizetype i = from; i < from + length; ++i) {
+            if (text[i] < u'0' || text[i] > u'9')
+                return -1;
+            value = value * 10 + (text[i].unicode() - u'0');
+        }
+        return value;
+    };
+    const int year = number(0, 4);
+    const int month = number(5, 2);
+    const int day = number(8, 2);
+    const QDate date(year, month, day);
+    if (year < 1 || month < 0 || day < 0 || !date.isValid())
         return std::nullopt;
     return date;
 }
@@ -113,15 +132,41 @@ QList<MarkLine> parseMarkLines(const QString& path, const QByteArray& bytes)
     QList<MarkLine> marks;
     if (bytes.isEmpty())
         return marks;
-    QList<QByteArray> lines = bytes.split('\n');
+    QList<QByteArrayView> lines;
+    for (qsizetype start = 0; start <= bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        lines.append(QByteArrayView(bytes).sliced(start, end - start));
+        start = end + 1;
+    }
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
-    QSet<QString> seen;
+
+    QStringDecoder decode(QStringDecoder::Utf8);
+    const QString text = decode(bytes);
+    if (decode.hasError()) {
+        qsizetype wrong = 0;
+        while (wrong + 1 < lines.size()) {
+            QStringDecoder decodeLine(QStringDecoder::Utf8);
+            (void)QString(decodeLine(lines[wrong]));
+            if (decodeLine.hasError())
+                break;
+            ++wrong;
+        }
+        throw IoError(lineError(path, wrong + 1, QStringLiteral("to nie jest tekst UTF-8")));
+    }
+
+    // The bill each line marks, as the bytes before its last field.
+    std::unordered_set<std::string_view> marked;
+    marked.reserve(size_t(lines.size()));
+    qsizetype at = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString line = decode(lines[i]);
-        if (decode.hasError())
-            throw IoError(lineError(path, i + 1, QStringLiteral("to nie jest tekst UTF-8")));
+        qsizetype end = text.indexOf(u'\n', at);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).sliced(at, end - at);
+        at = end + 1;
         if (i == 0) {
             if (line != paymentMarksHeading())
                 throw IoError(lineError(
@@ -129,12 +174,10 @@ QList<MarkLine> parseMarkLines(const QString& path, const QByteArray& bytes)
             continue;
         }
         try {
-            MarkLine mark = parseLine(line);
-            const QString key = line.section(separator, 0, 3);
-            if (seen.contains(key))
+            marks.append(parseLine(line));
+            const QByteArrayView key = lines[i].first(qMax<qsizetype>(0, lines[i].lastIndexOf('\t')));
+            if (!marked.insert(std::string_view(key.data(), size_t(key.size()))).second)
                 throw LineError{QStringLiteral("ten rachunek ma już wpis we wcześniejszym wierszu")};
-            seen.insert(key);
-            marks.append(std::move(mark));
         } catch (const LineError& error) {
             throw IoError(lineError(path, i + 1, error.reason));
         }

@@ -165,6 +165,14 @@ int main(int argc, char** argv)
     seed("summary", "every_client", text("2009") + '\0' + documents);
     seed("summary", "one_client", text("2009") + '\1' + text("Łęcka") + documents);
     seed("selection_lines", "documents", text("Kowal") + documents);
+    const QByteArray marksHeading = "Kwitarnia: zap\xc5\x82"
+                                    "aty rachunk\xc3\xb3w, wersja 1\n";
+    seed("payment_marks", "marks",
+         marksHeading + "F\t7\t2009\t2009-03-05\t2009-03-20\nK\t1\tK/2009\t2009-03-20\tnie\n");
+    seed("payment_marks", "escapes",
+         marksHeading +
+             "F\t7%09%25\t%0A\t\xc5\x81\xc3\xb3"
+             "d\xc5\xba\t2009-03-20\n");
     seed("cli_format", "documents",
          text("Podliczenie dokumentów") + text("Jan") + word(600) + bill.bytes().left(600) + word(600) +
              corrective.bytes().left(600));
