@@ -4,6 +4,7 @@
 #include "app/platform/platform.h"
 #include "app/settings/settings_window.h"
 #include "documents/document_form.h"
+#include "documents/payment_marks.h"
 #include "editing/bill_totals.h"
 #include "editing/selection_lines.h"
 #include "print/bill_printout.h"
@@ -121,6 +122,10 @@ public slots:
     void SpeedButton29Click();
     // "Ustawienia" (Ctrl+, and the window's context menu; faktura_settings.cpp).
     void openSettings();
+    // "Należności" (Ctrl+Shift+N and the window's context menu; faktura_receivables.cpp).
+    void openReceivables();
+    void markChosenPaid();
+    void closeReceivables();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -251,6 +256,15 @@ private:
     // Templates (faktura_templates.cpp).
     QString templatesFolder() const;
 
+    // "Należności" (faktura_receivables.cpp).
+    void connectReceivablesCommand();
+    void connectReceivablesPanel();
+    // Reads the unpaid bills into the panel; false when reading failed (it is shown).
+    bool showReceivables();
+    void markPaid(const kw::Receivable& receivable, QDate date);
+    // "Zapłacono 2026-03-05" or why not, for a stored bill; read from the marks file.
+    void showPaymentCaption();
+
     FakturaUi ui;
     kw::Platform& platform_;
     QString startFolder_;
@@ -274,6 +288,8 @@ private:
     // Filled when a list file is opened; the client list is 3.5 MB.
     std::optional<kw::ClientListRecord> clientList_;
     std::optional<kw::ServiceListRecord> serviceList_;
+    // The rows of "Należności" as listed.
+    QList<kw::Receivable> receivables_;
     // The print-font window, never shown.
     std::unique_ptr<Tfont_f> font_f;
     QPointer<SettingsWindow> settings_f;

@@ -5,6 +5,7 @@
 
 #include "app/widgets/bevels.h"
 #include "app/widgets/bill_grid.h"
+#include "app/widgets/choice_list.h"
 #include "app/widgets/dbl_click_line_edit.h"
 #include "app/widgets/selection_list.h"
 
@@ -138,8 +139,8 @@ void Tfaktura_f::connectListKeys()
     connect(closeSummary, &QShortcut::activated, this, &Tfaktura_f::SpeedButton18Click);
 }
 
-// The selection list and the summary cover the form: a Tab never puts the
-// keyboard into a field hidden under them.
+// The selection list, the summary and the receivables cover the form: a Tab
+// never puts the keyboard into a field hidden under them.
 void Tfaktura_f::keepFocusOffCoveredForm(QWidget* focused)
 {
     if (!focused || !ui.Panel2->isAncestorOf(focused))
@@ -148,6 +149,8 @@ void Tfaktura_f::keepFocusOffCoveredForm(QWidget* focused)
         ui.lista->setFocus();
     else if (ui.Panel5->isVisibleTo(this))
         ui.lata->setFocus();
+    else if (ui.Panel7->isVisibleTo(this))
+        ui.lista_naleznosci->setFocus();
 }
 
 void Tfaktura_f::takeFocus(QWidget* overlay)

@@ -93,6 +93,7 @@ void Tfaktura_f::showSessionDocument()
     setTextIfChanged(ui.Label23, session_.kindCaption());
     setTextIfChanged(ui.Label24, session_.correctedReference());
     showShownLines();
+    showPaymentCaption();
     offerCommands();
 }
 

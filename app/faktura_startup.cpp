@@ -53,6 +53,7 @@ Tfaktura_f::Tfaktura_f(Platform& platform, const QString& startFolder, QWidget* 
     ui.setup(this);
     ui.tabela->setCurrentCell(1, 1);
     connectHandlers();
+    connectReceivablesCommand();
     connectSettingsCommand();
     FormCreate();
     connectShortcuts();
@@ -119,8 +120,10 @@ void Tfaktura_f::offerNothingThatWrites()
          {ui.SpeedButton21, ui.SpeedButton22, ui.SpeedButton23, ui.SpeedButton25, ui.SpeedButton20, ui.SpeedButton17,
           ui.SpeedButton9, ui.SpeedButton8, ui.SpeedButton3, ui.SpeedButton2, ui.SpeedButton6})
         command->setEnabled(false);
-    if (auto* settings = findChild<QAction*>(QStringLiteral("ustawienia")))
-        settings->setEnabled(false);
+    for (const QString& name : {QStringLiteral("ustawienia"), QStringLiteral("naleznosci")}) {
+        if (auto* command = findChild<QAction*>(name))
+            command->setEnabled(false);
+    }
 }
 
 void Tfaktura_f::startOverlays()
@@ -151,6 +154,7 @@ void Tfaktura_f::ensureOverlays()
     ui.lista->setModel(&listModel_);
     connectOverlayHandlers();
     connectListKeys();
+    connectReceivablesPanel();
     startOverlays();
 }
 

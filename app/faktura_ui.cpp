@@ -38,6 +38,7 @@ void FakturaUi::setupOverlays()
     setupHelp();
     setupSummary();
     setupHandOff();
+    setupReceivables();
 }
 
 void FakturaUi::setupWindow(QWidget* window)
@@ -58,9 +59,11 @@ void FakturaUi::setupWindow(QWidget* window)
     Panel4 = panel(window, "Panel4", {86, 112, 179, 72}, documentColour, Edge::Raised, Edge::Lowered);
     Panel5 = panel(window, "Panel5", {157, 37, 150, 76}, listColour, Edge::Raised, Edge::None);
     Panel6 = panel(window, "Panel6", {134, 109, 533, 281}, Qt::white, Edge::Raised, Edge::Lowered);
+    Panel7 = panel(window, "Panel7", {10, 8, 682, 625}, listColour, Edge::Raised, Edge::None);
     Panel4->hide();
     Panel5->hide();
     Panel6->hide();
+    Panel7->hide();
 }
 
 void FakturaUi::setupCommandColumn()
@@ -168,6 +171,10 @@ void FakturaUi::setupDocumentArea()
     Label18 = label(p, "Label18", QStringLiteral("Słownie"), 17, 430, small, navy);
     Label19 = label(p, "Label19", QString(), 77, 430, small, navy, 590);
     Label58 = label(p, "Label58", QString(), 78, 445, small, navy, 590);
+    // Below the words, where the form leaves a free band; empty for a new bill.
+    stan_zaplaty = label(p, "stan_zaplaty", QString(), 18, 472, font("Arial", 13, true), navy, 440);
+    // Its tooltip gives the reason when the payment cannot be read.
+    stan_zaplaty->setAttribute(Qt::WA_TransparentForMouseEvents, false);
 
     Label55 = rightLabel(p, "Label55", QString(), 660, 525, 640, small, grey);
     Label56 = rightLabel(p, "Label56", QString(), 660, 544, 640, small, grey);

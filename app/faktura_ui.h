@@ -15,6 +15,7 @@ namespace kw {
 class BevelPanel;
 class Bevel;
 class BillGrid;
+class ChoiceList;
 class DblClickLineEdit;
 class MonthCalendar;
 class SelectionList;
@@ -31,6 +32,7 @@ struct FakturaUi {
     BevelPanel* Panel4 = nullptr; // help
     BevelPanel* Panel5 = nullptr; // yearly summary
     BevelPanel* Panel6 = nullptr; // sales register hand-off
+    BevelPanel* Panel7 = nullptr; // receivables ("Należności")
 
     // Panel1: command column
     QLabel* Label10 = nullptr;
@@ -96,9 +98,10 @@ struct FakturaUi {
     QLabel* Label57 = nullptr;
     QLabel* Label14 = nullptr; // print footnote
     Bevel* Bevel3 = nullptr;
-    QLabel* Label22 = nullptr;    // mode caption
-    QLabel* Label26 = nullptr;    // note on corrective bills
-    BevelPanel* Panel3 = nullptr; // selection list
+    QLabel* Label22 = nullptr;      // mode caption
+    QLabel* Label26 = nullptr;      // note on corrective bills
+    QLabel* stan_zaplaty = nullptr; // whether the loaded bill is paid
+    BevelPanel* Panel3 = nullptr;   // selection list
 
     // Panel3: selection list
     QLabel* Label20 = nullptr;
@@ -182,7 +185,18 @@ struct FakturaUi {
     QToolButton* SpeedButton30 = nullptr; // Wykonaj
     QToolButton* SpeedButton29 = nullptr; // Zaniechaj
 
-    // Builds what the window shows at start, with the four overlay panels
+    // Panel7: receivables, the unpaid bills by payment term
+    QLabel* tytul_naleznosci = nullptr;
+    Bevel* linia_naleznosci = nullptr;
+    ChoiceList* lista_naleznosci = nullptr;
+    QLabel* suma_naleznosci = nullptr;
+    QLabel* opis_daty_zaplaty = nullptr;
+    QLineEdit* data_zaplaty = nullptr;
+    QLabel* wskazowka_naleznosci = nullptr;
+    QToolButton* zaplacono = nullptr;
+    QToolButton* powrot_z_naleznosci = nullptr;
+
+    // Builds what the window shows at start, with the overlay panels
     // empty, and sets the window's own size, colours and font. Call once.
     void setup(QWidget* window);
     // Builds the hidden controls: the overlay panels' contents and the
@@ -199,6 +213,7 @@ private:
     void setupHelp();
     void setupSummary();
     void setupHandOff();
+    void setupReceivables();
     void setupTabOrder();
     void setupAccessibleNames();
 };
