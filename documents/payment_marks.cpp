@@ -12,6 +12,11 @@
 #include "store/record_file.h"
 #include "store/record_stream.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <unordered_set>
@@ -201,8 +206,23 @@ void markPayment(FileOps& ops, const DataPaths& paths, qint64 position, const Do
     });
 }
 
+namespace {
+
+// Without a marks file no bill is marked, so deleting or renumbering one has
+// no mark to carry; nothing is locked or read then. A file that is merely
+// unreadable counts as there.
+bool marksFileMayExist(const DataPaths& paths)
+{
+    struct stat info {};
+    return ::lstat(QFile::encodeName(paths.paymentMarksFile()).constData(), &info) == 0 || errno != ENOENT;
+}
+
+} // namespace
+
 void dropPayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& deleted)
 {
+    if (!marksFileMayExist(paths))
+        return;
     // The mark stays when another stored bill has the same key: it may be
     // that bill's as well.
     const BillKey key = billKey(deleted);
@@ -213,7 +233,7 @@ void movePayment(FileOps& ops, const DataPaths& paths, const DocumentRecord& bef
 {
     const BillKey from = billKey(before);
     const BillKey to = billKey(after);
-    if (from == to)
+    if (from == to || !marksFileMayExist(paths))
         return;
     changeMarks(ops, paths, std::nullopt, [&](MarkList& marks) {
         const std::optional<Payment> payment = marks.markOf(from);
