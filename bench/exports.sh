@@ -19,24 +19,7 @@ cmake --build "$root/$build" --target kwitarnia export_folder -j2 >/dev/null
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 
-# Median wall time in milliseconds of `runs` runs of the command.
-median_ms() {
-  local count=$1
-  shift
-  local times=()
-  for _ in $(seq "$count"); do
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
-}
-
-peak_mib() {
-  /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1 | awk '{printf "%.1f", $1/1024}'
-}
+source "$root/bench/measure.sh"
 
 for bills in ${BILLS:-20000 200000}; do
   data="$folder/dane-$bills"
