@@ -3,8 +3,10 @@
 #include "store/data_folder.h"
 #include "store/io_error.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -21,6 +23,32 @@ QString documentBusyNotice(const QString& documentFile)
                           "Spróbuj ponownie za chwilę.")
         .arg(documentFile);
 }
+
+namespace {
+
+// How long a live owner may take from making the lock file to writing itself in.
+constexpr std::chrono::milliseconds ownerWriteTime{500};
+
+// Whether the lock file has had no owner written in for ownerWriteTime;
+// waits until it is that old or names its owner.
+bool leftWithoutOwner(const QLockFile& lock, const QString& lockFile)
+{
+    for (;;) {
+        qint64 pid = 0;
+        QString host, program;
+        if (lock.getLockInfo(&pid, &host, &program))
+            return false;
+        const QDateTime made = QFileInfo(lockFile).lastModified();
+        if (!made.isValid())
+            return false; // gone meanwhile: tryLock makes it anew
+        const qint64 age = made.msecsTo(QDateTime::currentDateTime());
+        if (age < 0 || age >= ownerWriteTime.count())
+            return true;
+        QThread::msleep(20);
+    }
+}
+
+} // namespace
 
 DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::chrono::milliseconds wait)
     : lock_(documentLockFileFor(documentFile))
@@ -41,11 +69,11 @@ DocumentLock::DocumentLock(const QString& documentFile, Purpose purpose, std::ch
         return;
     // A process killed while it made the lock file leaves it without its
     // owner, which QLockFile would take for a live lock until StaleTime
-    // passes. Removing it is safe: a live owner holds its flock from the
-    // start, and QLockFile only removes the file when that lock is free.
-    qint64 pid = 0;
-    QString host, program;
-    if (lock_.error() == QLockFile::LockFailedError && !lock_.getLockInfo(&pid, &host, &program))
+    // passes. A live owner makes the file, then takes its flock, then writes
+    // itself in: a file without an owner is taken over only once it is old
+    // enough that no live owner can still be between those steps, and
+    // QLockFile removes it only while its flock is free.
+    if (lock_.error() == QLockFile::LockFailedError && leftWithoutOwner(lock_, lockFile))
         lock_.removeStaleLockFile();
     if (lock_.tryLock(wait))
         return;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -196,6 +198,26 @@ TEST_F(DocumentLockTest, ALockFileLeftEmptyByACrashIsTakenOverAtOnce)
     DocumentLock lock(documentFile());
     EXPECT_TRUE(lock.held());
     EXPECT_LT(timer.elapsed(), 1000);
+}
+
+// A live owner makes the file empty, then takes its flock and writes itself
+// in; caught between those steps it must not lose the lock to a newcomer.
+TEST_F(DocumentLockTest, ALockFileStillBeingMadeIsNotTakenOver)
+{
+    const int fd = ::open(QFile::encodeName(lockFile()).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(fd, 0);
+    std::thread owner([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ::flock(fd, LOCK_EX | LOCK_NB);
+        const QByteArray info = QByteArray::number(qint64(::getpid())) + "\n" +
+            QFile::encodeName(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()) + "\n" +
+            QSysInfo::machineHostName().toUtf8() + "\n";
+        EXPECT_EQ(::write(fd, info.constData(), size_t(info.size())), info.size());
+    });
+    EXPECT_THROW(DocumentLock(documentFile(), DocumentLock::Writing, std::chrono::milliseconds(800)), IoError);
+    owner.join();
+    EXPECT_TRUE(QFile::exists(lockFile()));
+    ::close(fd);
 }
 
 TEST_F(DocumentLockTest, AFreshLockOfAnotherComputerIsRespected)
