@@ -3,14 +3,16 @@
 # bills (BILLS="N ..." for other sizes), nine in ten paid by transfer and
 # seven in ten marked paid in Uslugi/zaplaty.txt, against a plain read of the
 # document file (cat FILE >/dev/null): median wall time of RUNS runs (default
-# 5) and peak memory. `unpaid` should take at most 1.5 times the plain read.
+# 5) and peak memory. Then the same work in one process (payment_scan), where
+# the receivables list and the numbering check should take at most 1.5 times
+# the plain read; the commands add the program's start to that.
 #   bench/payments.sh [BUILD_FOLDER]     (default build-bench)
 set -euo pipefail
 build=${1:-build-bench}
 runs=${RUNS:-5}
 root=$(cd "$(dirname "$0")/.." && pwd)
 kwitarnia="$root/$build/app/kwitarnia"
-cmake --build "$root/$build" --target kwitarnia export_folder payment_folder -j2 >/dev/null
+cmake --build "$root/$build" --target kwitarnia export_folder payment_folder payment_scan -j2 >/dev/null
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 
@@ -37,8 +39,10 @@ unpaid|$kwitarnia unpaid
 unpaid --overdue|$kwitarnia unpaid --overdue
 unpaid --csv FILE|$kwitarnia unpaid --csv $folder/naleznosci.csv
 list --csv FILE|$kwitarnia list --csv $folder/lista.csv
+--help (the program's start)|$kwitarnia --help
 paid last 2009-12-31|$kwitarnia paid last 2009-12-31
 LIST
+  "$root/$build/bench/payment_scan" "$data" "$runs"
   cd "$root"
   rm -rf "$data"
 done

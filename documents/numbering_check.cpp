@@ -57,12 +57,19 @@ QString positionsText(const std::vector<qint64>& positions)
     return text + QStringLiteral(" i %1").arg(positions.back());
 }
 
+// 20260305 as "2026-03-05"; a check of a long file may write many.
 QString dateText(qint32 date)
 {
-    return QStringLiteral("%1-%2-%3")
-        .arg(date / 10000, 4, 10, QLatin1Char('0'))
-        .arg(date / 100 % 100, 2, 10, QLatin1Char('0'))
-        .arg(date % 100, 2, 10, QLatin1Char('0'));
+    char text[10];
+    for (int i = 9; i >= 0; --i) {
+        if (i == 4 || i == 7) {
+            text[i] = '-';
+            continue;
+        }
+        text[i] = char('0' + date % 10);
+        date /= 10;
+    }
+    return QString::fromLatin1(text, 10);
 }
 
 // The documents of one number within a series.

@@ -16,21 +16,24 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <functional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 namespace kw {
 
-namespace {
-
-bool isCash(QByteArrayView record)
+bool paidInCash(QByteArrayView record)
 {
     static const QByteArray cash = toCp1250(QStringLiteral("Gotówka"));
     const std::string_view method = storedText(record, doc::PaymentMethod);
     return method == std::string_view(cash.constData(), size_t(cash.size()));
 }
+
+namespace {
 
 // The marks file's bytes; none when there is no file.
 std::optional<QByteArray> readMarksFile(FileOps& ops, const QString& path)
@@ -148,6 +151,25 @@ BillKey billKey(QByteArrayView record)
     return {field(doc::DocKind), field(doc::DocNumber), field(doc::NumberSuffix), field(doc::IssueDate)};
 }
 
+namespace {
+
+constexpr quint64 tagBits = ~quint64(0xffffffff);
+constexpr char fieldEnd = '\t';
+
+quint64 keyHash(std::string_view key) { return std::hash<std::string_view>{}(key); }
+
+// Lines are short, so a plain search beats memchr's start-up for each.
+qsizetype lineCount(QByteArrayView text)
+{
+    qsizetype count = 0;
+    for (auto at = std::find(text.begin(), text.end(), '\n'); at != text.end();
+         at = std::find(at + 1, text.end(), '\n'))
+        ++count;
+    return count;
+}
+
+} // namespace
+
 PaymentMarks PaymentMarks::read(FileOps& ops, const DataPaths& paths)
 {
     PaymentMarks marks;
@@ -156,11 +178,65 @@ PaymentMarks PaymentMarks::read(FileOps& ops, const DataPaths& paths)
     if (!bytes)
         return marks;
     marks.text_ = *bytes;
-    marks.marks_.reserve(size_t(marks.text_.count('\n')));
-    scanMarkLines(path, marks.text_, [&](const WrittenMark& mark) {
-        return marks.marks_.emplace(mark.key, Mark{mark.paid, mark.date}).second;
-    });
+    const QByteArrayView text(marks.text_.constData(), marks.text_.size());
+    const size_t wanted = size_t(lineCount(text) + 1) * 3 / 2;
+    size_t size = 4;
+    while (size < wanted)
+        size *= 2;
+    marks.index_.resize(size);
+
+    // A few marks are taken in at once: the table's entries for them are
+    // fetched from memory together rather than one after another.
+    struct Pending {
+        std::string_view key;
+        quint64 hash;
+        qsizetype line;
+    };
+    std::array<Pending, 16> pending;
+    size_t waiting = 0;
+    qsizetype line = 1; // the heading
+    const auto takeWaiting = [&] {
+        const size_t taken = std::exchange(waiting, 0);
+        for (size_t i = 0; i < taken; ++i) {
+            quint64& entry = marks.index_[marks.entryOf(pending[i].key, pending[i].hash)];
+            if (entry != 0)
+                throw IoError(repeatedMarkError(path, pending[i].line));
+            entry = (pending[i].hash & tagBits) | quint64(pending[i].key.data() - text.data() + 1);
+        }
+    };
+    try {
+        scanMarkLines(path, text, [&](const WrittenMark& mark) {
+            const quint64 hash = keyHash(mark.key);
+            __builtin_prefetch(&marks.index_[hash & (size - 1)], 1);
+            pending[waiting++] = {mark.key, hash, ++line};
+            if (waiting == pending.size())
+                takeWaiting();
+            return true;
+        });
+    } catch (const IoError&) {
+        // A mark repeated on a line before the faulty one is named first.
+        takeWaiting();
+        throw;
+    }
+    takeWaiting();
     return marks;
+}
+
+size_t PaymentMarks::entryOf(std::string_view key, quint64 hash) const
+{
+    const size_t mask = index_.size() - 1;
+    const std::string_view text(text_.constData(), size_t(text_.size()));
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const quint64 entry = index_[at];
+        if (entry == 0)
+            return at;
+        // The key as written holds three tabs, so a line that starts with
+        // it and a fourth tab has that very key.
+        const size_t line = size_t(entry & ~tagBits) - 1;
+        if ((entry & tagBits) == (hash & tagBits) && text.substr(line, key.size()) == key &&
+            line + key.size() < text.size() && text[line + key.size()] == fieldEnd)
+            return at;
+    }
 }
 
 Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
@@ -170,16 +246,49 @@ Payment PaymentMarks::paymentOf(const DocumentRecord& record) const
 
 Payment PaymentMarks::paymentOf(QByteArrayView record) const
 {
-    if (!marks_.empty()) {
-        // Kept between calls, so going through a long file allocates no key
-        // per record.
-        thread_local std::string key;
-        writtenKeyOf(record, key);
-        const auto found = marks_.find(key);
-        if (found != marks_.end())
-            return {found->second.paid, found->second.date};
+    // Kept between calls, so going through a long file allocates no key per
+    // record.
+    thread_local std::string key;
+    if (index_.empty())
+        return paymentFrom(record, 0, 0);
+    writtenKeyOf(record, key);
+    return paymentFrom(record, index_[entryOf(key, keyHash(key))], key.size());
+}
+
+void PaymentMarks::paymentsOf(QByteArrayView records, std::vector<Payment>& out) const
+{
+    const size_t count = size_t(records.size() / doc::Size);
+    const auto record = [&](size_t i) { return records.sliced(qsizetype(i) * doc::Size, doc::Size); };
+    thread_local std::vector<std::string> keys;
+    thread_local std::vector<quint64> hashes;
+    if (keys.size() < count) {
+        keys.resize(count);
+        hashes.resize(count);
     }
-    if (isCash(record))
+    if (!index_.empty()) {
+        for (size_t i = 0; i < count; ++i) {
+            writtenKeyOf(record(i), keys[i]);
+            hashes[i] = keyHash(keys[i]);
+            __builtin_prefetch(&index_[hashes[i] & (index_.size() - 1)]);
+        }
+    }
+    out.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        out[i] = paymentFrom(record(i), index_.empty() ? 0 : index_[entryOf(keys[i], hashes[i])], keys[i].size());
+}
+
+Payment PaymentMarks::paymentFrom(QByteArrayView record, quint64 entry, size_t keySize) const
+{
+    if (entry != 0) {
+        // The payment follows the key and a tab: "nie" or a date, as
+        // checked when the file was read.
+        const size_t at = size_t(entry & ~tagBits) - 1 + keySize + 1;
+        if (text_[qsizetype(at)] == 'n')
+            return {};
+        const QDate date = isoDate(std::string_view(text_.constData() + at, 10));
+        return {true, date};
+    }
+    if (paidInCash(record))
         return {true, isoDate(storedText(record, doc::IssueDate))};
     return {};
 }
@@ -194,7 +303,7 @@ void markPayment(FileOps& ops, const DataPaths& paths, qint64 position, const Do
     if (date && (!date->isValid() || date->year() < 1 || date->year() > 9999))
         throw IoError(QStringLiteral("Niepoprawna data zapłaty."));
     const BillKey key = billKey(record);
-    const bool cash = isCash(QByteArrayView(record.bytes()));
+    const bool cash = paidInCash(QByteArrayView(record.bytes()));
     changeMarks(ops, paths, ExpectedDocument{position, record.bytes()}, [&](MarkList& marks) {
         if (date)
             marks.set(key, true, *date);

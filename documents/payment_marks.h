@@ -13,7 +13,7 @@
 
 #include <optional>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace kw {
 
@@ -42,6 +42,9 @@ struct Payment {
     QDate paidOn; // valid when paid
 };
 
+// Whether the record's payment form is "Gotówka".
+bool paidInCash(QByteArrayView record);
+
 // The date a bill is due: its payment term read as a date (YYYY-MM-DD) or as
 // a number of days after the issue date ("14 dni", "14"); for a cash bill
 // its issue date. Invalid when neither the term nor the issue date can be read.
@@ -58,18 +61,25 @@ public:
 
     Payment paymentOf(const DocumentRecord& record) const;
     Payment paymentOf(QByteArrayView record) const;
+    // The payments of `records`, document records in a row, into `out`: a
+    // long file's look-ups are started a chunk at a time, so that they wait
+    // on memory together rather than one after another.
+    void paymentsOf(QByteArrayView records, std::vector<Payment>& out) const;
 
 private:
-    struct Mark {
-        bool paid = false;
-        QDate date;
-    };
+    // Where in index_ the entry of `key` is, or the free entry where it would go.
+    size_t entryOf(std::string_view key, quint64 hash) const;
+    // The payment of `record`, whose mark's entry is `entry` (0 when none)
+    // for a key of `keySize` bytes.
+    Payment paymentFrom(QByteArrayView record, quint64 entry, size_t keySize) const;
 
-    // The marks file as read, never changed, so that copies share the bytes
-    // the keys of marks_ point into.
+    // The marks file as read, never changed, so that copies share it.
     QByteArray text_;
-    // By the bill's key as the file writes it.
-    std::unordered_map<std::string_view, Mark> marks_;
+    // Open addressing over a power-of-two table at most two thirds full, an
+    // entry per mark: the upper half of its key's hash, then where its line
+    // starts in text_ + 1; 0 is free. A line starts with the key as the file
+    // writes it, so the table needs nothing but the text beside it.
+    std::vector<quint64> index_;
 };
 
 // Marks the bill `record`, stored at `position`, paid on `date`, or unpaid

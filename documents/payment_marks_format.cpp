@@ -8,6 +8,7 @@
 
 #include <QUtf8StringView>
 
+#include <algorithm>
 #include <array>
 #include <unordered_set>
 
@@ -94,13 +95,15 @@ WrittenMark scanLine(std::string_view line)
     std::array<std::string_view, 5> fields;
     size_t start = 0;
     for (size_t i = 0; i < fields.size(); ++i) {
-        const size_t end = i + 1 < fields.size() ? line.find(separator, start) : line.size();
-        if (end == std::string_view::npos)
+        const size_t end = i + 1 < fields.size()
+            ? size_t(std::find(line.begin() + start, line.end(), separator) - line.begin())
+            : line.size();
+        if (end == line.size() && i + 1 < fields.size())
             throw LineError{QStringLiteral("wpis powinien mieć pięć pól rozdzielonych tabulatorami")};
         fields[i] = line.substr(start, end - start);
         start = end + 1;
     }
-    if (fields[4].find(separator) != std::string_view::npos)
+    if (std::find(fields[4].begin(), fields[4].end(), separator) != fields[4].end())
         throw LineError{QStringLiteral("wpis powinien mieć pięć pól rozdzielonych tabulatorami")};
     for (size_t i = 0; i < keyFields.size(); ++i)
         checkKeyField(fields[i], int(i) + 1, keyFields[i].maxChars);
@@ -148,35 +151,44 @@ void scanMarkLines(const QString& path, QByteArrayView bytes, const std::functio
         bytes = bytes.sliced(3);
     if (bytes.isEmpty())
         return;
-    QList<std::string_view> lines;
-    for (qsizetype start = 0; start <= bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        lines.append(std::string_view(bytes.data() + start, size_t(end - start)));
-        start = end + 1;
-    }
-    if (lines.size() > 1 && lines.last().empty())
-        lines.removeLast();
+    // Each line in turn, without its "\n"; a last "\n" ends the last line.
+    const auto forEachLine = [&](const std::function<void(std::string_view, qsizetype)>& line) {
+        qsizetype number = 1;
+        // Lines are short, so a plain search beats memchr's start-up for each.
+        for (auto start = bytes.begin(); start < bytes.end(); ++number) {
+            const auto end = std::find(start, bytes.end(), '\n');
+            line(std::string_view(start, size_t(end - start)), number);
+            start = end + 1;
+        }
+    };
     if (!QUtf8StringView(bytes).isValidUtf8()) {
         qsizetype wrong = 0;
-        while (wrong + 1 < lines.size() && QUtf8StringView(lines[wrong]).isValidUtf8())
-            ++wrong;
-        throw IoError(lineError(path, wrong + 1, QStringLiteral("to nie jest tekst UTF-8")));
+        forEachLine([&](std::string_view line, qsizetype number) {
+            if (wrong == 0 && !QUtf8StringView(line).isValidUtf8())
+                wrong = number;
+        });
+        throw IoError(lineError(path, std::max<qsizetype>(wrong, 1), QStringLiteral("to nie jest tekst UTF-8")));
     }
     const QByteArray heading = paymentMarksHeading().toUtf8();
-    if (lines[0] != std::string_view(heading.constData(), size_t(heading.size())))
-        throw IoError(
-            lineError(path, 1, QStringLiteral("pierwszy wiersz powinien brzmieć „%1”").arg(paymentMarksHeading())));
-
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        try {
-            if (!take(scanLine(lines[i])))
-                throw LineError{QStringLiteral("ten rachunek ma już wpis we wcześniejszym wierszu")};
-        } catch (const LineError& error) {
-            throw IoError(lineError(path, i + 1, error.reason));
+    forEachLine([&](std::string_view line, qsizetype number) {
+        if (number == 1) {
+            if (line != std::string_view(heading.constData(), size_t(heading.size())))
+                throw IoError(lineError(
+                    path, 1, QStringLiteral("pierwszy wiersz powinien brzmieć „%1”").arg(paymentMarksHeading())));
+            return;
         }
-    }
+        try {
+            if (!take(scanLine(line)))
+                throw IoError(repeatedMarkError(path, number));
+        } catch (const LineError& error) {
+            throw IoError(lineError(path, number, error.reason));
+        }
+    });
+}
+
+QString repeatedMarkError(const QString& path, qsizetype line)
+{
+    return lineError(path, line, QStringLiteral("ten rachunek ma już wpis we wcześniejszym wierszu"));
 }
 
 QList<MarkLine> parseMarkLines(const QString& path, const QByteArray& bytes)
@@ -231,12 +243,22 @@ std::string writtenKey(const BillKey& key)
 void writtenKeyOf(QByteArrayView record, std::string& out)
 {
     const std::array<std::string, 256>& written = writtenBytes();
+    // Printable ASCII but "%" stands for itself, so such runs go in whole.
+    const auto asItself = [](char byte) { return byte >= 0x20 && byte < 0x7f && byte != escape; };
     out.clear();
     for (size_t i = 0; i < keyFields.size(); ++i) {
         if (i > 0)
             out += separator;
-        for (const char byte : storedText(record, keyFields[i]))
-            out += written[quint8(byte)];
+        const std::string_view text = storedText(record, keyFields[i]);
+        for (size_t at = 0; at < text.size();) {
+            size_t end = at;
+            while (end < text.size() && asItself(text[end]))
+                ++end;
+            out.append(text.data() + at, end - at);
+            if (end < text.size())
+                out += written[quint8(text[end++])];
+            at = end;
+        }
     }
 }
 

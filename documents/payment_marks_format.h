@@ -50,6 +50,9 @@ QString paymentMarksHeading();
 // formatMarkLines writes, or two lines mark the same bill. An empty file
 // holds no marks.
 void scanMarkLines(const QString& path, QByteArrayView bytes, const std::function<bool(const WrittenMark&)>& take);
+// The error of line `line` (1-based) of `path` that marks a bill an earlier
+// line marks already.
+QString repeatedMarkError(const QString& path, qsizetype line);
 // The same, each key read into its fields.
 QList<MarkLine> parseMarkLines(const QString& path, const QByteArray& bytes);
 QByteArray formatMarkLines(const QList<MarkLine>& lines);

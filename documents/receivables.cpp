@@ -4,6 +4,7 @@
 #include "store/cp1250.h"
 #include "store/document_journal.h"
 #include "store/document_lock.h"
+#include "store/record_parts.h"
 #include "store/record_stream.h"
 
 #include <algorithm>
@@ -32,20 +33,19 @@ int termDays(QStringView term)
     return days <= longestTermDays ? days : -1;
 }
 
-QString text(QByteArrayView record, StringField field)
+QByteArrayView bytesOf(QByteArrayView record, StringField field)
 {
     const std::string_view bytes = storedText(record, field);
-    return fromCp1250(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return QByteArrayView(bytes.data(), qsizetype(bytes.size()));
 }
 
-} // namespace
+QString text(QByteArrayView record, StringField field) { return fromCp1250(bytesOf(record, field)); }
 
-QDate dueDate(const QString& issueDate, const QString& paymentTerm, const QString& paymentMethod)
+QDate dueOn(QDate issued, QStringView paymentTerm, bool cash)
 {
-    const QDate issued = isoDate(QStringView(issueDate).trimmed());
-    if (paymentMethod == QStringLiteral("Gotówka"))
+    if (cash)
         return issued;
-    const QStringView term = QStringView(paymentTerm).trimmed();
+    const QStringView term = paymentTerm.trimmed();
     if (const QDate date = isoDate(term); date.isValid())
         return date;
     const int days = termDays(term);
@@ -54,6 +54,39 @@ QDate dueDate(const QString& issueDate, const QString& paymentTerm, const QStrin
     return due.year() <= 9999 ? due : QDate();
 }
 
+} // namespace
+
+QDate dueDate(const QString& issueDate, const QString& paymentTerm, const QString& paymentMethod)
+{
+    return dueOn(isoDate(QStringView(issueDate).trimmed()), paymentTerm, paymentMethod == QStringLiteral("Gotówka"));
+}
+
+namespace {
+
+// Adds `record`, stored at `position`, when it is owed.
+void addReceivable(QList<Receivable>& unpaid, QByteArrayView record, qint64 position, QDate today)
+{
+    const std::optional<Money> amount = documentAmount(record);
+    if (!amount || *amount <= Money())
+        return;
+    Receivable r;
+    r.position = position;
+    // The number is decoded once: a long list is made of many.
+    QByteArray number = bytesOf(record, doc::DocNumber).toByteArray();
+    if (const QByteArrayView suffix = bytesOf(record, doc::NumberSuffix); !suffix.isEmpty())
+        number.append('/').append(suffix);
+    r.number = fromCp1250(number);
+    r.buyer = text(record, doc::BuyerLine1);
+    r.amount = *amount;
+    r.term = text(record, doc::PaymentTerm);
+    const QByteArrayView issued = bytesOf(record, doc::IssueDate).trimmed();
+    r.due = dueOn(isoDate(std::string_view(issued.data(), size_t(issued.size()))), r.term, paidInCash(record));
+    r.daysOverdue = r.due.isValid() && r.due < today ? int(r.due.daysTo(today)) : 0;
+    unpaid.append(std::move(r));
+}
+
+} // namespace
+
 QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)
 {
     const QString documentFile = paths.documentFile();
@@ -61,30 +94,37 @@ QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)
     DocumentJournal(ops, documentFile).recover(lock);
     const PaymentMarks marks = PaymentMarks::read(ops, paths);
 
-    QList<Receivable> unpaid;
-    RecordStream stream(ops, documentFile, doc::Size);
-    QByteArrayView record;
-    while (stream.next(record)) {
-        const std::optional<Money> amount = documentAmount(record);
-        if (!amount || *amount <= Money() || marks.paymentOf(record).paid)
-            continue;
-        Receivable r;
-        r.position = stream.position();
-        const QString suffix = text(record, doc::NumberSuffix);
-        r.number = text(record, doc::DocNumber);
-        if (!suffix.isEmpty())
-            r.number += u'/' + suffix;
-        r.buyer = text(record, doc::BuyerLine1);
-        r.amount = *amount;
-        r.term = text(record, doc::PaymentTerm);
-        r.due = dueDate(text(record, doc::IssueDate), r.term, text(record, doc::PaymentMethod));
-        r.daysOverdue = r.due.isValid() && r.due < today ? int(r.due.daysTo(today)) : 0;
-        unpaid.append(std::move(r));
-    }
-    std::stable_sort(unpaid.begin(), unpaid.end(), [](const Receivable& a, const Receivable& b) {
+    // Each part lists the receivables of its positions, in file order, so
+    // the parts one after another list them all in file order.
+    std::vector<QList<Receivable>> parts(4);
+    streamInParts(
+        ops, documentFile, doc::Size,
+        [&](int part, RecordStream& stream) {
+            QList<Receivable>& unpaid = parts[size_t(part)];
+            // Only the part filled is ever touched, and growing the list step
+            // by step would copy it into fresh memory again and again.
+            unpaid.reserve(part == 0 ? stream.count() : stream.count() / 2);
+            QByteArrayView records;
+            std::vector<Payment> payments;
+            while (stream.nextRecords(records)) {
+                marks.paymentsOf(records, payments);
+                const qint64 first = stream.position() - qint64(payments.size()) + 1;
+                for (size_t i = 0; i < payments.size(); ++i)
+                    if (!payments[i].paid)
+                        addReceivable(unpaid, records.sliced(qsizetype(i) * doc::Size, doc::Size), first + qint64(i),
+                                      today);
+            }
+        },
+        int(parts.size()));
+    QList<Receivable> unpaid = std::move(parts[0]);
+    for (size_t part = 1; part < parts.size(); ++part)
+        unpaid.append(std::move(parts[part]));
+    // Positions tell apart what the due date does not, as a stable sort by
+    // due date would, without the copy of the list a stable sort makes.
+    std::sort(unpaid.begin(), unpaid.end(), [](const Receivable& a, const Receivable& b) {
         if (a.due.isValid() != b.due.isValid())
             return a.due.isValid();
-        return a.due < b.due;
+        return a.due != b.due ? a.due < b.due : a.position < b.position;
     });
     return unpaid;
 }

@@ -2,6 +2,7 @@
 #include "documents/payment_marks_format.h"
 #include "store/document_file.h"
 #include "store/io_error.h"
+#include "store/record_parts.h"
 #include "tests/documents/document_builder.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/temp_data_folder.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include <sys/stat.h>
@@ -28,6 +30,15 @@ DocumentRecord bill(const QString& number, const QString& issueDate, const QStri
     record.set(doc::PaymentMethod, method);
     record.set(doc::PaymentTerm, term);
     return record;
+}
+
+// Lines marking `count` bills of 2026-12-01 from number `first` on unpaid.
+QByteArray manyMarks(int count, int first = 1)
+{
+    QByteArray lines;
+    for (int i = first; i < first + count; ++i)
+        lines += "F\t" + QByteArray::number(i) + "\t2026\t2026-12-01\tnie\n";
+    return lines;
 }
 
 class PaymentMarksTest : public ::testing::Test
@@ -124,6 +135,61 @@ TEST_F(PaymentMarksTest, TheReplacedMarksFileKeepsItsPermissions)
               QStringList{QStringLiteral("zaplaty.txt")});
 }
 
+// Thousands of bills whose keys differ in one field only, some with
+// escaped or Polish characters, marked in an order unlike the file's.
+TEST_F(PaymentMarksTest, ManyMarksInAnyOrderEachBelongToTheirOwnBill)
+{
+    const int count = int(recordsWorthSplitting) + 1000; // so the list is made in parts
+    const QStringList suffixes = {QStringLiteral("2026"), QStringLiteral("Łódź/26"), QStringLiteral("a%\tb")};
+    QList<DocumentRecord> bills;
+    QList<MarkLine> marks;
+    std::vector<Payment> expected;
+    for (int i = 0; i < count; ++i) {
+        const bool cash = i % 7 == 0;
+        const QDate issued = QDate(2026, 1, 1).addDays(i / 1000);
+        DocumentRecord record = bill(QString::number(i % 1000), issued.toString(Qt::ISODate),
+                                     cash ? QStringLiteral("Gotówka") : QStringLiteral("Przelew"));
+        record.set(doc::NumberSuffix, suffixes[i % 3]);
+        bills.append(record);
+        const QDate paidOn = QDate(2026, 3, 1).addDays(i % 200);
+        Payment payment;
+        if (i % 4 == 1) {
+            marks.append({billKey(record), true, paidOn});
+            payment = {true, paidOn};
+        } else if (i % 4 == 2 && cash) {
+            marks.append({billKey(record), false, QDate()});
+        } else if (cash) {
+            payment = {true, issued};
+        }
+        expected.push_back(payment);
+    }
+    std::reverse(marks.begin(), marks.end());
+    std::stable_partition(marks.begin(), marks.end(), [](const MarkLine& m) { return m.key.number.toInt() % 2 == 0; });
+    store(bills);
+    writeFileBytes(paths().paymentMarksFile(), formatMarkLines(marks));
+
+    const PaymentMarks read = PaymentMarks::read(systemFileOps(), paths());
+    const QByteArray documents = readFileBytes(paths().documentFile());
+    std::vector<Payment> inRow;
+    read.paymentsOf(QByteArrayView(documents).sliced(doc::Size), inRow);
+    ASSERT_EQ(inRow.size(), size_t(count));
+    QList<qint64> owed;
+    for (int i = 0; i < count; ++i) {
+        const Payment one = read.paymentOf(bills[i]);
+        ASSERT_EQ(one.paid, expected[size_t(i)].paid) << "bill " << i;
+        ASSERT_EQ(one.paidOn, expected[size_t(i)].paidOn) << "bill " << i;
+        ASSERT_EQ(inRow[size_t(i)].paid, one.paid) << "bill " << i;
+        ASSERT_EQ(inRow[size_t(i)].paidOn, one.paidOn) << "bill " << i;
+        if (!one.paid)
+            owed.append(i + 2); // after the opening record
+    }
+    QList<qint64> listed;
+    for (const Receivable& r : receivables(systemFileOps(), paths(), today))
+        listed.append(r.position);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, owed);
+}
+
 TEST_F(PaymentMarksTest, ALineThisProgramDoesNotWriteIsAnErrorNamingFileAndLine)
 {
     store({bill("1", "2026-12-01")});
@@ -155,6 +221,9 @@ TEST_F(PaymentMarksTest, ALineThisProgramDoesNotWriteIsAnErrorNamingFileAndLine)
         {heading + "F\t1\t2026\t2026-12-01\t\xff\n", 2, "UTF-8"},
         {heading + "F\t2\t2026\t2026-12-01\tnie\nF\t1\t2026\t2026-12-01\tnie\nF\t1\t2026\t2026-12-01\t2026-12-09\n", 4,
          "ma już wpis"},
+        {heading + manyMarks(40) + "F\t7\t2026\t2026-12-01\tnie\n" + manyMarks(3) + "F\t1\t2026\n", 42, "ma już wpis"},
+        {heading + manyMarks(40) + "F\t39\t2026\t2026-12-01\tnie\n", 42, "ma już wpis"},
+        {heading + manyMarks(40) + "F\t39\t2026\t2026-12-01\tnie\n" + manyMarks(30, 100), 42, "ma już wpis"},
     };
     for (const auto& c : cases) {
         writeFileBytes(paths().paymentMarksFile(), c.bytes);
