@@ -3,8 +3,10 @@
 #include "documents/document_amount.h"
 #include "editing/amount_text.h"
 #include "store/cp1250.h"
+#include "store/document_journal.h"
+#include "store/document_lock.h"
+#include "store/record_parts.h"
 #include "store/records.h"
-#include "store/stored_documents.h"
 
 #include <algorithm>
 #include <array>
@@ -77,6 +79,8 @@ public:
     explicit NumberGatherer(const QString& year) : year_(year.toLatin1()), opening_(toCp1250(openingBuyer())) {}
 
     void take(qint64 position, QByteArrayView record);
+    // Adds what `later` gathered from the positions after this one's.
+    void add(NumberGatherer&& later);
     GatheredNumbers finish();
 
 private:
@@ -144,6 +148,23 @@ void NumberGatherer::take(qint64 position, QByteArrayView record)
     }
 }
 
+void NumberGatherer::add(NumberGatherer&& later)
+{
+    for (NumberSeries& series : later.gathered_.series) {
+        NumberSeries& into =
+            seriesOf(series.kind, std::string_view(series.suffix.constData(), size_t(series.suffix.size())));
+        into.numbers.insert(into.numbers.end(), series.numbers.begin(), series.numbers.end());
+        into.unread.insert(into.unread.end(), std::make_move_iterator(series.unread.begin()),
+                           std::make_move_iterator(series.unread.end()));
+    }
+    std::vector<CorrectiveBill>& corrections = gathered_.corrections;
+    corrections.insert(corrections.end(), std::make_move_iterator(later.gathered_.corrections.begin()),
+                       std::make_move_iterator(later.gathered_.corrections.end()));
+    std::vector<QByteArray>& others = gathered_.otherBillNumbers;
+    others.insert(others.end(), std::make_move_iterator(later.gathered_.otherBillNumbers.begin()),
+                  std::make_move_iterator(later.gathered_.otherBillNumbers.end()));
+}
+
 GatheredNumbers NumberGatherer::finish()
 {
     for (NumberSeries& series : gathered_.series)
@@ -185,10 +206,22 @@ bool GatheredNumbers::hasBill(QByteArrayView reference) const
 
 GatheredNumbers gatherNumbers(FileOps& ops, const QString& documentFile, const QString& year)
 {
-    NumberGatherer gatherer(year);
-    forEachStoredDocument(ops, documentFile,
-                          [&](qint64 position, QByteArrayView record) { gatherer.take(position, record); });
-    return gatherer.finish();
+    const DocumentLock lock(documentFile, DocumentLock::Reading);
+    DocumentJournal(ops, documentFile).recover(lock);
+    // Each part gathers the documents of its positions; added one after
+    // another they are in file order, as one pass would gather them.
+    std::vector<NumberGatherer> parts(4, NumberGatherer(year));
+    const int count = streamInParts(
+        ops, documentFile, doc::Size,
+        [&](int part, RecordStream& stream) {
+            QByteArrayView record;
+            while (stream.next(record))
+                parts[size_t(part)].take(stream.position(), record);
+        },
+        int(parts.size()));
+    for (int part = 1; part < count; ++part)
+        parts[0].add(std::move(parts[size_t(part)]));
+    return parts[0].finish();
 }
 
 } // namespace kw

@@ -61,7 +61,8 @@ struct GatheredNumbers {
 
 // The bills and corrective bills of `documentFile`, the opening record left
 // out; `year` ("2026") counts only the documents issued that year, empty
-// counts all. Read under the document lock, as forEachStoredDocument reads.
+// counts all. Read under the document lock, after finishing a save another
+// instance left half-done; a long file in parts at once (streamInParts).
 GatheredNumbers gatherNumbers(FileOps& ops, const QString& documentFile, const QString& year);
 
 } // namespace kw

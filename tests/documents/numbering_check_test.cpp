@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kw {
@@ -262,6 +263,37 @@ TEST_F(NumberingCheckFileTest, ATornTailIsNotRead)
     const QByteArray bills =
         documentFileBytes({recordOf({"F", "1", "2026", "2026-01-02"}), recordOf({"F", "2", "2026", "2026-01-03"})});
     EXPECT_EQ(check(bills + recordOf({"F", "9", "2026", "2026-01-04"}).bytes().left(100)), QStringList());
+}
+
+// A file long enough to be read in parts, with a finding of each kind on
+// both sides of where the parts meet.
+TEST_F(NumberingCheckFileTest, ALongFileReadInPartsFindsWhatOnePassFinds)
+{
+    const int count = 9000;
+    QList<DocumentRecord> records;
+    for (int i = 0; i < count; ++i) {
+        QByteArray number = QByteArray::number(i + 1);
+        QByteArray suffix = "2026";
+        QByteArray kind = "F";
+        QByteArray corrected;
+        if (i == 4499 || i == 8500)
+            number = "abc";
+        else if (i == 8000)
+            number = "10";
+        else if (i >= 8990 && i <= 8992)
+            std::tie(number, suffix) = std::make_tuple(QByteArray::number(i == 8992 ? 4 : i - 8989), "2027");
+        else if (i >= 8998)
+            std::tie(kind, number, suffix, corrected) =
+                std::make_tuple("K", QByteArray::number(i - 8997), "K", i == 8998 ? "4000/2026" : "9000/2026");
+        records.append(
+            recordOf({kind.constData(), number.constData(), suffix.constData(), "2026-01-02", corrected.constData()}));
+    }
+    EXPECT_EQ(check(documentFileBytes(records)),
+              (QStringList{"numer 10/2026 dwa razy: pozycje 11 i 8002", "brak numeru 4500/2026",
+                           "brak numeru 8001/2026", "brak numeru 8501/2026", "brak numerów od 8991/2026 do 8993/2026",
+                           "numer „abc/2026” nie jest liczbą: pozycje 4501 i 8502", "brak numeru 3/2027",
+                           "rachunek korygujący 2/K (pozycja 9001) koryguje rachunek 9000/2026, którego nie ma w "
+                           "pliku dokumentów"}));
 }
 
 struct NoticeCase {
