@@ -1,11 +1,13 @@
 // payment_scan FOLDER [RUNS]: the receivables list and the numbering check
 // over the document file of FOLDER, in this process, against a plain read of
-// the same file in 128 KiB pieces (as cat reads it): median wall time of RUNS
-// runs (default 7) and the pages of fresh memory each run touches. Unlike
-// payments.sh, which times the commands, this leaves out the program's start,
-// which costs the same for any file. The first line says what touching a page
-// of fresh memory costs on this machine, the part of each time that depends
-// on the machine rather than on the work.
+// the same file in 128 KiB pieces (as cat reads it). Each of RUNS rounds
+// (default 7) times the plain read and then each piece of work once, so that
+// a machine whose speed drifts from second to second compares each with a
+// read made just before it; the table gives the medians of the times and of
+// the ratios, and the pages of fresh memory the first round touched (a
+// command makes every one of them fresh). Unlike payments.sh, which times
+// the commands, this leaves out the program's start, the same for any file.
+// The first line says what touching a page of fresh memory costs here.
 
 #include "documents/numbering_check.h"
 #include "documents/payment_marks.h"
@@ -32,11 +34,6 @@ using namespace kw;
 
 namespace {
 
-struct Timing {
-    double ms = 0;
-    long faults = 0; // minor page faults: pages of fresh memory touched
-};
-
 long minorFaults()
 {
     rusage usage{};
@@ -44,22 +41,31 @@ long minorFaults()
     return usage.ru_minflt;
 }
 
-Timing median(int runs, const std::function<qint64()>& work)
+double median(std::vector<double> values)
 {
-    std::vector<double> times;
-    long faults = 0;
-    qint64 sink = 0;
-    for (int i = 0; i < runs; ++i) {
-        const long faultsBefore = minorFaults();
-        const auto start = std::chrono::steady_clock::now();
-        sink += work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        faults = minorFaults() - faultsBefore;
-    }
-    std::sort(times.begin(), times.end());
-    if (sink == -1)
-        std::puts("");
-    return {times[times.size() / 2], faults};
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Work {
+    const char* name;
+    std::function<qint64()> run;
+    std::vector<double> ms;
+    std::vector<double> ratios;
+    long firstFaults = -1;
+};
+
+qint64 sink = 0;
+
+double timeMs(Work& work)
+{
+    const long faultsBefore = minorFaults();
+    const auto start = std::chrono::steady_clock::now();
+    sink += work.run();
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (work.firstFaults < 0)
+        work.firstFaults = minorFaults() - faultsBefore;
+    return ms;
 }
 
 qint64 plainRead(const QString& path)
@@ -77,17 +83,19 @@ qint64 plainRead(const QString& path)
 double freshPageCost()
 {
     const size_t bytes = 16 << 20;
-    const Timing timing = median(5, [&] {
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = std::chrono::steady_clock::now();
         auto* memory =
             static_cast<char*>(mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
         if (memory == MAP_FAILED)
-            return qint64(0);
+            return 0;
         for (size_t at = 0; at < bytes; at += 4096)
             memory[at] = 1;
         munmap(memory, bytes);
-        return qint64(1);
-    });
-    return timing.ms * 1000 / double(bytes / 4096);
+        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    return median(times) / double(bytes / 4096);
 }
 
 } // namespace
@@ -106,27 +114,35 @@ int main(int argc, char** argv)
     const QDate today(2010, 6, 1);
     try {
         std::printf("fresh memory: %.1f us per 4 KiB page touched\n", freshPageCost());
-        const Timing read = median(runs, [&] { return plainRead(paths.documentFile()); });
-        std::printf("%-30s %9s %8s %12s\n", "in this process", "ms", "x read", "fresh pages");
-        const auto row = [&](const char* name, const Timing& timing) {
-            std::printf("%-30s %9.1f %8.2f %12ld\n", name, timing.ms, timing.ms / read.ms, timing.faults);
+        std::vector<Work> works = {
+            {"plain read", [&] { return plainRead(paths.documentFile()); }},
+            {"records streamed",
+             [&] {
+                 RecordStream stream(ops, paths.documentFile(), doc::Size);
+                 QByteArrayView records;
+                 qint64 bytes = 0;
+                 while (stream.nextRecords(records))
+                     bytes += records.size();
+                 return bytes;
+             }},
+            {"marks file read",
+             [&] { return qint64(PaymentMarks::read(ops, paths).paymentOf(DocumentRecord()).paid); }},
+            {"receivables", [&] { return qint64(receivables(ops, paths, today).size()); }},
+            {"numbering check", [&] { return qint64(numberingFindings(ops, paths.documentFile()).size()); }},
         };
-        row("plain read", read);
-        row("records streamed", median(runs, [&] {
-                RecordStream stream(ops, paths.documentFile(), doc::Size);
-                QByteArrayView records;
-                qint64 count = 0;
-                while (stream.nextRecords(records))
-                    count += records.size();
-                return count;
-            }));
-        row("marks file read", median(runs, [&] {
-                const PaymentMarks marks = PaymentMarks::read(ops, paths);
-                return qint64(marks.paymentOf(DocumentRecord()).paid);
-            }));
-        row("receivables", median(runs, [&] { return qint64(receivables(ops, paths, today).size()); }));
-        row("numbering check",
-            median(runs, [&] { return qint64(numberingFindings(ops, paths.documentFile()).size()); }));
+        for (int round = 0; round < runs; ++round) {
+            const double read = timeMs(works[0]);
+            for (Work& work : works) {
+                const double ms = &work == &works[0] ? read : timeMs(work);
+                work.ms.push_back(ms);
+                work.ratios.push_back(ms / read);
+            }
+        }
+        std::printf("%-30s %9s %8s %12s\n", "in this process", "ms", "x read", "fresh pages");
+        for (const Work& work : works)
+            std::printf("%-30s %9.1f %8.2f %12ld\n", work.name, median(work.ms), median(work.ratios), work.firstFaults);
+        if (sink == -1)
+            std::puts("");
     } catch (const IoError& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 1;

@@ -7,7 +7,13 @@
 #include "store/record_parts.h"
 #include "store/record_stream.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace kw {
 
@@ -39,8 +45,6 @@ QByteArrayView bytesOf(QByteArrayView record, StringField field)
     return QByteArrayView(bytes.data(), qsizetype(bytes.size()));
 }
 
-QString text(QByteArrayView record, StringField field) { return fromCp1250(bytesOf(record, field)); }
-
 QDate dueOn(QDate issued, QStringView paymentTerm, bool cash)
 {
     if (cash)
@@ -63,22 +67,50 @@ QDate dueDate(const QString& issueDate, const QString& paymentTerm, const QStrin
 
 namespace {
 
+// Buyers and payment terms repeat from bill to bill, so every row that has
+// one shares one string of it, and a long list allocates far less.
+class SharedTexts
+{
+public:
+    QString operator()(QByteArrayView bytes)
+    {
+        const std::string_view key(bytes.data(), size_t(bytes.size()));
+        if (const auto found = texts_.find(key); found != texts_.end())
+            return found->second;
+        QString text = fromCp1250(bytes);
+        // A file of ever new texts would only fill the map.
+        if (texts_.size() < 4096)
+            texts_.emplace(std::string(key), text);
+        return text;
+    }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::string, QString, Hash, std::equal_to<>> texts_;
+};
+
 // Adds `record`, stored at `position`, when it is owed.
-void addReceivable(QList<Receivable>& unpaid, QByteArrayView record, qint64 position, QDate today)
+void addReceivable(QList<Receivable>& unpaid, SharedTexts& shared, QByteArrayView record, qint64 position, QDate today)
 {
     const std::optional<Money> amount = documentAmount(record);
     if (!amount || *amount <= Money())
         return;
     Receivable r;
     r.position = position;
-    // The number is decoded once: a long list is made of many.
-    QByteArray number = bytesOf(record, doc::DocNumber).toByteArray();
-    if (const QByteArrayView suffix = bytesOf(record, doc::NumberSuffix); !suffix.isEmpty())
-        number.append('/').append(suffix);
-    r.number = fromCp1250(number);
-    r.buyer = text(record, doc::BuyerLine1);
+    QVarLengthArray<char, 64> number;
+    const QByteArrayView digits = bytesOf(record, doc::DocNumber);
+    number.append(digits.data(), digits.size());
+    if (const QByteArrayView suffix = bytesOf(record, doc::NumberSuffix); !suffix.isEmpty()) {
+        number.append('/');
+        number.append(suffix.data(), suffix.size());
+    }
+    r.number = fromCp1250(QByteArrayView(number.constData(), number.size()));
+    r.buyer = shared(bytesOf(record, doc::BuyerLine1));
     r.amount = *amount;
-    r.term = text(record, doc::PaymentTerm);
+    r.term = shared(bytesOf(record, doc::PaymentTerm));
     const QByteArrayView issued = bytesOf(record, doc::IssueDate).trimmed();
     r.due = dueOn(isoDate(std::string_view(issued.data(), size_t(issued.size()))), r.term, paidInCash(record));
     r.daysOverdue = r.due.isValid() && r.due < today ? int(r.due.daysTo(today)) : 0;
@@ -104,6 +136,7 @@ QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)
             // Only the part filled is ever touched, and growing the list step
             // by step would copy it into fresh memory again and again.
             unpaid.reserve(part == 0 ? stream.count() : stream.count() / 2);
+            SharedTexts shared;
             QByteArrayView records;
             std::vector<Payment> payments;
             while (stream.nextRecords(records)) {
@@ -111,8 +144,8 @@ QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)
                 const qint64 first = stream.position() - qint64(payments.size()) + 1;
                 for (size_t i = 0; i < payments.size(); ++i)
                     if (!payments[i].paid)
-                        addReceivable(unpaid, records.sliced(qsizetype(i) * doc::Size, doc::Size), first + qint64(i),
-                                      today);
+                        addReceivable(unpaid, shared, records.sliced(qsizetype(i) * doc::Size, doc::Size),
+                                      first + qint64(i), today);
             }
         },
         int(parts.size()));
