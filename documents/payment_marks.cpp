@@ -153,7 +153,9 @@ BillKey billKey(QByteArrayView record)
 
 namespace {
 
-constexpr quint64 tagBits = ~quint64(0xffffffff);
+// An entry of the table: the upper 24 bits of its key's hash, then where
+// its line starts + 1 in 40 bits, as far as a terabyte.
+constexpr quint64 tagBits = ~quint64(0) << 40;
 constexpr char fieldEnd = '\t';
 
 quint64 keyHash(std::string_view key) { return std::hash<std::string_view>{}(key); }
@@ -179,7 +181,10 @@ PaymentMarks PaymentMarks::read(FileOps& ops, const DataPaths& paths)
         return marks;
     marks.text_ = *bytes;
     const QByteArrayView text(marks.text_.constData(), marks.text_.size());
-    const size_t wanted = size_t(lineCount(text) + 1) * 3 / 2;
+    // A mark's line has nine bytes at least; a file of blank lines is to be
+    // refused for its second line, not to fill memory first.
+    const size_t lines = size_t(std::min(lineCount(text) + 1, text.size() / 9 + 2));
+    const size_t wanted = lines * 3 / 2;
     size_t size = 4;
     while (size < wanted)
         size *= 2;

@@ -76,7 +76,7 @@ private:
     // The marks file as read, never changed, so that copies share it.
     QByteArray text_;
     // Open addressing over a power-of-two table at most two thirds full, an
-    // entry per mark: the upper half of its key's hash, then where its line
+    // entry per mark: the top bits of its key's hash, then where its line
     // starts in text_ + 1; 0 is free. A line starts with the key as the file
     // writes it, so the table needs nothing but the text beside it.
     std::vector<quint64> index_;

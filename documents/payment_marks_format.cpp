@@ -155,10 +155,10 @@ void scanMarkLines(const QString& path, QByteArrayView bytes, const std::functio
     const auto forEachLine = [&](const std::function<void(std::string_view, qsizetype)>& line) {
         qsizetype number = 1;
         // Lines are short, so a plain search beats memchr's start-up for each.
-        for (auto start = bytes.begin(); start < bytes.end(); ++number) {
+        for (auto start = bytes.begin(); start != bytes.end(); ++number) {
             const auto end = std::find(start, bytes.end(), '\n');
             line(std::string_view(start, size_t(end - start)), number);
-            start = end + 1;
+            start = end == bytes.end() ? end : end + 1;
         }
     };
     if (!QUtf8StringView(bytes).isValidUtf8()) {

@@ -45,6 +45,18 @@ QByteArrayView bytesOf(QByteArrayView record, StringField field)
     return QByteArrayView(bytes.data(), qsizetype(bytes.size()));
 }
 
+// Without the blanks QString::trimmed would take off the text decoded from
+// code page 1250, where only 0xA0 (no-break space) is one beyond ASCII.
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || quint8(c) == 0xA0; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 QDate dueOn(QDate issued, QStringView paymentTerm, bool cash)
 {
     if (cash)
@@ -111,8 +123,7 @@ void addReceivable(QList<Receivable>& unpaid, SharedTexts& shared, QByteArrayVie
     r.buyer = shared(bytesOf(record, doc::BuyerLine1));
     r.amount = *amount;
     r.term = shared(bytesOf(record, doc::PaymentTerm));
-    const QByteArrayView issued = bytesOf(record, doc::IssueDate).trimmed();
-    r.due = dueOn(isoDate(std::string_view(issued.data(), size_t(issued.size()))), r.term, paidInCash(record));
+    r.due = dueOn(isoDate(trimmed(storedText(record, doc::IssueDate))), r.term, paidInCash(record));
     r.daysOverdue = r.due.isValid() && r.due < today ? int(r.due.daysTo(today)) : 0;
     unpaid.append(std::move(r));
 }
@@ -135,7 +146,7 @@ QList<Receivable> receivables(FileOps& ops, const DataPaths& paths, QDate today)
             QList<Receivable>& unpaid = parts[size_t(part)];
             // Only the part filled is ever touched, and growing the list step
             // by step would copy it into fresh memory again and again.
-            unpaid.reserve(part == 0 ? stream.count() : stream.count() / 2);
+            unpaid.reserve(part == 0 ? stream.count() : stream.remaining());
             SharedTexts shared;
             QByteArrayView records;
             std::vector<Payment> payments;

@@ -8,6 +8,8 @@ namespace kw {
 // The system calls every file of the module goes through. They keep the
 // POSIX contract (return -1 and set errno on failure), so a test can put a
 // failing implementation in place and prove that no failure loses data.
+// A long file is read on several threads at once (streamInParts), so an
+// implementation must take calls from several threads at a time.
 class FileOps
 {
 public:

@@ -15,6 +15,7 @@ void RecordStream::limitTo(qint64 first, qint64 last)
 {
     position_ = std::clamp<qint64>(first - 1, 0, count_);
     end_ = std::clamp<qint64>(last, position_, count_);
+    chunkFirst_ = 0;
 }
 
 bool RecordStream::next(QByteArrayView& record)

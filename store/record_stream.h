@@ -20,8 +20,10 @@ public:
     qint64 count() const { return count_; }
 
     // Returns only the records at positions `first` to `last` (1-based, as
-    // far as the file reaches) from now on; before the first record is read.
+    // far as the file reaches) from now on.
     void limitTo(qint64 first, qint64 last);
+    // How many records are still to be returned.
+    qint64 remaining() const { return end_ - position_; }
 
     // Sets `record` to the next record and returns true, or returns false at
     // the end. The view stays valid until the next call.

@@ -183,10 +183,16 @@ TEST_F(PaymentMarksTest, ManyMarksInAnyOrderEachBelongToTheirOwnBill)
         if (!one.paid)
             owed.append(i + 2); // after the opening record
     }
+    // By due date, then position: the parts meet among bills due on one day.
+    const auto due = [&](qint64 position) {
+        const DocumentRecord& owedBill = bills[position - 2];
+        const QDate issued = QDate::fromString(owedBill.get(doc::IssueDate), Qt::ISODate);
+        return owedBill.get(doc::PaymentMethod) == QStringLiteral("Gotówka") ? issued : issued.addDays(14);
+    };
+    std::stable_sort(owed.begin(), owed.end(), [&](qint64 a, qint64 b) { return due(a) < due(b); });
     QList<qint64> listed;
     for (const Receivable& r : receivables(systemFileOps(), paths(), today))
         listed.append(r.position);
-    std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, owed);
 }
 
@@ -224,6 +230,7 @@ TEST_F(PaymentMarksTest, ALineThisProgramDoesNotWriteIsAnErrorNamingFileAndLine)
         {heading + manyMarks(40) + "F\t7\t2026\t2026-12-01\tnie\n" + manyMarks(3) + "F\t1\t2026\n", 42, "ma już wpis"},
         {heading + manyMarks(40) + "F\t39\t2026\t2026-12-01\tnie\n", 42, "ma już wpis"},
         {heading + manyMarks(40) + "F\t39\t2026\t2026-12-01\tnie\n" + manyMarks(30, 100), 42, "ma już wpis"},
+        {heading + manyMarks(40) + "F\t39\t2026\t2026-12-01\tnie\n" + manyMarks(20, 100) + "\xff\n", 63, "UTF-8"},
     };
     for (const auto& c : cases) {
         writeFileBytes(paths().paymentMarksFile(), c.bytes);

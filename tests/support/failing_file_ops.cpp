@@ -6,7 +6,8 @@ namespace kw {
 
 void FailingFileOps::failAt(FileCall call, int n, int error, bool writeHalfFirst)
 {
-    counts_.fill(0);
+    for (std::atomic<int>& count : counts_)
+        count = 0;
     failCall_ = call;
     failAt_ = n;
     error_ = error;
@@ -16,7 +17,8 @@ void FailingFileOps::failAt(FileCall call, int n, int error, bool writeHalfFirst
 
 void FailingFileOps::reset()
 {
-    counts_.fill(0);
+    for (std::atomic<int>& count : counts_)
+        count = 0;
     failAt_ = 0;
     failed_ = false;
 }

@@ -3,6 +3,7 @@
 #include "store/file_ops.h"
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 namespace kw {
@@ -24,7 +25,7 @@ public:
     // No call fails any more; the counts start again from zero.
     void reset();
 
-    int count(FileCall call) const { return counts_[index(call)]; }
+    int count(FileCall call) const { return counts_[index(call)].load(); }
     // Whether the planned failure has happened.
     bool failed() const { return failed_; }
 
@@ -48,12 +49,13 @@ private:
     // Counts the call; true when this one is to fail (errno is then set).
     bool shouldFail(FileCall call);
 
-    std::array<int, Kinds> counts_{};
+    // Atomic, as a long file is read on several threads at once.
+    std::array<std::atomic<int>, Kinds> counts_{};
     FileCall failCall_ = FileCall::Open;
     int failAt_ = 0;
     int error_ = 0;
     bool writeHalfFirst_ = false;
-    bool failed_ = false;
+    std::atomic<bool> failed_ = false;
 };
 
 // Every kind of call, for tests that fail each in turn.
